@@ -1,0 +1,76 @@
+# The 32-bit Windows build: toolkit library, the tone generator, and the test
+# programs that run under Wine.
+enable_language(RC)
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32)
+
+file(GLOB WK_TOOLKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*/*.cpp)
+add_library(wk_toolkit STATIC ${WK_TOOLKIT_SOURCES} ${WK_LOGIC_SOURCES})
+target_include_directories(wk_toolkit PUBLIC ${WK_PUBLIC_INCLUDES} PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(wk_toolkit PUBLIC ${WK_SYSTEM_LIBS})
+
+# The toolkit's resource script (dialog templates). A static library cannot
+# carry resources, so every program that uses the toolkit links these in.
+file(GLOB WK_TOOLKIT_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*/*.rc)
+if(WK_TOOLKIT_RC)
+  add_library(wk_resources OBJECT ${WK_TOOLKIT_RC})
+  target_include_directories(wk_resources PRIVATE ${WK_PUBLIC_INCLUDES})
+  set(WK_RESOURCE_OBJECTS $<TARGET_OBJECTS:wk_resources>)
+endif()
+
+file(GLOB WK_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/app/*.rc)
+add_executable(vindra WIN32 ${WK_APP_SOURCES} ${WK_RESOURCE_OBJECTS})
+target_include_directories(vindra PRIVATE ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR})
+target_link_libraries(vindra PRIVATE wk_toolkit)
+
+# ---- Tests under Wine --------------------------------------------------------
+include(CTest)
+find_package(GTest REQUIRED)
+
+set(WK_BENCH_DIR ${CMAKE_BINARY_DIR}/bench)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/bench/wine-run ${WK_BENCH_DIR})
+
+# Paths the tests need, as Wine sees them (drive Z: is the Unix root).
+set(WK_TEST_DEFINES
+    WK_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}" WK_BUILD_DIR="Z:${CMAKE_BINARY_DIR}"
+    WK_APP_EXE="Z:$<TARGET_FILE:vindra>")
+
+file(GLOB WK_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+list(FILTER WK_TEST_SUPPORT EXCLUDE REGEX "default_app_proc\\.cpp$")
+add_library(wk_test_support STATIC ${WK_TEST_SUPPORT})
+target_include_directories(wk_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_SOURCE_DIR})
+target_link_libraries(wk_test_support PUBLIC wk_toolkit GTest::gtest)
+target_compile_definitions(wk_test_support PUBLIC ${WK_TEST_DEFINES})
+# Used only by test programs that do not define AppWindowProc themselves.
+add_library(wk_default_app_proc STATIC ${CMAKE_SOURCE_DIR}/tests/support/default_app_proc.cpp)
+target_link_libraries(wk_default_app_proc PUBLIC wk_toolkit)
+
+
+file(GLOB WK_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_test.cpp)
+foreach(test_source ${WK_WINE_TESTS})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  get_filename_component(test_dir ${test_source} DIRECTORY)
+  get_filename_component(test_folder ${test_dir} NAME)
+  set(target test_${test_folder}_${test_name})
+  set(sources ${test_source})
+  if(EXISTS ${test_dir}/${test_name}.rc)
+    list(APPEND sources ${test_dir}/${test_name}.rc)
+  endif()
+  if(NOT test_name MATCHES "_bare_test$")
+    list(APPEND sources ${WK_RESOURCE_OBJECTS})
+  endif()
+  add_executable(${target} ${sources})
+  target_include_directories(${target} PRIVATE ${test_dir} ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE wk_test_support GTest::gtest_main wk_default_app_proc)
+  add_dependencies(${target} vindra)
+  add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
+  set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)
+endforeach()
+
+# The pure logic's native build (sanitizers, fuzzers) runs as one test here,
+# so one ctest run reports the whole suite.
+if(WK_NATIVE_DIR)
+  add_test(NAME native/logic-and-fuzz COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${WK_NATIVE_DIR}
+                                              --output-on-failure)
+  set_tests_properties(native/logic-and-fuzz PROPERTIES TIMEOUT 1800)
+endif()

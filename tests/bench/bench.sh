@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The headless test bench: one Xvfb display, one private Wine prefix and one
+# persistent wineserver per build folder.
+#
+#   bench.sh start DIR   start (or reuse) the bench whose state lives in DIR
+#   bench.sh stop DIR    stop everything the bench started
+#
+# start writes DIR/bench.env, which tests/bench/wine-run reads to run a
+# Windows program inside the bench.
+set -euo pipefail
+cmd=${1:?start or stop}
+dir=$(mkdir -p "${2:?bench folder}" && cd "$2" && pwd)
+here="$(cd "$(dirname "$0")" && pwd)"
+env_file="$dir/bench.env"
+
+stop() {
+  if [ -f "$env_file" ]; then
+    # shellcheck disable=SC1090
+    . "$env_file"
+    WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${SERVER_PID:-}" ]; then kill "$SERVER_PID" 2>/dev/null || true; fi
+    if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+    rm -f "$env_file"
+  fi
+}
+
+if [ "$cmd" = stop ]; then stop; exit 0; fi
+
+# Reuse a running bench.
+if [ -f "$env_file" ]; then
+  . "$env_file"
+  if kill -0 "${XVFB_PID:-0}" 2>/dev/null; then exit 0; fi
+  stop
+fi
+
+# A free X display number; several benches (one per build folder) may start
+# at once, so a display that another took first is skipped.
+display=90
+xvfb_pid=
+while [ -z "$xvfb_pid" ]; do
+  while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
+    display=$((display + 1))
+  done
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X${display}" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    xvfb_pid=
+    display=$((display + 1))
+  fi
+done
+
+prefix="$dir/wineprefix"
+home="$dir/home"
+mkdir -p "$home"
+
+# ALSA: the default PCM is a file sink. Every stream is appended through a
+# pipe to the file that WK_CAPTURE names when the Windows program starts, so
+# each test chooses its own capture; without it the sound goes nowhere.
+cat >"$home/.asoundrc" <<'ASOUND'
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "|exec cat >>\"${WK_CAPTURE:-/dev/null}\""
+  format "raw"
+}
+ASOUND
+
+cat >"$env_file" <<ENV
+export DISPLAY=:$display
+export XVFB_PID=$xvfb_pid
+export WINEPREFIX=$prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export HOME=$home
+ENV
+. "$env_file"
+
+if [ ! -f "$prefix/.wk-ready" ]; then
+  wineboot -i </dev/null >/dev/null 2>&1
+  wineserver -w
+  # Debian's Wine does not find its own fonts (no Tahoma, no Marlett for the
+  # caption buttons) unless they are in the prefix.
+  cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  # Without a window manager every window shown or hidden would wait for one.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wineserver -w
+  touch "$prefix/.wk-ready"
+fi
+
+# A persistent wineserver makes each program start take a tenth of a second.
+# Every daemon gets null output so none holds the caller's pipe open.
+wineserver -f -p </dev/null >/dev/null 2>&1 &
+echo "export SERVER_PID=$!" >>"$env_file"
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true

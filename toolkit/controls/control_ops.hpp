@@ -1,0 +1,120 @@
+// The common control operations, implemented once.
+//
+// Every control kind offers the same family of small operations (destroy,
+// hide, show, move, centre, position, resize, size, fit to parent, disable,
+// enable, repaint, focus) under its own name prefix. The kinds differ only
+// in a few parameters: the show command, how Repaint compares its keyword,
+// and a handful of kinds that return the platform's raw result. Those
+// differences are arguments here; each kind's public functions forward in
+// one line, usually through the WK_CONTROL_OP_* macros below.
+#pragma once
+
+#include <windows.h>
+
+#include "../core/keywords.hpp"
+
+namespace wk::ops {
+
+// 0 if destroyed, 1 if the platform refused.
+int Destroy(HWND control);
+// 0 if the control was visible before, 1 if it was already hidden.
+int Hide(HWND control);
+// ShowWindow with `command`: 0 if the control was hidden before, 1 if it
+// was already visible.
+int Show(HWND control, int command);
+// SetWindowPos without sizing or z-order change: 0 on success, 1 on failure.
+int Move(HWND control, int x, int y);
+// The platform's own result of that SetWindowPos (non-zero on success).
+BOOL MoveRaw(HWND control, int x, int y);
+// Centres the control in its parent's client area. Always 0.
+int Center(HWND control);
+// Result pair := the control's position in its parent's client area. 0.
+int GetPosition(HWND control);
+// SetWindowPos without moving or z-order change: 0 on success, 1 on failure.
+int Resize(HWND control, int width, int height);
+// Result pair := width and height of the window rectangle. Always 0.
+int GetSize(HWND control);
+// Moves to (x, y) and sizes to the parent's client size plus (dw, dh),
+// repainting: 0 on success, 1 on failure.
+int FitToParent(HWND control, int x, int y, int dw, int dh);
+// The platform's own result of that MoveWindow (non-zero on success).
+BOOL FitToParentRaw(HWND control, int x, int y, int dw, int dh);
+// 0 if it was enabled before, 1 if it was already disabled.
+int Disable(HWND control);
+// 0 if it was disabled before, 1 if it was already enabled.
+int Enable(HWND control);
+// "ERASED" invalidates with erasing, "UNERASED" without; the keyword is
+// compared with `compare`. 0 if invalidated, 1 on failure or another word.
+int Repaint(HWND control, const char* keyword, CompareFn compare);
+// Invalidates the whole control with erasing: 0 on success, 1 on failure.
+int RepaintErased(HWND control);
+// Returns the window that had the focus before.
+HWND SetFocusTo(HWND control);
+// Gives the focus to no window; returns the window that had it before.
+HWND DropFocus(HWND control);
+
+// The parent as the platform reports it (GWL_HWNDPARENT).
+HWND ParentOf(HWND control);
+// The instance handle of a window (GWL_HINSTANCE).
+HINSTANCE InstanceOf(HWND window);
+
+// lstrcmpA with strcmp's shape, for the tables that compare with it.
+int PlatformCompare(const char* a, const char* b);
+
+}  // namespace wk::ops
+
+// One-line forwarders: WK_CONTROL_OP_MOVE(Button) defines
+// extern "C" int wk_ButtonMove(HWND, int, int).
+#define WK_CONTROL_OP_DESTROY(Kind) \
+  extern "C" int wk_##Kind##Destroy(HWND c) { return wk::ops::Destroy(c); }
+#define WK_CONTROL_OP_HIDE(Kind) \
+  extern "C" int wk_##Kind##Hide(HWND c) { return wk::ops::Hide(c); }
+#define WK_CONTROL_OP_SHOW(Kind, command) \
+  extern "C" int wk_##Kind##Show(HWND c) { return wk::ops::Show(c, command); }
+#define WK_CONTROL_OP_MOVE(Kind) \
+  extern "C" int wk_##Kind##Move(HWND c, int x, int y) { return wk::ops::Move(c, x, y); }
+#define WK_CONTROL_OP_CENTER(Kind) \
+  extern "C" int wk_##Kind##Center(HWND c) { return wk::ops::Center(c); }
+#define WK_CONTROL_OP_GETPOSITION(Kind) \
+  extern "C" int wk_##Kind##GetPosition(HWND c) { return wk::ops::GetPosition(c); }
+#define WK_CONTROL_OP_RESIZE(Kind) \
+  extern "C" int wk_##Kind##Resize(HWND c, int w, int h) { return wk::ops::Resize(c, w, h); }
+#define WK_CONTROL_OP_GETSIZE(Kind) \
+  extern "C" int wk_##Kind##GetSize(HWND c) { return wk::ops::GetSize(c); }
+#define WK_CONTROL_OP_FITTOPARENT(Kind)                                         \
+  extern "C" int wk_##Kind##FitToParent(HWND c, int x, int y, int dw, int dh) { \
+    return wk::ops::FitToParent(c, x, y, dw, dh);                               \
+  }
+#define WK_CONTROL_OP_DISABLE(Kind) \
+  extern "C" int wk_##Kind##Disable(HWND c) { return wk::ops::Disable(c); }
+#define WK_CONTROL_OP_ENABLE(Kind) \
+  extern "C" int wk_##Kind##Enable(HWND c) { return wk::ops::Enable(c); }
+#define WK_CONTROL_OP_REPAINT(Kind, compare)                 \
+  extern "C" int wk_##Kind##Repaint(HWND c, const char* k) { \
+    return wk::ops::Repaint(c, k, compare);                  \
+  }
+#define WK_CONTROL_OP_SETFOCUS(Kind) \
+  extern "C" HWND wk_##Kind##SetFocus(HWND c) { return wk::ops::SetFocusTo(c); }
+#define WK_CONTROL_OP_DROPFOCUS(Kind) \
+  extern "C" HWND wk_##Kind##DropFocus(HWND c) { return wk::ops::DropFocus(c); }
+
+// Move to GetSize: the geometry members most kinds have.
+#define WK_CONTROL_OPS_GEOMETRY(Kind) \
+  WK_CONTROL_OP_MOVE(Kind)            \
+  WK_CONTROL_OP_CENTER(Kind)          \
+  WK_CONTROL_OP_GETPOSITION(Kind)     \
+  WK_CONTROL_OP_RESIZE(Kind)          \
+  WK_CONTROL_OP_GETSIZE(Kind)         \
+  WK_CONTROL_OP_FITTOPARENT(Kind)
+
+// The whole family of fourteen, for kinds that follow the table exactly.
+#define WK_CONTROL_OPS_ALL(Kind, show_command, repaint_compare) \
+  WK_CONTROL_OP_DESTROY(Kind)                                   \
+  WK_CONTROL_OP_HIDE(Kind)                                      \
+  WK_CONTROL_OP_SHOW(Kind, show_command)                        \
+  WK_CONTROL_OPS_GEOMETRY(Kind)                                 \
+  WK_CONTROL_OP_DISABLE(Kind)                                   \
+  WK_CONTROL_OP_ENABLE(Kind)                                    \
+  WK_CONTROL_OP_REPAINT(Kind, repaint_compare)                  \
+  WK_CONTROL_OP_SETFOCUS(Kind)                                  \
+  WK_CONTROL_OP_DROPFOCUS(Kind)

@@ -1,0 +1,249 @@
+// The window services of both families: windows made by wk_WindowCreate
+// (wk_Window...) and dialogs made by wk_DialogWindowCreate (wk_DialogWindow...).
+// Each pair is one implementation; the families differ in a few parameters.
+#include "toolkit/core/keywords.hpp"
+#include "toolkit/windows/window_styles.hpp"
+#include "wk_windows.h"
+
+namespace {
+
+using wk::Keyword;
+
+constexpr int kKeep = 999999;
+
+constexpr Keyword<int> kShowStates[] = {
+    {"HIDE", SW_HIDE},
+    {"MAXI", SW_SHOWMAXIMIZED},
+    {"MINI", SW_MINIMIZE},
+    {"RESTORE", SW_RESTORE},
+    {"SHOW", SW_SHOW},
+    {"DEFAULT", SW_SHOWDEFAULT},
+    {"ACTIVMAXI", SW_SHOWMAXIMIZED},
+    {"ACTIVMINI", SW_SHOWMINIMIZED},
+    {"INACTMINI", SW_SHOWMINNOACTIVE},
+    {"INACTIV", SW_SHOWNA},
+    {"INACTRESENT", SW_SHOWNOACTIVATE},
+    {"NORMAL", SW_SHOWNORMAL},
+};
+
+// One border guard per family. "TRANSPARENT", "FLAT", "FLAT_BORDER" and
+// "SUNKEN" clear it for good; while it is clear, "NORMAL" also gives the
+// window a dialog frame.
+struct Family {
+  int guard;
+  bool keeps_rectangle;  // the dialog family hides, restyles and moves back
+};
+Family g_windows{1, false};
+Family g_dialogs{1, true};
+
+enum class Border { Transparent, Flat, FlatBorder, Sunken, Normal, NormalSunken };
+constexpr Keyword<Border> kBorders[] = {
+    {"TRANSPARENT", Border::Transparent}, {"FLAT", Border::Flat},
+    {"FLAT_BORDER", Border::FlatBorder},  {"SUNKEN", Border::Sunken},
+    {"NORMAL", Border::Normal},           {"NORMAL_SUNKEN", Border::NormalSunken},
+};
+
+void ApplyBorder(HWND window, Family& family, const char* keyword) {
+  const Border* border = wk::FindKeyword(kBorders, keyword);
+  if (!border) return;
+  switch (*border) {
+    case Border::Transparent:
+      SetWindowLongA(window, GWL_EXSTYLE, WS_EX_TRANSPARENT);
+      family.guard = 0;
+      break;
+    case Border::Flat:
+      SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(WS_POPUP));
+      family.guard = 0;
+      break;
+    case Border::FlatBorder:
+      SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_BORDER));
+      family.guard = 0;
+      break;
+    case Border::Sunken:
+      SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(WS_POPUP));
+      SetWindowLongA(window, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+      family.guard = 0;
+      break;
+    case Border::Normal:
+      if (family.guard == 0) SetWindowLongA(window, GWL_STYLE, WS_DLGFRAME);
+      SetWindowLongA(window, GWL_EXSTYLE, WS_EX_WINDOWEDGE);
+      break;
+    case Border::NormalSunken:
+      SetWindowLongA(window, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+      break;
+  }
+}
+
+void ApplySizingBorder(HWND window, Family&, const char* keyword) {
+  static constexpr Keyword<bool> kSizing[] = {{"ON", true}, {"OFF", false}};
+  const bool* on = wk::FindKeyword(kSizing, keyword);
+  if (!on) return;
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  SetWindowLongA(window, GWL_STYLE, *on ? (style | WS_THICKFRAME) : (style ^ WS_THICKFRAME));
+}
+
+// Runs a frame change the way the family does it: the window family grows
+// by a caption height afterwards, the dialog family keeps its rectangle.
+template <class Change>
+int ChangeFrame(HWND window, Family& family, const char* keyword, Change change) {
+  if (family.keeps_rectangle) {
+    RECT remembered{};
+    wk::HideToOrigin(window, remembered);
+    change(window, family, keyword);
+    wk::RestoreAndShow(window, remembered, SW_SHOWNORMAL);
+  } else {
+    change(window, family, keyword);
+    wk::GrowByCaptionAndShow(window);
+  }
+  return 0;
+}
+
+// ShowWindow answers whether the window was visible before.
+int WasHidden(HWND window, int command) { return ShowWindow(window, command) ? 0 : 1; }
+int WasVisible(HWND window, int command) { return ShowWindow(window, command) ? 1 : 0; }
+
+int ShowState(HWND window, const char* keyword) {
+  const int* command = wk::FindKeyword(kShowStates, keyword);
+  if (!command) {
+    // No change to the window: report its visibility as the call would.
+    return IsWindowVisible(window) ? 0 : 1;
+  }
+  return WasHidden(window, *command);
+}
+
+int Hide(HWND window) {
+  return SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOSIZE) ? 0
+                                                                                               : 1;
+}
+
+int Move(HWND window, int left, int top) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MoveWindow(window, left == kKeep ? r.left : left, top == kKeep ? r.top : top, r.right - r.left,
+             r.bottom - r.top, TRUE);
+  return 0;
+}
+
+int Resize(HWND window, int width, int height) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int w = width == kKeep ? r.right - r.left : width;
+  const int h = height == kKeep ? r.bottom - r.top : height + GetSystemMetrics(SM_CYCAPTION);
+  MoveWindow(window, r.left, r.top, w, h, TRUE);
+  return 0;
+}
+
+int Center(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+  const int top =
+      (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top) - GetSystemMetrics(SM_CYCAPTION)) / 2;
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+  return 0;
+}
+
+int GetPosition(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  wk_ResultX = r.left;
+  wk_ResultY = r.top;
+  return 0;
+}
+
+int GetSize(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  wk_ResultX = r.right - r.left;
+  wk_ResultY = r.bottom - r.top;
+  return 0;
+}
+
+int GetText(HWND window, char* buffer, int max_length) {
+  if (buffer == nullptr || max_length < 0) return 0;
+  return GetWindowTextA(window, buffer, max_length + 1);
+}
+
+int Repaint(HWND window, const char* keyword) {
+  static constexpr Keyword<BOOL> kErase[] = {{"ERASED", TRUE}, {"UNERASED", FALSE}};
+  const BOOL* erase = wk::FindKeyword(kErase, keyword);
+  if (!erase) return 1;
+  return InvalidateRect(window, nullptr, *erase) ? 0 : 1;
+}
+
+HWND HasFocus(HWND window) { return GetFocus() == window && window ? window : nullptr; }
+
+// The class icon is set even when the module lacks the icon: the class then
+// has none and the system shows its default.
+int SetIcon(HWND window, const char* icon_name) {
+  const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+  SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(module, icon_name)));
+  return 0;
+}
+
+int SetStockIcon(HWND window, const char* icon_id) {
+  SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(nullptr, icon_id)));
+  return 0;
+}
+
+}  // namespace
+
+// ---- Window family ---------------------------------------------------------
+
+int wk_WindowDestroy(HWND w) { return DestroyWindow(w) ? 0 : 1; }
+int wk_WindowShowState(HWND w, const char* k) { return ShowState(w, k); }
+int wk_WindowHide(HWND w) { return Hide(w); }
+int wk_WindowShow(HWND w) { return WasVisible(w, SW_SHOW); }
+int wk_WindowMaximize(HWND w) { return WasHidden(w, SW_SHOWMAXIMIZED); }
+int wk_WindowMove(HWND w, int left, int top) { return Move(w, left, top); }
+int wk_WindowResize(HWND w, int width, int height) { return Resize(w, width, height); }
+int wk_WindowCenter(HWND w) { return Center(w); }
+int wk_WindowGetPosition(HWND w) { return GetPosition(w); }
+int wk_WindowGetSize(HWND w) { return GetSize(w); }
+int wk_WindowSetBorder(HWND w, const char* k) { return ChangeFrame(w, g_windows, k, ApplyBorder); }
+int wk_WindowSizingBorder(HWND w, const char* k) {
+  return ChangeFrame(w, g_windows, k, ApplySizingBorder);
+}
+int wk_WindowSetText(HWND w, const char* text) {
+  SetWindowTextA(w, text);
+  return 0;
+}
+int wk_WindowGetText(HWND w, char* buffer, int n) { return GetText(w, buffer, n); }
+int wk_WindowRepaint(HWND w, const char* k) { return Repaint(w, k); }
+HWND wk_WindowSetFocus(HWND w) { return SetFocus(w); }
+HWND wk_WindowHasFocus(HWND w) { return HasFocus(w); }
+int wk_WindowSetIcon(HWND w, const char* name) { return SetIcon(w, name); }
+int wk_WindowSetStockIcon(HWND w, const char* id) { return SetStockIcon(w, id); }
+
+// ---- Dialog family ---------------------------------------------------------
+
+int wk_DialogWindowClose(HWND d) {
+  if (EndDialog(d, 2)) return 0;
+  return DestroyWindow(d) ? 0 : 1;
+}
+int wk_DialogWindowShowState(HWND d, const char* k) { return ShowState(d, k); }
+int wk_DialogWindowHide(HWND d) { return Hide(d); }
+int wk_DialogWindowRestore(HWND d) { return WasVisible(d, SW_RESTORE); }
+int wk_DialogWindowMaximize(HWND d) { return WasHidden(d, SW_SHOWMAXIMIZED); }
+int wk_DialogWindowMove(HWND d, int left, int top) { return Move(d, left, top); }
+int wk_DialogWindowResize(HWND d, int width, int height) { return Resize(d, width, height); }
+int wk_DialogWindowCenter(HWND d) { return Center(d); }
+int wk_DialogWindowGetPosition(HWND d) { return GetPosition(d); }
+int wk_DialogWindowGetSize(HWND d) { return GetSize(d); }
+int wk_DialogWindowSetBorder(HWND d, const char* k) {
+  return ChangeFrame(d, g_dialogs, k, ApplyBorder);
+}
+int wk_DialogWindowSizingBorder(HWND d, const char* k) {
+  return ChangeFrame(d, g_dialogs, k, ApplySizingBorder);
+}
+int wk_DialogWindowSetText(HWND d, const char* text) {
+  SetWindowTextA(d, text);
+  return 0;
+}
+int wk_DialogWindowGetText(HWND d, char* buffer, int n) { return GetText(d, buffer, n); }
+int wk_DialogWindowRepaint(HWND d, const char* k) { return Repaint(d, k); }
+HWND wk_DialogWindowActivate(HWND d) { return SetActiveWindow(d); }
+HWND wk_DialogWindowHasFocus(HWND d) { return HasFocus(d); }
+int wk_DialogWindowSetIcon(HWND d, const char* name) { return SetIcon(d, name); }
+int wk_DialogWindowSetStockIcon(HWND d, const char* id) { return SetStockIcon(d, id); }
+HBRUSH wk_DialogWindowBrush(HWND, COLORREF colour) { return CreateSolidBrush(colour); }

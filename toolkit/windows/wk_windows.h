@@ -1,0 +1,160 @@
+/* wk_windows.h - top-level windows, window services, message boxes, dialogs.
+ *
+ * Contents:
+ *   - process-wide result pair (wk_ResultX, wk_ResultY)
+ *   - AppWindowProc: the window procedure every toolkit window class uses;
+ *     the application defines it
+ *   - top-level windows: create, background, restyle, dialog windows
+ *   - window services: the wk_Window... and wk_DialogWindow... families
+ *   - keyword message boxes
+ *   - dialogs from named templates, the print and find dialogs
+ *
+ * Style keywords are compared exactly and case-sensitively; a word that is
+ * not in an operation's table selects that operation's default.
+ */
+#ifndef WK_WINDOWS_H
+#define WK_WINDOWS_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Shared state ------------------------------------------------------ */
+
+/* Result pair: get-position operations store x and y here, get-size
+   operations width and height. Read them right after the call. */
+extern int wk_ResultX;
+extern int wk_ResultY;
+
+/* The application's window procedure; wk_WindowCreate installs it for every
+   class it registers. Every program linking the toolkit defines it. */
+LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+/* ---- Top-level windows ------------------------------------------------- */
+
+/* Registers a class named after the title ("Class<module>" when empty),
+   creates the window with the keyword's styles (height plus one caption
+   height), shows it and gives it a button-face background. Returns the
+   window, or NULL when the class cannot be registered (a title already in
+   use, or a title of 250 characters or more). */
+HWND wk_WindowCreate(HINSTANCE module, const char* title, int x, int y, int width, int height,
+                     const char* keyword);
+/* Makes a solid brush of the colour the class background and invalidates
+   the window. Returns 0. */
+int wk_WindowSetBackground(HWND window, COLORREF colour);
+/* Replaces the extended, window and class styles by the keyword's, then
+   grows the window by one caption height and shows it. Returns 0. */
+int wk_WindowRestyle(HWND window, const char* keyword);
+/* As wk_WindowRestyle, but keeps the window's rectangle. Returns 0. */
+int wk_WindowRestyleInPlace(HWND window, const char* keyword);
+/* Makes a modeless dialog from the template "wk_DLG_TEMPLATE_1" of the
+   parent's module, styled by the keyword, titled, placed and shown. Returns
+   the dialog, or NULL when the module has no such template. */
+HWND wk_DialogWindowCreate(HWND parent, const char* title, int x, int y, int width, int height,
+                           const char* keyword, DLGPROC procedure);
+
+/* ---- Window services: windows made by wk_WindowCreate ------------------ */
+
+/* DestroyWindow. 0 on success, 1 on failure. */
+int wk_WindowDestroy(HWND window);
+/* ShowWindow with the command of the show-state keyword ("HIDE", "MAXI",
+   "MINI", "RESTORE", "SHOW", "DEFAULT", "ACTIVMAXI", "ACTIVMINI",
+   "INACTMINI", "INACTIV", "INACTRESENT", "NORMAL"). Returns 1 when the window
+   was hidden before, 0 when it was visible. */
+int wk_WindowShowState(HWND window, const char* keyword);
+/* Hides the window where it is. 0 on success, 1 on failure. */
+int wk_WindowHide(HWND window);
+/* ShowWindow(SW_SHOW). Returns 1 when the window was visible before. */
+int wk_WindowShow(HWND window);
+/* ShowWindow(SW_SHOWMAXIMIZED). Returns 1 when the window was hidden before. */
+int wk_WindowMaximize(HWND window);
+/* Moves the top-left corner; 999999 keeps a coordinate. Returns 0. */
+int wk_WindowMove(HWND window, int left, int top);
+/* Resizes; 999999 keeps a value; a new height gets one caption height
+   added. Returns 0. */
+int wk_WindowResize(HWND window, int width, int height);
+/* Centres the window on the screen. Returns 0. */
+int wk_WindowCenter(HWND window);
+/* Result pair := outer left, top in screen coordinates. Returns 0. */
+int wk_WindowGetPosition(HWND window);
+/* Result pair := outer width, height. Returns 0. */
+int wk_WindowGetSize(HWND window);
+/* Applies a border keyword ("TRANSPARENT", "FLAT", "FLAT_BORDER", "SUNKEN",
+   "NORMAL", "NORMAL_SUNKEN"), then grows the window by one caption height
+   and shows it. Returns 0. */
+int wk_WindowSetBorder(HWND window, const char* keyword);
+/* "ON" sets the sizing border, "OFF" toggles it; then as
+   wk_WindowSetBorder. Returns 0. */
+int wk_WindowSizingBorder(HWND window, const char* keyword);
+/* SetWindowTextA. Returns 0. */
+int wk_WindowSetText(HWND window, const char* text);
+/* Copies at most max_length characters and the zero into buffer. Returns
+   the number of characters copied. */
+int wk_WindowGetText(HWND window, char* buffer, int max_length);
+/* Invalidates the window, "ERASED" with and "UNERASED" without erasing.
+   0 when the request was made, 1 otherwise. */
+int wk_WindowRepaint(HWND window, const char* keyword);
+/* SetFocus. Returns the window that had the focus before, or NULL. */
+HWND wk_WindowSetFocus(HWND window);
+/* Returns the window when it has the keyboard focus, else NULL. */
+HWND wk_WindowHasFocus(HWND window);
+/* Loads the named icon from the window's module and makes it the class
+   icon (none when the module lacks it). Returns 0. */
+int wk_WindowSetIcon(HWND window, const char* icon_name);
+/* Makes a system icon (IDI_...) the class icon. Returns 0. */
+int wk_WindowSetStockIcon(HWND window, const char* icon_id);
+
+/* ---- Window services: dialogs made by wk_DialogWindowCreate ------------ */
+
+/* EndDialog(2), or DestroyWindow when that fails. 0 on success, 1 on failure. */
+int wk_DialogWindowClose(HWND dialog);
+/* As wk_WindowShowState. */
+int wk_DialogWindowShowState(HWND dialog, const char* keyword);
+/* As wk_WindowHide. */
+int wk_DialogWindowHide(HWND dialog);
+/* ShowWindow(SW_RESTORE). Returns 1 when the dialog was visible before. */
+int wk_DialogWindowRestore(HWND dialog);
+/* As wk_WindowMaximize. */
+int wk_DialogWindowMaximize(HWND dialog);
+/* As wk_WindowMove. */
+int wk_DialogWindowMove(HWND dialog, int left, int top);
+/* As wk_WindowResize. */
+int wk_DialogWindowResize(HWND dialog, int width, int height);
+/* As wk_WindowCenter. */
+int wk_DialogWindowCenter(HWND dialog);
+/* As wk_WindowGetPosition. */
+int wk_DialogWindowGetPosition(HWND dialog);
+/* As wk_WindowGetSize. */
+int wk_DialogWindowGetSize(HWND dialog);
+/* Applies a border keyword keeping the dialog's rectangle. Returns 0. */
+int wk_DialogWindowSetBorder(HWND dialog, const char* keyword);
+/* "ON"/"OFF" sizing border keeping the dialog's rectangle. Returns 0. */
+int wk_DialogWindowSizingBorder(HWND dialog, const char* keyword);
+/* As wk_WindowSetText. */
+int wk_DialogWindowSetText(HWND dialog, const char* text);
+/* As wk_WindowGetText. */
+int wk_DialogWindowGetText(HWND dialog, char* buffer, int max_length);
+/* As wk_WindowRepaint. */
+int wk_DialogWindowRepaint(HWND dialog, const char* keyword);
+/* SetActiveWindow. Returns the window that was active before, or NULL. */
+HWND wk_DialogWindowActivate(HWND dialog);
+/* As wk_WindowHasFocus. */
+HWND wk_DialogWindowHasFocus(HWND dialog);
+/* As wk_WindowSetIcon. */
+int wk_DialogWindowSetIcon(HWND dialog, const char* icon_name);
+/* As wk_WindowSetStockIcon. */
+int wk_DialogWindowSetStockIcon(HWND dialog, const char* icon_id);
+/* Creates a solid brush of the colour and returns it (the caller owns it). */
+HBRUSH wk_DialogWindowBrush(HWND dialog, COLORREF colour);
+
+/* ---- Keyword message boxes ---- */
+
+/* ---- Dialogs ---- */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* WK_WINDOWS_H */
