@@ -43,7 +43,8 @@ target_link_libraries(wk_test_support PUBLIC wk_toolkit GTest::gtest)
 target_compile_definitions(wk_test_support PUBLIC ${WK_TEST_DEFINES})
 # Used only by test programs that do not define AppWindowProc themselves.
 add_library(wk_default_app_proc STATIC ${CMAKE_SOURCE_DIR}/tests/support/default_app_proc.cpp)
-target_link_libraries(wk_default_app_proc PUBLIC wk_toolkit)
+# Only the header: the library must come after the toolkit on the link line.
+target_include_directories(wk_default_app_proc PRIVATE ${WK_PUBLIC_INCLUDES})
 
 
 file(GLOB WK_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_test.cpp)
@@ -62,6 +63,10 @@ foreach(test_source ${WK_WINE_TESTS})
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${test_dir} ${CMAKE_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE wk_test_support GTest::gtest_main wk_default_app_proc)
+  # Asked for up front, the window procedure comes from the test's own
+  # objects when it defines one, else from wk_default_app_proc, wherever the
+  # libraries stand on the link line.
+  target_link_options(${target} PRIVATE "LINKER:-u,_AppWindowProc@16")
   add_dependencies(${target} vindra)
   add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
   set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)

@@ -111,10 +111,12 @@ int ShowState(HWND window, const char* keyword) {
   return WasHidden(window, *command);
 }
 
-int Hide(HWND window) {
-  return SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOSIZE) ? 0
-                                                                                               : 1;
-}
+// The window is hidden where it is. SWP_NOMOVE is spelled out: some
+// platforms (Wine among them) otherwise move a window that SWP_HIDEWINDOW
+// hides to the position given, here 0, 0.
+constexpr UINT kHideWhereItIs = SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOSIZE | SWP_NOMOVE;
+
+int Hide(HWND window) { return SetWindowPos(window, nullptr, 0, 0, 0, 0, kHideWhereItIs) ? 0 : 1; }
 
 int Move(HWND window, int left, int top) {
   RECT r{};

@@ -1,0 +1,123 @@
+// Dialog windows from the template this program carries, and their services.
+#include <gtest/gtest.h>
+
+#include "wk_windows.h"
+#include "wktest.hpp"
+
+namespace {
+
+INT_PTR CALLBACK Quiet(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+struct Dialog {
+  wktest::TestWindow parent;
+  HWND handle;
+  explicit Dialog(const char* keyword, int x = 50, int y = 60, int w = 300, int h = 200)
+      : handle(wk_DialogWindowCreate(parent, "V\xE4lj", x, y, w, h, keyword, Quiet)) {}
+  ~Dialog() {
+    if (IsWindow(handle)) DestroyWindow(handle);
+  }
+  operator HWND() const { return handle; }
+};
+
+RECT Rect(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
+DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+
+}  // namespace
+
+TEST(DialogWindowCreate, MakesAStyledTitledPlacedModelessDialog) {
+  Dialog d("MIN_NOMAX_CLO");
+  ASSERT_NE(d.handle, nullptr);
+  EXPECT_EQ(wktest::ClassName(d), "#32770");
+  EXPECT_EQ(wktest::WindowText(d), "V\xE4lj");
+  EXPECT_EQ(GetWindow(d, GW_OWNER), d.parent.get());
+  EXPECT_TRUE(IsWindowVisible(d));
+  const RECT r = Rect(d);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(r.bottom - r.top, 200);  // no caption height added here
+  EXPECT_EQ(Style(d) & ~(WS_VISIBLE | WS_CLIPSIBLINGS),
+            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+}
+
+TEST(DialogWindowCreate, KeywordsSetOnlyWhatTheyName) {
+  Dialog tool("TOOLWIN");
+  // The template's styles stay; only the extended style is set.
+  EXPECT_TRUE(Style(tool) & WS_CAPTION);
+  EXPECT_EQ(ExStyle(tool) & (WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP),
+            static_cast<DWORD>(WS_EX_TOOLWINDOW));
+
+  Dialog help("QUE_CLO");
+  EXPECT_EQ(ExStyle(help) & (WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP),
+            static_cast<DWORD>(WS_EX_CONTEXTHELP));
+
+  // The class style belongs to the system's dialog class: it changes for
+  // every dialog of the process.
+  Dialog noclose("NOCLO");
+  EXPECT_EQ(GetClassLongA(noclose, GCL_STYLE) & CS_NOCLOSE, static_cast<DWORD>(CS_NOCLOSE));
+  EXPECT_EQ(GetClassLongA(tool, GCL_STYLE) & CS_NOCLOSE, static_cast<DWORD>(CS_NOCLOSE));
+  Dialog close("TOOLWIN_CLO");
+  EXPECT_EQ(GetClassLongA(close, GCL_STYLE), static_cast<DWORD>(CS_DBLCLKS));
+}
+
+TEST(DialogWindowServices, FrameChangesKeepTheRectangle) {
+  Dialog d("CLO");
+  const RECT before = Rect(d);
+  wk_ResultX = 5;
+  EXPECT_EQ(wk_DialogWindowSetBorder(d, "FLAT_BORDER"), 0);
+  EXPECT_EQ(Style(d) & (WS_POPUP | WS_BORDER | WS_DLGFRAME),
+            static_cast<DWORD>(WS_POPUP | WS_BORDER));
+  EXPECT_EQ(wk_DialogWindowSizingBorder(d, "ON"), 0);
+  EXPECT_TRUE(Style(d) & WS_THICKFRAME);
+  const RECT after = Rect(d);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_TRUE(IsWindowVisible(d));
+  EXPECT_EQ(wk_ResultX, 5);
+  // The dialog family's guard was cleared above: "NORMAL" now sets the frame.
+  EXPECT_EQ(wk_DialogWindowSetBorder(d, "NORMAL"), 0);
+  EXPECT_EQ(Style(d) & (WS_POPUP | WS_DLGFRAME | WS_BORDER), static_cast<DWORD>(WS_DLGFRAME));
+}
+
+TEST(DialogWindowServices, ShowMoveSizeTextAndClose) {
+  Dialog d("CLO");
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  EXPECT_EQ(wk_DialogWindowHide(d), 0);
+  EXPECT_FALSE(IsWindowVisible(d));
+  RECT hidden{};
+  GetWindowRect(d, &hidden);
+  EXPECT_EQ(hidden.left, 50);  // hidden where it is
+  EXPECT_EQ(hidden.top, 60);
+  EXPECT_EQ(wk_DialogWindowRestore(d), 0);  // was hidden
+  EXPECT_EQ(wk_DialogWindowRestore(d), 1);
+  EXPECT_EQ(wk_DialogWindowMove(d, 20, 999999), 0);
+  EXPECT_EQ(wk_DialogWindowGetPosition(d), 0);
+  EXPECT_EQ(wk_ResultX, 20);
+  EXPECT_EQ(wk_ResultY, 60);
+  EXPECT_EQ(wk_DialogWindowResize(d, 999999, 100), 0);
+  EXPECT_EQ(wk_DialogWindowGetSize(d), 0);
+  EXPECT_EQ(wk_ResultX, 300);
+  EXPECT_EQ(wk_ResultY, 100 + caption);
+  EXPECT_EQ(wk_DialogWindowSetText(d, "Ny"), 0);
+  char text[8];
+  EXPECT_EQ(wk_DialogWindowGetText(d, text, 7), 2);
+  EXPECT_STREQ(text, "Ny");
+  EXPECT_EQ(wk_DialogWindowRepaint(d, "UNERASED"), 0);
+  SetActiveWindow(d.parent);
+  EXPECT_EQ(wk_DialogWindowActivate(d), d.parent.get());
+  EXPECT_EQ(GetActiveWindow(), d.handle);
+
+  HBRUSH brush = wk_DialogWindowBrush(nullptr, RGB(1, 2, 3));
+  LOGBRUSH lb{};
+  ASSERT_TRUE(GetObjectA(brush, sizeof lb, &lb));
+  EXPECT_EQ(lb.lbColor, RGB(1, 2, 3));
+  DeleteObject(brush);
+
+  EXPECT_EQ(wk_DialogWindowClose(d), 0);
+  wktest::Pump(50);
+  EXPECT_FALSE(IsWindowVisible(d));
+}

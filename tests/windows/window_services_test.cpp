@@ -1,0 +1,203 @@
+// The services of windows made by wk_WindowCreate.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "wk_windows.h"
+#include "wktest.hpp"
+
+namespace {
+
+struct Window {
+  HWND handle;
+  explicit Window(const char* keyword = "MIN_MAX_CLO") {
+    static int counter = 0;
+    const std::string title = "services " + std::to_string(++counter);
+    handle = wk_WindowCreate(GetModuleHandleA(nullptr), title.c_str(), 100, 80, 300, 200, keyword);
+  }
+  ~Window() {
+    if (IsWindow(handle)) DestroyWindow(handle);
+  }
+  operator HWND() const { return handle; }
+};
+
+RECT Rect(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+
+DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
+DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+
+}  // namespace
+
+TEST(WindowServices, ShowStatesReportWhetherTheWindowWasHidden) {
+  Window w;
+  EXPECT_EQ(wk_WindowShowState(w, "MAXI"), 0);  // it was visible
+  EXPECT_TRUE(IsZoomed(w));
+  EXPECT_EQ(wk_WindowShowState(w, "HIDE"), 0);
+  EXPECT_FALSE(IsWindowVisible(w));
+  EXPECT_EQ(wk_WindowShowState(w, "RESTORE"), 1);  // it was hidden
+  EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_FALSE(IsZoomed(w));
+  EXPECT_EQ(wk_WindowShowState(w, "MINI"), 0);
+  EXPECT_TRUE(IsIconic(w));
+  EXPECT_EQ(wk_WindowShowState(w, "NORMAL"), 0);
+  EXPECT_FALSE(IsIconic(w));
+  // An unknown word changes nothing.
+  EXPECT_EQ(wk_WindowShowState(w, "maxi"), 0);
+  EXPECT_FALSE(IsZoomed(w));
+  wk_WindowShowState(w, "HIDE");
+  EXPECT_EQ(wk_WindowShowState(w, "BOGUS"), 1);
+  EXPECT_FALSE(IsWindowVisible(w));
+}
+
+TEST(WindowServices, HideKeepsThePlaceAndShowBringsItBack) {
+  Window w;
+  const RECT before = Rect(w);
+  EXPECT_EQ(wk_WindowHide(w), 0);
+  EXPECT_FALSE(IsWindowVisible(w));
+  EXPECT_EQ(wk_WindowShow(w), 0);  // was hidden
+  EXPECT_TRUE(IsWindowVisible(w));
+  const RECT after = Rect(w);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_EQ(wk_WindowShow(w), 1);  // was visible
+  EXPECT_EQ(wk_WindowMaximize(w), 0);
+  EXPECT_TRUE(IsZoomed(w));
+  EXPECT_EQ(wk_WindowHide(nullptr), 1);
+}
+
+TEST(WindowServices, MoveResizeAndTheKeepValue) {
+  Window w;
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  EXPECT_EQ(wk_WindowMove(w, 30, 40), 0);
+  RECT r = Rect(w);
+  EXPECT_EQ(r.left, 30);
+  EXPECT_EQ(r.top, 40);
+  EXPECT_EQ(wk_WindowMove(w, 999999, 60), 0);
+  r = Rect(w);
+  EXPECT_EQ(r.left, 30);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(wk_WindowMove(w, 999999, 999999), 0);
+  r = Rect(w);
+  EXPECT_EQ(r.left, 30);
+  EXPECT_EQ(r.top, 60);
+
+  const int width = r.right - r.left;
+  EXPECT_EQ(wk_WindowResize(w, 999999, 400), 0);
+  r = Rect(w);
+  EXPECT_EQ(r.right - r.left, width);
+  EXPECT_EQ(r.bottom - r.top, 400 + caption);
+  EXPECT_EQ(wk_WindowResize(w, 250, 999999), 0);
+  r = Rect(w);
+  EXPECT_EQ(r.right - r.left, 250);
+  EXPECT_EQ(r.bottom - r.top, 400 + caption);
+  EXPECT_EQ(r.left, 30);
+
+  EXPECT_EQ(wk_WindowGetPosition(w), 0);
+  EXPECT_EQ(wk_ResultX, 30);
+  EXPECT_EQ(wk_ResultY, 60);
+  EXPECT_EQ(wk_WindowGetSize(w), 0);
+  EXPECT_EQ(wk_ResultX, 250);
+  EXPECT_EQ(wk_ResultY, 400 + caption);
+}
+
+TEST(WindowServices, CenterUsesScreenSizeLessTheCaption) {
+  Window w;
+  wk_WindowResize(w, 400, 300);
+  EXPECT_EQ(wk_WindowCenter(w), 0);
+  const RECT r = Rect(w);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height - GetSystemMetrics(SM_CYCAPTION)) / 2);
+  EXPECT_EQ(width, 400);
+}
+
+// The border guard is process-wide and only ever cleared, so the order of
+// these steps matters: "NORMAL" first on a fresh process, then "FLAT".
+TEST(WindowServices, BorderKeywordsAndTheGuardThatFlatClears) {
+  Window w;
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  int height = Rect(w).bottom - Rect(w).top;
+  const DWORD style = Style(w) & ~WS_VISIBLE;
+
+  EXPECT_EQ(wk_WindowSetBorder(w, "NORMAL"), 0);
+  EXPECT_EQ(Style(w) & ~WS_VISIBLE, style);  // guard still set: style untouched
+  EXPECT_EQ(ExStyle(w) & (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE),
+            static_cast<DWORD>(WS_EX_WINDOWEDGE));
+  EXPECT_EQ(Rect(w).bottom - Rect(w).top, height += caption);
+  EXPECT_EQ(wk_ResultX, 0);
+  EXPECT_EQ(wk_ResultY, 0);
+
+  EXPECT_EQ(wk_WindowSetBorder(w, "NORMAL_SUNKEN"), 0);
+  EXPECT_TRUE(ExStyle(w) & WS_EX_CLIENTEDGE);
+
+  EXPECT_EQ(wk_WindowSetBorder(w, "FLAT_BORDER"), 0);
+  EXPECT_EQ(Style(w) & (WS_POPUP | WS_BORDER | WS_DLGFRAME),
+            static_cast<DWORD>(WS_POPUP | WS_BORDER));
+
+  // The guard is now clear for every window of the family.
+  Window other;
+  EXPECT_EQ(wk_WindowSetBorder(other, "NORMAL"), 0);
+  EXPECT_EQ(Style(other) & (WS_POPUP | WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_DLGFRAME));
+
+  EXPECT_EQ(wk_WindowSetBorder(w, "SUNKEN"), 0);
+  EXPECT_EQ(Style(w) & (WS_POPUP | WS_BORDER), static_cast<DWORD>(WS_POPUP));
+  EXPECT_EQ(ExStyle(w) & WS_EX_CLIENTEDGE, static_cast<DWORD>(WS_EX_CLIENTEDGE));
+
+  const DWORD unchanged = Style(w);
+  EXPECT_EQ(wk_WindowSetBorder(w, "flat"), 0);
+  EXPECT_EQ(Style(w), unchanged);
+}
+
+TEST(WindowServices, SizingBorderOnSetsAndOffToggles) {
+  Window w("CLO");
+  ASSERT_FALSE(Style(w) & WS_THICKFRAME);
+  wk_WindowSizingBorder(w, "OFF");  // no border yet: OFF gives it one
+  EXPECT_TRUE(Style(w) & WS_THICKFRAME);
+  wk_WindowSizingBorder(w, "OFF");
+  EXPECT_FALSE(Style(w) & WS_THICKFRAME);
+  wk_WindowSizingBorder(w, "ON");
+  wk_WindowSizingBorder(w, "ON");
+  EXPECT_TRUE(Style(w) & WS_THICKFRAME);
+  wk_WindowSizingBorder(w, "on");
+  EXPECT_TRUE(Style(w) & WS_THICKFRAME);
+}
+
+TEST(WindowServices, TextRepaintFocusAndIcons) {
+  Window w;
+  EXPECT_EQ(wk_WindowSetText(w, "V\xE4lj"), 0);
+  char buffer[16];
+  EXPECT_EQ(wk_WindowGetText(w, buffer, 15), 4);
+  EXPECT_STREQ(buffer, "V\xE4lj");
+  // The length limit leaves room for the terminating zero.
+  char small[3];
+  EXPECT_EQ(wk_WindowGetText(w, small, 2), 2);
+  EXPECT_STREQ(small, "V\xE4");
+
+  EXPECT_EQ(wk_WindowRepaint(w, "ERASED"), 0);
+  EXPECT_EQ(wk_WindowRepaint(w, "UNERASED"), 0);
+  EXPECT_EQ(wk_WindowRepaint(w, "erased"), 1);
+  EXPECT_EQ(wk_WindowRepaint(w, nullptr), 1);
+
+  SetForegroundWindow(w);
+  wk_WindowSetFocus(w);
+  EXPECT_EQ(wk_WindowHasFocus(w), w.handle);
+  EXPECT_EQ(wk_WindowSetFocus(nullptr), w.handle);
+  EXPECT_EQ(wk_WindowHasFocus(w), nullptr);
+
+  EXPECT_EQ(wk_WindowSetStockIcon(w, IDI_QUESTION), 0);
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(w, GCLP_HICON)),
+            LoadIconA(nullptr, IDI_QUESTION));
+  // A name the module does not hold clears the class icon.
+  EXPECT_EQ(wk_WindowSetIcon(w, "No_such_icon"), 0);
+  EXPECT_EQ(GetClassLongPtrA(w, GCLP_HICON), 0);
+}
+
+TEST(WindowServices, DestroyReportsFailureForAWindowThatIsGone) {
+  Window w;
+  EXPECT_EQ(wk_WindowDestroy(w), 0);
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(wk_WindowDestroy(w), 1);
+}
