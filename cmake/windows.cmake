@@ -79,3 +79,26 @@ if(WK_NATIVE_DIR)
                                               --output-on-failure)
   set_tests_properties(native/logic-and-fuzz PROPERTIES TIMEOUT 1800)
 endif()
+
+# ---- Release package ----------------------------------------------------------
+# cpack -G ZIP: the programs, the toolkit library with its public headers and
+# resource script, and the README.
+install(TARGETS vindra RUNTIME DESTINATION bin)
+install(TARGETS wk_toolkit ARCHIVE DESTINATION lib)
+file(GLOB WK_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/toolkit/*/wk_*.h)
+install(FILES ${WK_PUBLIC_HEADERS} DESTINATION include)
+if(WK_TOOLKIT_RC)
+  install(FILES ${WK_TOOLKIT_RC} DESTINATION resources)
+endif()
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME vindra)
+set(CPACK_PACKAGE_FILE_NAME vindra-${PROJECT_VERSION}-win32)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)
+
+# The package builds, and a C program compiles and links against it alone.
+add_test(NAME package/c-program
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/package_test.sh ${CMAKE_BINARY_DIR}
+                 ${CMAKE_SOURCE_DIR})
+set_tests_properties(package/c-program PROPERTIES TIMEOUT 300)
