@@ -16,6 +16,7 @@
 #define WK_WINDOWS_H
 
 #include <windows.h>
+#include <commdlg.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -151,7 +152,77 @@ HBRUSH wk_DialogWindowBrush(HWND dialog, COLORREF colour);
 
 /* ---- Keyword message boxes ---- */
 
+/* Toolkit answer codes of wk_MessageBox. */
+#define WK_ANSWER_NONE 0   /* the box could not be shown */
+#define WK_ANSWER_NO 1
+#define WK_ANSWER_IGNORE 2
+#define WK_ANSWER_RETRY 3
+#define WK_ANSWER_YES 4
+#define WK_ANSWER_OK 5
+#define WK_ANSWER_CANCEL 6 /* Cancel, Abort or the close box */
+
+/* Shows a message box whose icon ("EXCLAMATION", "INFORMATION", "QUESTION",
+   "STOP") and buttons ("yes_no_CANCEL", "OK_help", ...: the upper-case word
+   is the default button) come from keywords. Returns the answer code above,
+   0 when the box could not be shown. */
+int wk_MessageBox(HWND owner, const char* caption, const char* text, const char* icon_keyword,
+                  const char* button_keyword);
+/* Shows the text with an OK button; with clear keyword "D" the buffer is
+   emptied (first character 0) after the box is closed. Returns 0. */
+int wk_ShowMessage(HWND owner, const char* caption, char* text, const char* clear_keyword);
+/* When the edit control's contents are modified, asks Yes/No/Cancel.
+   Returns 0 when not modified (nothing shown) or the box failed, 1 Yes,
+   2 Cancel, 3 No. */
+int wk_AskSaveChanges(HWND edit, const char* caption, const char* text);
+/* Appends the values to destination as the format's conversions say
+   (%i %u %l %U %f %s; other text is dropped; the format's digits, in order,
+   give the decimals of the %f conversions, 2 when none is left) and a line
+   feed. The caller provides the room. Returns destination. */
+char* wk_AppendFormatted(char* destination, const char* format, ...);
+
 /* ---- Dialogs ---- */
+
+/* The print dialog's record, filled anew by each wk_PrintDialog. After a
+   confirmed dialog it holds the printer's device context (hDC), Flags and
+   nCopies. */
+extern PRINTDLGA wk_PrintDialogRecord;
+/* The find dialog's record, filled by wk_FindDialog; its lpstrFindWhat is
+   the toolkit's search-text buffer. */
+extern FINDREPLACEA wk_FindDialogRecord;
+/* The record of the latest find notification that wk_FindMessage took
+   (NULL before the first): search text and flags of the last request. */
+extern FINDREPLACEA* wk_FindNotice;
+
+/* Modal dialog from the template "wk_DLG_MODAL_TEMPLATE_1" of the window's
+   module, owned by the window. Returns what the procedure gave EndDialog,
+   or -1 when the dialog cannot be made (no such template). */
+INT_PTR wk_ModalDialog(HWND window, DLGPROC procedure);
+/* As wk_ModalDialog with the template "wk_DLG_SYSTEM_MODAL_TEMPLATE_1". */
+INT_PTR wk_SystemModalDialog(HWND window, DLGPROC procedure);
+/* Modal dialog from the template "MODAL_DIALOG" with wk_DefaultDialogProc.
+   Returns the EndDialog value, or -1 without the template. */
+INT_PTR wk_DefaultModalDialog(HWND window);
+/* Shows the dialog titled "Tillverkad fr\xE5n dialog" and answers its
+   messages as handled, so the dialog never ends of its own accord. */
+INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+/* The platform's print dialog, owned by the window's parent or owner.
+   Returns 1 when confirmed, 0 otherwise (wk_PrintDialogRecord.hDC is then
+   NULL). */
+int wk_PrintDialog(HWND window);
+/* Opens the modeless find dialog with the edit control's selection as the
+   search text. Returns the dialog, or NULL (selection over 256 characters,
+   or the platform refused). */
+HWND wk_FindDialog(HWND owner, HWND edit);
+/* Turns a find notification into WM_COMMAND(up_command or down_command)
+   posted to notify. Call it for every message the owner does not handle.
+   Returns 1 when a command was posted, 2 when the search text was too long
+   (the dialog is destroyed), 0 otherwise (not the find message, dialog
+   closing, or nothing to post). */
+int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT message,
+                   int up_command, int down_command);
+/* Result pair := the mouse position in the window's client coordinates.
+   Returns 0. */
+int wk_CursorInWindow(HWND window);
 
 #ifdef __cplusplus
 }
