@@ -1,0 +1,333 @@
+// Push buttons and the common control operations, against real "button"
+// windows: styles read back, messages sent, results compared.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/controls/wk_controls.h"
+#include "toolkit/windows/wk_windows.h"
+#include "wktest.hpp"
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
+DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+
+// The control's top-left in its parent's client coordinates.
+POINT ClientPos(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  POINT p{r.left, r.top};
+  ScreenToClient(GetParent(control), &p);
+  return p;
+}
+
+struct FrameCase {
+  const char* frame;
+  const char* alignment;
+  DWORD style;
+  bool client_edge;
+};
+
+TEST(ButtonCreate, EveryFrameAndAlignmentGivesItsStyleBits) {
+  wktest::TestWindow parent;
+  const FrameCase cases[] = {
+      {"NORMAL", "L", 0x50001100, false}, {"SHADOW", "R", 0x50001201, false},
+      {"SUNKEN", "T", 0x50001400, true},  {"SUNKEN_SHADOW", "B", 0x50001801, true},
+      {"BAR", "C", 0x50401300, false},    {"BAR_SHADOW", "LB", 0x50401901, false},
+      {"EDGE", "LT", 0x50401500, true},   {"EDGE_SHADOW", "RT", 0x50401601, true},
+      {"BAR", "RB", 0x50401A00, false},   {"BAR", "c", 0x50401300, false},
+      {"BAR", "", 0x50401300, false},     {"BAR", nullptr, 0x50401300, false},
+      {"bar", "C", 0x50001300, false},  // unknown frame: a plain child button
+  };
+  for (const FrameCase& c : cases) {
+    SCOPED_TRACE(std::string(c.frame) + "/" + (c.alignment ? c.alignment : "(null)"));
+    HWND b = wk_ButtonCreate(parent, 10, 20, 80, 30, "Sinus", c.alignment, c.frame, 1001);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(Style(b), c.style);
+    EXPECT_EQ((ExStyle(b) & WS_EX_CLIENTEDGE) != 0, c.client_edge);
+    EXPECT_EQ(GetParent(b), parent.get());
+    DestroyWindow(b);
+  }
+}
+
+TEST(ButtonCreate, CarriesCaptionIdFontPlaceAndTheParentsInstance) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 15, 25, 90, 35, "P\xC5", "C", "BAR", 1014);
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(wktest::ClassName(b), "Button");
+  EXPECT_EQ(wktest::WindowText(b), "P\xC5");
+  EXPECT_EQ(GetDlgCtrlID(b), 1014);
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(b, WM_GETFONT, 0, 0)),
+            GetStockObject(DEFAULT_GUI_FONT));
+  EXPECT_EQ(GetWindowLongPtrA(b, GWLP_HINSTANCE), GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+  EXPECT_TRUE(IsWindowVisible(b));
+  const POINT p = ClientPos(b);
+  EXPECT_EQ(p.x, 15);
+  EXPECT_EQ(p.y, 25);
+  RECT r{};
+  GetWindowRect(b, &r);
+  EXPECT_EQ(r.right - r.left, 90);
+  EXPECT_EQ(r.bottom - r.top, 35);
+}
+
+int s_command = 0;
+LRESULT CALLBACK RecordCommand(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_COMMAND) s_command = LOWORD(wp);
+  return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST(ButtonCreate, ClickingReachesTheParentWithTheId) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = RecordCommand;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "wk_button_recorder";
+  RegisterClassA(&wc);
+  HWND parent = CreateWindowA("wk_button_recorder", "recorder", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                              0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "AV", "C", "BAR", 1015);
+  SendMessageA(b, BM_CLICK, 0, 0);
+  EXPECT_EQ(s_command, 1015);
+  DestroyWindow(parent);
+}
+
+TEST(ButtonCreateInDialog, ReplacesTheItemWithTheSameIdAndAddsTheAlignment) {
+  wktest::TestWindow dialog;
+  HWND old = CreateWindowA("static", "old", kChild, 0, 0, 50, 20, dialog,
+                           reinterpret_cast<HMENU>(100), nullptr, nullptr);
+  ASSERT_NE(GetDlgItem(dialog, 100), nullptr);
+  HWND b = wk_ButtonCreateInDialog(dialog, 30, 40, 100, 25, "OK", "RT", "SUNKEN_SHADOW", 100);
+  ASSERT_NE(b, nullptr);
+  EXPECT_FALSE(IsWindow(old));
+  EXPECT_EQ(GetDlgItem(dialog, 100), b);
+  EXPECT_EQ(Style(b), 0x50000601u);  // no BS_PUSHLIKE
+  EXPECT_TRUE(ExStyle(b) & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(IsWindowVisible(b));
+  // No font of its own: the platform's default.
+  EXPECT_EQ(SendMessageA(b, WM_GETFONT, 0, 0), 0);
+
+  // An id that no item has still gets its button.
+  HWND fresh = wk_ButtonCreateInDialog(dialog, 30, 80, 100, 25, "New", "x", "NORMAL", 555);
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_EQ(GetDlgItem(dialog, 555), fresh);
+  EXPECT_EQ(Style(fresh), 0x50000300u);
+}
+
+TEST(ButtonState, PushedAndReleasedAreSeenInTheButtonState) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "Sinus", "C", "BAR", 1);
+  EXPECT_EQ(wk_ButtonGetState(b) & BST_PUSHED, 0);
+  EXPECT_EQ(wk_ButtonSetPushed(b), 0);
+  EXPECT_EQ(wk_ButtonGetState(b) & BST_PUSHED, BST_PUSHED);
+  EXPECT_EQ(wk_ButtonGetState(b), static_cast<int>(SendMessageA(b, BM_GETSTATE, 0, 0)));
+  // The tone generator's pairing: pushed and disabled, then enabled and released.
+  EXPECT_EQ(wk_ButtonDisable(b), 0);
+  EXPECT_EQ(wk_ButtonGetState(b) & BST_PUSHED, BST_PUSHED);
+  EXPECT_EQ(wk_ButtonEnable(b), 0);
+  EXPECT_EQ(wk_ButtonSetReleased(b), 0);
+  EXPECT_EQ(wk_ButtonGetState(b) & BST_PUSHED, 0);
+}
+
+TEST(ButtonText, SetGetAndTheLimitOf254Characters) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "Sinus", "C", "BAR", 1);
+  EXPECT_EQ(wk_ButtonSetText(b, "Fyrkant"), 0);
+  char buffer[255];
+  EXPECT_EQ(wk_ButtonGetText(b, buffer), 7);
+  EXPECT_STREQ(buffer, "Fyrkant");
+
+  const std::string long_caption(300, 'x');
+  EXPECT_EQ(wk_ButtonSetText(b, long_caption.c_str()), 0);
+  char guarded[260];
+  memset(guarded, '#', sizeof guarded);
+  EXPECT_EQ(wk_ButtonGetText(b, guarded), 254);
+  EXPECT_EQ(std::string(guarded), std::string(254, 'x'));
+  EXPECT_EQ(guarded[255], '#');  // nothing written past the 255 bytes
+
+  EXPECT_EQ(wk_ButtonGetText(b, nullptr), 0);
+  HWND gone = b;
+  DestroyWindow(gone);
+  EXPECT_EQ(wk_ButtonSetText(gone, "x"), 1);
+}
+
+TEST(ButtonFont, SetFontIsWhatTheButtonReports) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "Sinus", "C", "BAR", 1);
+  HFONT font = CreateFontA(20, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+  EXPECT_EQ(wk_ButtonSetFont(b, font), 0);
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(b, WM_GETFONT, 0, 0)), font);
+  DestroyWindow(b);
+  DeleteObject(font);
+}
+
+HANDLE Image(HWND b, WPARAM type) {
+  return reinterpret_cast<HANDLE>(SendMessageA(b, BM_GETIMAGE, type, 0));
+}
+
+TEST(ButtonImages, StockIconBitmapAndIconGoOnWithTheirStyleBits) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 60, "", "C", "NORMAL", 1);
+  EXPECT_EQ(wk_ButtonSetStockIcon(b, "L", "QUESTION"), 0);
+  EXPECT_EQ(Image(b, IMAGE_ICON), LoadIconA(nullptr, IDI_QUESTION));
+  EXPECT_EQ(Style(b) & (BS_ICON | BS_LEFT), static_cast<DWORD>(BS_ICON | BS_LEFT));
+
+  // An unknown stock word sends a null image, which removes the image.
+  EXPECT_EQ(wk_ButtonSetStockIcon(b, "L", "question"), 0);
+  EXPECT_EQ(Image(b, IMAGE_ICON), nullptr);
+
+  HWND c = wk_ButtonCreate(parent, 100, 10, 80, 60, "", "C", "NORMAL", 2);
+  EXPECT_EQ(wk_ButtonSetBitmap(c, "nothing", "RED_BITMAP"), 0);
+  EXPECT_NE(Image(c, IMAGE_BITMAP), nullptr);
+  EXPECT_TRUE(Style(c) & BS_BITMAP);
+  BITMAP info{};
+  GetObjectA(Image(c, IMAGE_BITMAP), sizeof info, &info);
+  EXPECT_EQ(info.bmWidth, 16);
+
+  HWND d = wk_ButtonCreate(parent, 200, 10, 80, 60, "", "C", "NORMAL", 3);
+  EXPECT_EQ(wk_ButtonSetIcon(d, "R", "BLUE_ICON"), 0);
+  EXPECT_EQ(
+      Image(d, IMAGE_ICON),
+      LoadIconA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(d, GWLP_HINSTANCE)), "BLUE_ICON"));
+  EXPECT_TRUE(Style(d) & BS_ICON);
+}
+
+TEST(ButtonImages, ADisabledButtonIsLeftAlone) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 60, "", "C", "BAR", 1);
+  wk_ButtonDisable(b);
+  const DWORD before = Style(b);
+  EXPECT_EQ(wk_ButtonSetStockIcon(b, "L", "HAND"), 0);
+  EXPECT_EQ(wk_ButtonSetBitmap(b, "L", "RED_BITMAP"), 0);
+  EXPECT_EQ(Style(b), before);
+  EXPECT_EQ(Image(b, IMAGE_ICON), nullptr);
+  EXPECT_EQ(Image(b, IMAGE_BITMAP), nullptr);
+}
+
+TEST(ButtonImages, ANewAlignmentReplacesTheOldOneOnAnIconButton) {
+  wktest::TestWindow dialog;
+  // A dialog button with an icon and no alignment: child, visible, BS_ICON.
+  HWND b = wk_ButtonCreateInDialog(dialog, 10, 10, 80, 60, "", "C", "NORMAL", 7);
+  SetWindowLongA(b, GWL_STYLE, 0x50000040);
+  EXPECT_EQ(wk_ButtonSetStockIcon(b, "RB", "HAND"), 0);
+  EXPECT_EQ(Style(b), 0x50000A40u);
+  EXPECT_EQ(wk_ButtonSetStockIcon(b, "LT", "HAND"), 0);
+  EXPECT_EQ(Style(b), 0x50000540u);  // not 0x50000F40: RB was taken off
+  EXPECT_EQ(wk_ButtonSetStockIcon(b, "", "HAND"), 0);
+  EXPECT_EQ(Style(b), 0x50000040u);
+}
+
+// ---- The common control operations, through the button's forwarders ----
+
+TEST(ButtonCommonOps, HideShowDisableEnableReportTheEarlierState) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
+  EXPECT_EQ(wk_ButtonHide(b), 0);
+  EXPECT_FALSE(IsWindowVisible(b));
+  EXPECT_EQ(wk_ButtonHide(b), 1);
+  EXPECT_EQ(wk_ButtonShow(b), 0);
+  EXPECT_TRUE(IsWindowVisible(b));
+  EXPECT_EQ(wk_ButtonShow(b), 1);
+
+  EXPECT_EQ(wk_ButtonEnable(b), 1);
+  EXPECT_EQ(wk_ButtonDisable(b), 0);
+  EXPECT_FALSE(IsWindowEnabled(b));
+  EXPECT_EQ(wk_ButtonDisable(b), 1);
+  EXPECT_EQ(wk_ButtonEnable(b), 0);
+  EXPECT_TRUE(IsWindowEnabled(b));
+}
+
+TEST(ButtonCommonOps, MoveResizeAndTheResultPair) {
+  wktest::TestWindow parent(500, 400);
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
+  EXPECT_EQ(wk_ButtonMove(b, 40, 70), 0);
+  EXPECT_EQ(ClientPos(b).x, 40);
+  EXPECT_EQ(ClientPos(b).y, 70);
+  EXPECT_EQ(wk_ButtonResize(b, 120, 45), 0);
+  EXPECT_EQ(ClientPos(b).x, 40);  // not moved by the resize
+
+  wk_ResultX = wk_ResultY = -1;
+  EXPECT_EQ(wk_ButtonGetSize(b), 0);
+  EXPECT_EQ(wk_ResultX, 120);
+  EXPECT_EQ(wk_ResultY, 45);
+  // The parent has equal side and bottom frames, so the position comes out
+  // in client coordinates.
+  EXPECT_EQ(wk_ButtonGetPosition(b), 0);
+  EXPECT_EQ(wk_ResultX, 40);
+  EXPECT_EQ(wk_ResultY, 70);
+
+  EXPECT_EQ(wk_ButtonCenter(b), 0);
+  RECT client{};
+  GetClientRect(parent, &client);
+  EXPECT_EQ(ClientPos(b).x, client.right / 2 - 60);
+  EXPECT_EQ(ClientPos(b).y, client.bottom / 2 - 45 / 2);
+  EXPECT_EQ(wk_ButtonGetPosition(b), 0);
+  EXPECT_EQ(wk_ResultX, client.right / 2 - 60);
+
+  EXPECT_EQ(wk_ButtonFitToParent(b, 5, 6, -10, -20), 0);
+  EXPECT_EQ(ClientPos(b).x, 5);
+  EXPECT_EQ(ClientPos(b).y, 6);
+  wk_ButtonGetSize(b);
+  EXPECT_EQ(wk_ResultX, client.right - 10);
+  EXPECT_EQ(wk_ResultY, client.bottom - 20);
+
+  DestroyWindow(b);
+  EXPECT_EQ(wk_ButtonMove(b, 1, 1), 1);
+  EXPECT_EQ(wk_ButtonResize(b, 1, 1), 1);
+  EXPECT_EQ(wk_ButtonFitToParent(b, 0, 0, 0, 0), 1);
+}
+
+TEST(ButtonCommonOps, GetPositionTakesTheCaptionAndMenuAsTheTop) {
+  // A parent with a menu bar: everything above the client area that is not
+  // the bottom frame's width counts as the top.
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 1, "Arkiv");
+  HWND parent = CreateWindowA("static", "with menu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
+                              300, nullptr, menu, nullptr, nullptr);
+  HWND b = wk_ButtonCreate(parent, 33, 44, 50, 20, "x", "C", "NORMAL", 1);
+  wk_ButtonGetPosition(b);
+  EXPECT_EQ(wk_ResultX, 33);
+  EXPECT_EQ(wk_ResultY, 44);
+  DestroyWindow(parent);
+}
+
+TEST(ButtonCommonOps, RepaintInvalidatesOnlyForItsTwoWords) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
+  wktest::Pump(50);
+  const auto pending = [b] { return GetUpdateRect(b, nullptr, FALSE) != FALSE; };
+  ASSERT_FALSE(pending());
+  EXPECT_EQ(wk_ButtonRepaint(b, "erased"), 1);
+  EXPECT_EQ(wk_ButtonRepaint(b, "REPAINT"), 1);
+  EXPECT_EQ(wk_ButtonRepaint(b, nullptr), 1);
+  EXPECT_FALSE(pending());
+  EXPECT_EQ(wk_ButtonRepaint(b, "UNERASED"), 0);
+  EXPECT_TRUE(pending());
+  ValidateRect(b, nullptr);
+  EXPECT_EQ(wk_ButtonRepaint(b, "ERASED"), 0);
+  EXPECT_TRUE(pending());
+}
+
+TEST(ButtonCommonOps, FocusComesBackAsTheWindowThatHadIt) {
+  wktest::TestWindow parent;
+  HWND a = wk_ButtonCreate(parent, 10, 10, 80, 30, "a", "C", "BAR", 1);
+  HWND b = wk_ButtonCreate(parent, 100, 10, 80, 30, "b", "C", "BAR", 2);
+  SetActiveWindow(parent);
+  SetFocus(a);
+  ASSERT_EQ(GetFocus(), a);
+  EXPECT_EQ(wk_ButtonSetFocus(b), a);
+  EXPECT_EQ(GetFocus(), b);
+  EXPECT_EQ(wk_ButtonDropFocus(a), b);
+  EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST(ButtonCommonOps, DestroyReportsWhetherThePlatformDestroyed) {
+  wktest::TestWindow parent;
+  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
+  EXPECT_EQ(wk_ButtonDestroy(b), 0);
+  EXPECT_FALSE(IsWindow(b));
+  EXPECT_EQ(wk_ButtonDestroy(b), 1);
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Push buttons: platform "button" windows styled from an alignment and a
+// frame keyword. The toolkit keeps nothing per button; caption, pushed and
+// enabled state and image all live in the window itself.
+#include <cstdint>
+
+#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/keywords.hpp"
+#include "wk_controls.h"
+
+namespace {
+
+using wk::Keyword;
+
+// Where the caption (or image) sits. A later row never matches together with
+// an earlier one, so table order only matters for readability.
+constexpr Keyword<LONG> kAlignments[] = {
+    {"L", BS_LEFT},
+    {"R", BS_RIGHT},
+    {"T", BS_TOP},
+    {"B", BS_BOTTOM},
+    {"C", BS_CENTER},
+    {"LB", BS_LEFT | BS_BOTTOM},
+    {"LT", BS_LEFT | BS_TOP},
+    {"RB", BS_RIGHT | BS_BOTTOM},
+    {"RT", BS_RIGHT | BS_TOP},
+};
+
+struct FrameStyle {
+  DWORD style;
+  DWORD ex_style;
+};
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+// "SHADOW" makes a default push button (the platform's heavy outline),
+// "SUNKEN" adds the client edge, "BAR" the dialog frame, "EDGE" both.
+constexpr Keyword<FrameStyle> kFrames[] = {
+    {"NORMAL", {kChild, 0}},
+    {"SHADOW", {kChild | BS_DEFPUSHBUTTON, 0}},
+    {"SUNKEN", {kChild, WS_EX_CLIENTEDGE}},
+    {"SUNKEN_SHADOW", {kChild | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE}},
+    {"BAR", {kChild | WS_DLGFRAME, 0}},
+    {"BAR_SHADOW", {kChild | WS_DLGFRAME | BS_DEFPUSHBUTTON, 0}},
+    {"EDGE", {kChild | WS_DLGFRAME, WS_EX_CLIENTEDGE}},
+    {"EDGE_SHADOW", {kChild | WS_DLGFRAME | BS_DEFPUSHBUTTON, WS_EX_CLIENTEDGE}},
+};
+
+// An unknown frame word would give a window without WS_CHILD, which the
+// platform takes for a top-level window with the id as a menu handle. A
+// plain child button is the useful reading of such a word.
+constexpr FrameStyle kDefaultFrame = {kChild, 0};
+
+// System icon ids (IDI_*), kept as numbers so the table stays constant data.
+constexpr Keyword<WORD> kStockIcons[] = {
+    {"WINLOGO", 32517}, {"ASTERISK", 32516}, {"EXCLAMATION", 32515},
+    {"HAND", 32513},    {"QUESTION", 32514}, {"APPLICATION", 32512},
+};
+
+HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+// Takes an earlier alignment (at most 0xA00) off a button that already
+// carries an icon, so that the new alignment is not mixed with the old one.
+// Returns false, changing nothing, when the style is beyond 0x57FFFFFF, as
+// it is for a disabled button (WS_DISABLED): disabled buttons keep their
+// image.
+bool StripImageAlignment(HWND button) {
+  const auto style = static_cast<std::uint32_t>(GetWindowLongA(button, GWL_STYLE));
+  std::uint32_t result = style;
+  for (std::uint32_t k = 0; k <= 0xA00; k += 0x100) {
+    const auto candidate = static_cast<std::int32_t>(style - k);
+    if (candidate > 0x57FFFFFF) return false;
+    if (candidate == 0x50000040 || candidate == 0x50000041 || candidate == 0x50400041 ||
+        candidate == 0x50400042) {
+      result = static_cast<std::uint32_t>(candidate);
+      break;
+    }
+  }
+  SetWindowLongA(button, GWL_STYLE, static_cast<LONG>(result));
+  return true;
+}
+
+// Adds the alignment (unknown words: none) and the image kind to the style
+// and hands the image to the button.
+void PutImage(HWND button, const char* alignment, LONG kind_style, WPARAM image_type,
+              HANDLE image) {
+  const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{0});
+  SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | align | kind_style);
+  // BM_SETIMAGE: wParam the image type, lParam the bitmap or icon handle.
+  SendMessageA(button, BM_SETIMAGE, image_type, reinterpret_cast<LPARAM>(image));
+}
+
+}  // namespace
+
+extern "C" HWND wk_ButtonCreate(HWND parent, int x, int y, int width, int height,
+                                const char* caption, const char* alignment, const char* frame,
+                                int id) {
+  const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{BS_CENTER});
+  const FrameStyle f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
+  const HWND button =
+      CreateWindowExA(f.ex_style, "button", caption, f.style | align | BS_PUSHLIKE, x, y, width,
+                      height, parent, ChildId(id), wk::ops::InstanceOf(parent), nullptr);
+  if (!button) return nullptr;
+  // WM_SETFONT: wParam the font, lParam 0 = no redraw (the button is not shown yet).
+  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  ShowWindow(button, SW_SHOW);
+  return button;
+}
+
+extern "C" HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, int height,
+                                        const char* caption, const char* alignment,
+                                        const char* frame, int id) {
+  const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{BS_CENTER});
+  const FrameStyle f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
+  if (HWND old = GetDlgItem(dialog, id)) DestroyWindow(old);
+  const HWND button = CreateWindowExA(f.ex_style, "button", caption, f.style, x, y, width, height,
+                                      dialog, ChildId(id), nullptr, nullptr);
+  if (!button) return nullptr;
+  SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | align);
+  // Hidden and shown again so that it is drawn with its final style.
+  ShowWindow(button, SW_HIDE);
+  ShowWindow(button, SW_SHOW);
+  return button;
+}
+
+WK_CONTROL_OPS_ALL(Button, SW_SHOWNORMAL, wk::CStrcmp)
+
+extern "C" int wk_ButtonSetPushed(HWND button) {
+  // BM_SETSTATE: wParam 1 = drawn pushed in, lParam unused.
+  SendMessageA(button, BM_SETSTATE, 1, 0);
+  return 0;
+}
+
+extern "C" int wk_ButtonSetReleased(HWND button) {
+  // BM_SETSTATE: wParam 0 = drawn released.
+  SendMessageA(button, BM_SETSTATE, 0, 0);
+  return 0;
+}
+
+extern "C" int wk_ButtonGetState(HWND button) {
+  return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
+}
+
+extern "C" int wk_ButtonSetBitmap(HWND button, const char* alignment, const char* bitmap_name) {
+  if (!StripImageAlignment(button)) return 0;
+  const HBITMAP bitmap = LoadBitmapA(wk::ops::InstanceOf(button), bitmap_name);
+  PutImage(button, alignment, BS_BITMAP, IMAGE_BITMAP, bitmap);
+  return 0;
+}
+
+extern "C" int wk_ButtonSetIcon(HWND button, const char* alignment, const char* icon_name) {
+  if (!StripImageAlignment(button)) return 0;
+  const HICON icon = LoadIconA(wk::ops::InstanceOf(button), icon_name);
+  PutImage(button, alignment, BS_ICON, IMAGE_ICON, icon);
+  return 0;
+}
+
+// An unknown stock word has no icon: a null image, which removes the
+// button's image, is sent.
+extern "C" int wk_ButtonSetStockIcon(HWND button, const char* alignment, const char* stock_icon) {
+  if (!StripImageAlignment(button)) return 0;
+  const WORD* id = wk::FindKeyword(kStockIcons, stock_icon);
+  const HICON icon = id ? LoadIconA(nullptr, MAKEINTRESOURCEA(*id)) : nullptr;
+  PutImage(button, alignment, BS_ICON, IMAGE_ICON, icon);
+  return 0;
+}
+
+extern "C" int wk_ButtonSetFont(HWND button, HFONT font) {
+  // WM_SETFONT: wParam the font, lParam 1 = redraw now.
+  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+  return 0;
+}
+
+extern "C" int wk_ButtonSetText(HWND button, const char* text) {
+  return SetWindowTextA(button, text) ? 0 : 1;
+}
+
+extern "C" int wk_ButtonGetText(HWND button, char* buffer) {
+  if (!buffer) return 0;
+  return GetWindowTextA(button, buffer, 255);
+}
