@@ -17,9 +17,112 @@ extern "C" {
 
 /* ---- Drawing target, text and number output ---- */
 
+/* Every drawing and text operation draws into the device context that the
+   drawing target selects: "CLIENT" (the client area, the initial target),
+   "WINDOW" (the whole window, frame included) or "MEMORY" (the memory
+   surface). Each runs a paint cycle of its own on the window, which
+   validates the window's update region. Colours are COLORREF values; a
+   background or gap colour of 0 means transparent. */
+
+/* Selects the drawing target for every window; other words change
+   nothing. Returns 0. */
+int wk_SetDrawTarget(HWND window, const char* keyword);
+/* Makes a width x height surface compatible with the target's device
+   context, filled with the colour, and makes it the memory surface (the
+   previous one is not deleted). Returns its device context, or NULL (the
+   memory surface is then unchanged). */
+HDC wk_CreateMemorySurface(HWND window, int width, int height, COLORREF fill);
+/* Makes dc the memory surface. Returns the previous one (NULL if none). */
+HDC wk_SwapMemorySurface(HDC dc);
+/* Copies width x height pixels from (0, 0) of source to (x, y) of the
+   target. 0 on success, 1 on failure. */
+int wk_CopyToTarget(HWND window, HDC source, int x, int y, int width, int height);
+/* Draws the text in one line with its top-left at (x, y), in the font (NULL:
+   the system font) over the background colour (0: transparent). Returns 0. */
+int wk_WriteText(HWND window, int x, int y, const char* text, COLORREF colour, HFONT font,
+                 COLORREF background);
+/* Draws the value with the given digits after the point (at most 8; fewer
+   than 0 count as 0; a value too wide for 99 characters is written in
+   exponent form) as wk_WriteText. Returns 0. */
+int wk_WriteNumber(HWND window, int x, int y, double value, int decimals, COLORREF colour,
+                   HFONT font, COLORREF background);
+
 /* ---- Fonts and decorated text ---- */
 
+/* CreateFontA with escapement and orientation both the angle (tenths of a
+   degree), the style code's attributes (1 italic, 2 underline, 3 strike-out:
+   0, 1, 2, 3, 12, 13, 23, 123; other codes: none), ANSI character set and
+   default precisions. The caller owns the font. Returns it, or NULL. */
+HFONT wk_CreateFont(int height, int width, int angle, int weight, int style_code,
+                    int pitch_and_family, const char* face);
+/* Draws the text in white, then in the colour offset by (offset, offset),
+   offset clamped to -3..3; both passes transparent. Returns 0. */
+int wk_WriteShadowText(HWND window, int x, int y, int offset, const char* text, COLORREF colour,
+                       HFONT font, COLORREF background);
+/* Draws the text one character under the other, character i at
+   (x, y + i * step). Returns 0. */
+int wk_WriteTextDown(HWND window, int x, int y, int step, const char* text, COLORREF colour,
+                     HFONT font, COLORREF background);
+/* wk_WriteTextDown with a white copy behind, as wk_WriteShadowText. Returns 0. */
+int wk_WriteShadowTextDown(HWND window, int x, int y, int step, int offset, const char* text,
+                           COLORREF colour, HFONT font, COLORREF background);
+
 /* ---- Lines, rectangles and shading ---- */
+
+/* Lines colour their start point and every pixel up to, not including,
+   their end point. */
+
+/* Sets the pixel (the device's nearest colour); result pair := (x, y).
+   Returns 0. */
+int wk_SetPixel(HWND window, int x, int y, COLORREF colour);
+/* Solid one-pixel line; result pair := (x2, y2). Returns 0. */
+int wk_DrawLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour);
+/* Dashed line, gaps in the gap colour (0: gaps left as they were); result
+   pair := (x2, y2). Returns 0. */
+int wk_DrawDashLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour, COLORREF gap);
+/* Dotted line, as wk_DrawDashLine. Returns 0. */
+int wk_DrawDotLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour, COLORREF gap);
+/* Dash-dot line, as wk_DrawDashLine. Returns 0. */
+int wk_DrawDashDotLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour,
+                       COLORREF gap);
+/* Dash-dot-dot line, as wk_DrawDashLine. Returns 0. */
+int wk_DrawDashDotDotLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour,
+                          COLORREF gap);
+/* Grey ridge ("LOWER": groove) of the length, "RIGHT" or "DOWN" from (x, y)
+   (other directions draw nothing); rows at offsets 0, 1, thickness and
+   thickness + 1 (the middle two only for thickness above 1). Returns 0. */
+int wk_DrawEtchedLine(HWND window, int x, int y, int length, const char* direction,
+                      const char* depth, int thickness);
+/* Raised rim around a sunken field ("LOWER": the reverse), the inner
+   rectangle inset + 1 pixels inside the outer one. Returns 0. */
+int wk_DrawBevelFrame(HWND window, int x, int y, int width, int height, const char* depth,
+                      int inset);
+/* Fills x..x+width-1, y..y+height-1 (nothing when either size is 0 or
+   less); result pair := (x, y). Returns 0. */
+int wk_FillBox(HWND window, int x, int y, int width, int height, COLORREF colour);
+/* Rectangle (right and bottom exclusive) filled with the fill colour, with a
+   border of the width and colour; result pair := (left, top). Returns 0. */
+int wk_DrawBox(HWND window, int left, int top, int right, int bottom, COLORREF fill,
+               int border_width, COLORREF border);
+/* Grid of lines every spacing pixels, closed on the far sides when the size
+   is a multiple of the spacing, each line drawn by wk_DrawLine. Returns 0. */
+int wk_DrawGrid(HWND window, int x, int y, int width, int height, int spacing, COLORREF colour);
+/* Returns the colour of the pixel of the target (the memory surface for
+   "MEMORY"), or CLR_INVALID when it cannot be read. */
+COLORREF wk_GetPixel(HWND window, int x, int y);
+/* Draws the named icon of the window's module at its natural size. Returns 0. */
+int wk_DrawIcon(HWND window, int x, int y, const char* icon_name);
+/* Draws a predefined system icon (name or MAKEINTRESOURCE identifier).
+   Returns 0. */
+int wk_DrawSystemIcon(HWND window, int x, int y, const char* icon);
+/* Draws the named bitmap of the window's module at its natural size. Returns 0. */
+int wk_DrawBitmap(HWND window, int x, int y, const char* bitmap_name);
+/* Draws the named bitmap scaled to width x height. Returns 0. */
+int wk_DrawBitmapStretched(HWND window, int x, int y, int width, int height,
+                           const char* bitmap_name);
+/* Stores the largest width and the largest height among the primary
+   display's modes (0 when none). Returns 0. */
+int wk_MaxScreenSize(int* width, int* height);
 
 /* ---- Icon editor canvas ---- */
 
