@@ -1,0 +1,50 @@
+// Reading what a program played: the bench's ALSA default device appends
+// every wave-out stream, byte for byte, to the file named by WK_CAPTURE in
+// the Unix environment that the test program was started with (wine-run
+// gives each test program a capture of its own). Programs a test starts
+// inherit that environment and append to the same file.
+//
+// Also: the Unix processes behind a program, read from /proc through drive
+// Z:, to count its open sound streams and watch its memory and CPU time.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace wktest {
+
+class SoundCapture {
+ public:
+  SoundCapture();  // the test program's capture file
+  bool available() const { return !unix_path_.empty(); }
+  const std::string& unix_path() const { return unix_path_; }
+  // Empties the file (no stream may be open on it).
+  void Clear() const;
+  size_t Size() const;
+  std::vector<unsigned char> Read() const;
+
+ private:
+  std::string unix_path_;
+  std::string wine_path_;
+};
+
+// Where `needle` first occurs in `haystack` at or after `from`, or npos.
+size_t FindBytesAt(const std::vector<unsigned char>& haystack,
+                   const std::vector<unsigned char>& needle, size_t from = 0);
+
+// The Unix processes started with WK_CAPTURE equal to `capture` whose
+// command name is `command` ("cat" for each open sound stream of the bench's
+// file sink, "vindra.exe" for the program itself).
+std::vector<int> UnixProcesses(const std::string& command, const std::string& capture);
+
+struct UnixProcessFigures {
+  long resident_kib = -1;  // VmRSS
+  long virtual_kib = -1;   // VmSize
+  long cpu_ticks = -1;     // user + system time, in clock ticks
+};
+UnixProcessFigures ReadUnixProcess(int pid);
+
+}  // namespace wktest

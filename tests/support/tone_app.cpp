@@ -1,0 +1,120 @@
+#include "tone_app.hpp"
+
+#include <commctrl.h>
+
+#include "app/logic/sine.hpp"
+
+namespace tonetest {
+
+ToneApp::ToneApp() : process_((capture_.Clear(), WK_APP_EXE)) {
+  window_ = process_.FindWindowByTitle(kTitle);
+  wktest::Pump(100);
+}
+
+ToneApp::~ToneApp() {
+  if (window_ && IsWindow(window_)) Close();
+}
+
+HWND ToneApp::Slider() const { return FindWindowExA(window_, nullptr, TRACKBAR_CLASSA, nullptr); }
+
+void ToneApp::Click(int id, int settle_ms) {
+  SendMessageA(Button(id), BM_CLICK, 0, 0);
+  wktest::Pump(settle_ms);
+}
+
+void ToneApp::DragSlider(int position) {
+  HWND slider = Slider();
+  LPARAM from = reinterpret_cast<LPARAM>(slider);
+  SendMessageA(slider, TBM_SETPOS, TRUE, position);
+  SendMessageA(window_, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), from);
+  SendMessageA(window_, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), from);
+}
+
+bool ToneApp::WaitForSound(size_t bytes, int ms) const {
+  const size_t start = capture_.Size();
+  return wktest::WaitFor([&] { return capture_.Size() >= start + bytes; }, ms);
+}
+
+int ToneApp::Close() {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  const int code = process_.WaitExit();
+  window_ = nullptr;
+  return code;
+}
+
+Snapshot::Snapshot(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  width_ = client.right;
+  height_ = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(window);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const unsigned* data = static_cast<const unsigned*>(bits);
+  pixels_.assign(data, data + static_cast<size_t>(width_) * height_);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+}
+
+COLORREF Snapshot::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+  const unsigned p = pixels_[static_cast<size_t>(y) * width_ + x];
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORREF colour,
+                    HFONT font, COLORREF background, COLORREF under) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old_font = SelectObject(memory, font ? font : GetStockObject(SYSTEM_FONT));
+  SIZE size{};
+  GetTextExtentPoint32A(memory, text, lstrlenA(text), &size);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
+  RECT all{0, 0, size.cx, size.cy};
+  HBRUSH brush = CreateSolidBrush(under);
+  FillRect(memory, &all, brush);
+  DeleteObject(brush);
+  SetTextColor(memory, colour);
+  if (background != 0) {
+    SetBkColor(memory, background);
+    SetBkMode(memory, OPAQUE);
+  } else {
+    SetBkMode(memory, TRANSPARENT);
+  }
+  TextOutA(memory, 0, 0, text, lstrlenA(text));
+  int differences = 0;
+  for (int j = 0; j < size.cy; ++j) {
+    for (int i = 0; i < size.cx; ++i) {
+      differences += GetPixel(memory, i, j) != shot.At(x + i, y + j);
+    }
+  }
+  SelectObject(memory, old_bitmap);
+  SelectObject(memory, old_font);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return differences;
+}
+
+std::vector<unsigned char> SineBytes(int step, double& phase, int count) {
+  std::vector<unsigned char> bytes(static_cast<size_t>(count) * kBufferBytes);
+  for (int n = 0; n < count; ++n) {
+    vindra::FillSineBuffer(bytes.data() + static_cast<size_t>(n) * kBufferBytes, step, phase);
+  }
+  return bytes;
+}
+
+}  // namespace tonetest

@@ -1,0 +1,71 @@
+// The tone generator started by a test, with what the tests read from it:
+// its controls (ids, styles, states), its painted pixels, its sound.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "sound_capture.hpp"
+#include "wktest.hpp"
+
+namespace tonetest {
+
+constexpr char kTitle[] = "Vindra - En tongenerator";
+constexpr int kBufferBytes = 4096;
+constexpr int kAv = 1013;
+constexpr int kPa = 1014;
+
+// Starts the program on an empty capture and waits for its window.
+class ToneApp {
+ public:
+  ToneApp();
+  ~ToneApp();
+  HWND window() const { return window_; }
+  wktest::AppProcess& process() { return process_; }
+  const wktest::SoundCapture& capture() const { return capture_; }
+
+  HWND Button(int id) const { return GetDlgItem(window_, id); }
+  HWND Slider() const;
+  // Presses a button as the mouse does (BM_CLICK), then lets the program
+  // handle what follows.
+  void Click(int id, int settle_ms = 50);
+  // Reports a slider move as the trackbar does: the thumb goes to the
+  // position, the parent gets the thumb-track message and then the end of
+  // the track, which carries no position.
+  void DragSlider(int position);
+  // Waits until the capture has grown by `bytes`; false on timeout.
+  bool WaitForSound(size_t bytes, int ms = 5000) const;
+  // Ends the program with WM_CLOSE; returns its exit code.
+  int Close();
+
+ private:
+  wktest::SoundCapture capture_;
+  wktest::AppProcess process_;
+  HWND window_ = nullptr;
+};
+
+// The client area of a window as pixels (0x00RRGGBB), read from the screen.
+class Snapshot {
+ public:
+  explicit Snapshot(HWND window);
+  COLORREF At(int x, int y) const;  // as GetPixel gives it
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+ private:
+  std::vector<unsigned> pixels_;
+  int width_ = 0, height_ = 0;
+};
+
+// A text drawn the way the program draws it (colour, font or system font,
+// background colour or transparent over `under`), for comparison with a
+// snapshot: the number of pixels in the text's cell that differ.
+int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORREF colour,
+                    HFONT font, COLORREF background, COLORREF under = 0);
+
+// `count` buffers of FillSineBuffer output at `step` from `phase` (advanced).
+std::vector<unsigned char> SineBytes(int step, double& phase, int count);
+
+}  // namespace tonetest
