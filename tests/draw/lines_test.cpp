@@ -172,6 +172,7 @@ TEST_F(Lines, BevelFrameEdgesInTheirOrder) {
     EXPECT_EQ(s.at(50, 41), dark);
     EXPECT_EQ(s.at(51, 41), kBlue);
     EXPECT_EQ(s.at(50, 30), dark);
+    EXPECT_EQ(s.at(50, 40), dark);
     EXPECT_EQ(s.at(30, 41), dark);
     EXPECT_EQ(s.at(10, 42), kBlue);
     // Inner rectangle: dark top and left, light bottom and right (drawn
