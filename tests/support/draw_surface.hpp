@@ -14,8 +14,7 @@ namespace wktest {
 
 class DrawSurface {
  public:
-  DrawSurface(HWND window, int width, int height, COLORREF fill)
-      : width_(width), height_(height) {
+  DrawSurface(HWND window, int width, int height, COLORREF fill) : width_(width), height_(height) {
     wk_SetDrawTarget(window, "CLIENT");
     dc_ = wk_CreateMemorySurface(window, width, height, fill);
     wk_SetDrawTarget(window, "MEMORY");

@@ -15,12 +15,13 @@ using wk::ops::PlatformCompare;
 
 constexpr Keyword<DWORD> kOrientations[] = {{"H", TBS_HORZ}, {"V", TBS_VERT}};
 
-struct FrameStyle {
+// Window style bits and extended style.
+struct Styles {
   DWORD style;
   DWORD ex_style;
 };
 
-constexpr Keyword<FrameStyle> kFrames[] = {
+constexpr Keyword<Styles> kFrames[] = {
     {"NORMAL", {0, 0}},
     {"SUNKEN", {0, WS_EX_CLIENTEDGE}},
     {"BAR", {WS_DLGFRAME, 0}},
@@ -34,18 +35,13 @@ constexpr Keyword<UINT> kQueries[] = {
     {"SLIDERPOSNR", TBM_GETRANGEMAX}, {"BUTTLENGTH", TBM_GETTHUMBLENGTH},
 };
 
-struct Shape {
-  DWORD style;
-  DWORD ex_style;
-};
-
-Shape ShapeOf(const char* orientation, const char* frame) {
+Styles StylesOf(const char* orientation, const char* frame) {
   const DWORD turn = wk::KeywordValue(kOrientations, orientation, DWORD{TBS_HORZ}, PlatformCompare);
-  const FrameStyle f = wk::KeywordValue(kFrames, frame, FrameStyle{0, 0}, PlatformCompare);
+  const Styles f = wk::KeywordValue(kFrames, frame, Styles{0, 0}, PlatformCompare);
   return {kBaseStyle | turn | f.style, f.ex_style};
 }
 
-HWND Build(HWND parent, HINSTANCE instance, Shape shape, int x, int y, int width, int height,
+HWND Build(HWND parent, HINSTANCE instance, Styles shape, int x, int y, int width, int height,
            int range_max, int page_size, int position) {
   // No text and child id 0: the parent tells sliders apart by the handle
   // in its scroll messages.
@@ -68,7 +64,7 @@ HWND Build(HWND parent, HINSTANCE instance, Shape shape, int x, int y, int width
 extern "C" HWND wk_SliderCreate(HWND parent, const char* orientation, int x, int y, int width,
                                 int height, const char* frame, int range_max, int page_size,
                                 int position) {
-  return Build(parent, wk::ops::InstanceOf(parent), ShapeOf(orientation, frame), x, y, width,
+  return Build(parent, wk::ops::InstanceOf(parent), StylesOf(orientation, frame), x, y, width,
                height, range_max, page_size, position);
 }
 
@@ -76,7 +72,7 @@ extern "C" HWND wk_SliderReplace(HWND window, const char* orientation, int x, in
                                  int height, const char* frame, int range_max, int page_size,
                                  int position) {
   InitCommonControls();
-  const Shape shape = ShapeOf(orientation, frame);
+  const Styles shape = StylesOf(orientation, frame);
   const HWND parent = wk::ops::ParentOf(window);
   const HINSTANCE instance = wk::ops::InstanceOf(parent);
   DestroyWindow(window);
