@@ -2,6 +2,8 @@
 
 #include <winspool.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -89,8 +91,10 @@ bool InstallBenchPrinter() {
   return true;
 }
 
-std::string UnixPath(const std::string& wine_path) {
-  return wine_path.rfind("Z:", 0) == 0 ? wine_path.substr(2) : wine_path;
+// Drive Z: is the Unix root.
+std::string UnixPath(std::string wine_path) {
+  if (wine_path.size() >= 2 && wine_path[0] == 'Z' && wine_path[1] == ':') wine_path.erase(0, 2);
+  return wine_path;
 }
 
 }  // namespace
@@ -138,7 +142,10 @@ int PrintCapture::pages() const {
 }
 
 std::string PrintCapture::PageText(int page) const {
-  return ReadFile("." + std::to_string(page) + ".txt");
+  std::string suffix = ".";
+  suffix += std::to_string(page);
+  suffix += ".txt";
+  return ReadFile(suffix);
 }
 
 std::vector<std::string> PrintCapture::PageLines(int page) const {
@@ -152,6 +159,30 @@ std::vector<std::string> PrintCapture::PageLines(int page) const {
     lines.push_back(line.substr(first, last - first + 1));
   }
   return lines;
+}
+
+std::vector<PrintCapture::Word> PrintCapture::PageWords(int page) const {
+  // pdftotext -bbox writes one element a word:
+  //   <word xMin="56.2" yMin="40.1" xMax="90.0" yMax="52.3">text</word>
+  std::string suffix = ".";
+  suffix += std::to_string(page);
+  suffix += ".html";
+  const std::string html = ReadFile(suffix);
+  std::vector<Word> words;
+  auto attribute = [](const std::string& element, const char* name) {
+    const std::size_t at = element.find(name);
+    return at == std::string::npos ? 0.0 : std::atof(element.c_str() + at + std::strlen(name));
+  };
+  for (std::size_t at = html.find("<word "); at != std::string::npos;
+       at = html.find("<word ", at + 1)) {
+    const std::size_t close = html.find('>', at);
+    const std::size_t end = html.find("</word>", close);
+    if (close == std::string::npos || end == std::string::npos) break;
+    const std::string element = html.substr(at, close - at);
+    words.push_back({html.substr(close + 1, end - close - 1), attribute(element, "xMin=\""),
+                     attribute(element, "yMin=\"")});
+  }
+  return words;
 }
 
 void DiscardPrintJobs() { DirectJobs("/dev/null"); }

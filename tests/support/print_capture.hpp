@@ -44,6 +44,15 @@ class PrintCapture {
   std::string PageText(int page) const;
   // The non-empty lines of that page, without surrounding blanks.
   std::vector<std::string> PageLines(int page) const;
+  // The words of that page with their top-left corners in points.
+  struct Word {
+    std::string text;
+    double x;
+    double y;
+  };
+  std::vector<Word> PageWords(int page) const;
+  // The PDF's font list as pdffonts prints it.
+  std::string Fonts() const { return ReadFile(".fonts"); }
   // Unix path of the job as PDF (for pdftoppm by hand).
   std::string PdfPath() const { return unix_base_ + ".pdf"; }
 
