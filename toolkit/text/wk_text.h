@@ -24,10 +24,154 @@ extern "C" {
 /* ---- Simple word processor ---- */
 
 /* ---- Rich edit ---- */
+/* Formatted multi-line text from "RichEd32.DLL"; character positions count from 0. */
+
+/* Creates a rich edit (class "RICHEDIT", id 1) with the scroll keyword's bars
+ * ("NOSCROLL", "HSCROLL", "VSCROLL", "VHSCROLL") and the text limit; with
+ * x + y + width + height == 0 it fills the parent. Returns the handle or NULL. */
+HWND wk_RichEditCreate(HWND parent, int x, int y, int width, int height, const char* scroll,
+                       int limit);
+/* Replaces a rich edit by one with the frame ("FLAT", "SMAL_SUNKEN", "SUNKEN", "MAX_SUNKEN")
+ * and scroll keywords, keeping the formatted text and the user's clipboard.
+ * Returns the new handle (use it from now on) or NULL. */
+HWND wk_RichEditModify(HWND old, int x, int y, int width, int height, const char* frame,
+                       const char* scroll, int limit);
+/* Destroys the control: 0, or 1 if the platform refused. */
+int wk_RichEditDestroy(HWND rich);
+/* Hides it: 1 if it was visible before, 0 if it was already hidden. */
+int wk_RichEditHide(HWND rich);
+/* Shows it (SW_SHOW): 0 if it was hidden before, 1 if it was already visible. */
+int wk_RichEditShow(HWND rich);
+/* Moves it without resizing: 0 on success, 1 on failure. */
+int wk_RichEditMove(HWND rich, int x, int y);
+/* Centres it in its parent. Returns 0. */
+int wk_RichEditCenter(HWND rich);
+/* wk_ResultX/Y := its position in the parent's client area. Returns 0. */
+int wk_RichEditGetPosition(HWND rich);
+/* Resizes it without moving: 0 on success, 1 on failure. */
+int wk_RichEditResize(HWND rich, int width, int height);
+/* wk_ResultX/Y := its width and height. Returns 0. */
+int wk_RichEditGetSize(HWND rich);
+/* Moves it to (x, y) with the parent's client size plus (dw, dh): 0 on success, 1 on failure. */
+int wk_RichEditFitToParent(HWND rich, int x, int y, int dw, int dh);
+/* Greys the background and disables it: 0 if it was enabled before, 1 if already disabled. */
+int wk_RichEditDisable(HWND rich);
+/* Enables it, gives it the focus, restores the system background: 0 if it was
+ * disabled before, 1 if already enabled. */
+int wk_RichEditEnable(HWND rich);
+/* Invalidates it with erasing: 0 on success, 1 on failure. */
+int wk_RichEditRepaint(HWND rich);
+/* Gives it the keyboard focus; returns the window that had it before. */
+HWND wk_RichEditSetFocus(HWND rich);
+
+/* Selects [start, end). Returns end - start. */
+int wk_RichEditSelect(HWND rich, int start, int end);
+/* Selects [0, limit). Returns the platform's answer to EM_EXSETSEL. */
+int wk_RichEditSelectAll(HWND rich);
+/* Hides the selection highlight. Returns 0. */
+int wk_RichEditHideSelection(HWND rich);
+/* Shows the selection highlight again. Returns 0. */
+int wk_RichEditShowSelection(HWND rich);
+/* wk_SelStart/wk_SelEnd := the selection [first, one past last), 0-based.
+ * Returns 1 when something is selected, else 0. */
+int wk_RichEditHasSelection(HWND rich);
+/* The selection's start; with "NOFORMAT" less two characters per line before it. */
+int wk_RichEditCaretPosition(HWND rich, const char* keyword);
+/* The line of the selection's start, counted from 1. */
+int wk_RichEditCaretLine(HWND rich);
+/* Hanging indent and count evenly spaced tab stops (points) for the whole text;
+ * the stops stay within 900 points and are at most 32. Returns 0. */
+int wk_RichEditSetTabs(HWND rich, int indent, int count, int spacing);
+/* Sets the text limit. Returns the previous limit. */
+int wk_RichEditSetLimit(HWND rich, int limit);
+/* Returns the text limit. */
+int wk_RichEditGetLimit(HWND rich);
+/* Colours the whole text (999: keep it) and the background (999: system colour).
+ * Returns the previous background colour. */
+COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF background);
+/* "ON" makes it editable, "OFF" read-only: 0 on success, 1 on failure or another word. */
+int wk_RichEditSetEditable(HWND rich, const char* keyword);
+/* Stops redrawing. Returns 1 when the platform answered nonzero, else 0. */
+int wk_RichEditFreeze(HWND rich);
+/* Resumes redrawing and repaints the whole control. Result as wk_RichEditFreeze. */
+int wk_RichEditThaw(HWND rich);
+/* Returns the control when it has the keyboard focus, else NULL. */
+HWND wk_RichEditHasFocus(HWND rich);
+/* Sets the text: 0 on success, 1 on failure. */
+int wk_RichEditSetText(HWND rich, const char* text);
+/* Selects the whole text and copies it into buffer (which must hold it all).
+ * Returns the platform's selection answer less 2. */
+int wk_RichEditGetText(HWND rich, char* buffer);
+/* Returns the text length (WM_GETTEXTLENGTH). */
+int wk_RichEditGetTextLength(HWND rich);
+/* Copies the selection into buffer. Returns the number of characters copied. */
+int wk_RichEditGetSelectedText(HWND rich, char* buffer);
+/* Makes a font of points, weight and style code (0, 1, 2, 3, 12, 13, 23, 123:
+ * digits 1 italic, 2 underline, 3 strike-out) and face. Returns it (the caller's) or NULL. */
+HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int unused,
+                            const char* face);
+/* Sets the font: 0..4 are the stock fonts SYSTEM, ANSI_FIXED, ANSI_VAR,
+ * DEFAULT_GUI and OEM_FIXED, anything else a font handle. Returns 0. */
+int wk_RichEditSetFont(HWND rich, HFONT font);
+/* Saves rich text when the name ends in "RTF" (any case), else plain text.
+ * Returns the characters written, -2 if the file cannot be created, -3 if nothing was written. */
+int wk_RichEditSaveFile(HWND rich, const char* name);
+/* Loads a file (format as for saving), replacing the text; a missing file is created
+ * empty. Returns the characters read, -2 if it cannot be opened, -3 if nothing was read. */
+int wk_RichEditLoadFile(HWND rich, const char* name);
+/* Returns 1 when the text was modified, else 0. */
+int wk_RichEditIsModified(HWND rich);
+/* "ON" sets, "OFF" clears the modified flag. Returns 0. */
+int wk_RichEditSetModified(HWND rich, const char* keyword);
+/* Deletes the selection. Returns 0. */
+int wk_RichEditClear(HWND rich);
+/* Finds text after ("D") or before ("U") the selection's start, matching case
+ * with "M"; from_dialog 1 takes text and case from the find dialog. Selects the
+ * match and returns 0; 1 (down) or -1 (up) when there is none, the selection
+ * then unchanged; 2 for another direction; 3 for an empty control. */
+int wk_RichEditFind(HWND rich, const char* text, int from_dialog, const char* direction,
+                    const char* match_case);
+/* Returns 1 when there is something to undo, else 0. */
+int wk_RichEditCanUndo(HWND rich);
+/* Forgets what could be undone. Returns 0. */
+int wk_RichEditEmptyUndo(HWND rich);
+/* Undoes and returns 1; with nothing to undo beeps and returns 0. */
+int wk_RichEditUndo(HWND rich);
+/* Cuts the selection to the clipboard. Returns 0. */
+int wk_RichEditCut(HWND rich);
+/* Copies the selection to the clipboard. Returns 0. */
+int wk_RichEditCopy(HWND rich);
+/* Pastes the clipboard. Returns 0. */
+int wk_RichEditPaste(HWND rich);
+/* Posts a message to the control: 0 on success, 1 on failure. */
+int wk_RichEditPost(HWND rich, UINT message, WPARAM wparam, LPARAM lparam);
+/* Returns 1 when the clipboard holds text (CF_TEXT), else 0. */
+int wk_ClipboardHasText(void);
 
 /* ---- Printing ---- */
 
 /* ---- Rich text highlighting ---- */
+/* Each call applies one format: the caller's face (NULL: keep), size in points
+ * (0 or less: keep), effects (CFE_ bits, added to those the selection has) and colour. */
+
+/* Formats [start, end) and leaves it selected. Returns the selection's start at
+ * the call, or -1 for an empty control. */
+int wk_RichEditFormatRange(HWND rich, int start, int end, const char* face, int points,
+                           DWORD effects, COLORREF colour);
+/* Formats every whole-word occurrence starting in [first, limit). Returns the start
+ * of the last one, or the "NOFORMAT" caret position when none; -1 for an empty control. */
+int wk_RichEditHighlightWord(HWND rich, int first, int limit, const char* word, const char* face,
+                             int points, DWORD effects, COLORREF colour);
+/* Formats from the first two-character marker of each line to the line's end.
+ * Returns the start of the last marker counted, 0 when none, -1 for an empty control. */
+int wk_RichEditHighlightToLineEnd(HWND rich, int first, int limit, const char* marker,
+                                  const char* face, int points, DWORD effects, COLORREF colour);
+/* Formats every block from an opening to the next closing marker (two characters
+ * each, both included). Returns the end of the last block, the start of an open one
+ * plus 2, 0 after a stray closing marker; -1 for an empty control. */
+int wk_RichEditHighlightBlock(HWND rich, int first, int limit, const char* opening,
+                              const char* closing, const char* face, int points, DWORD effects,
+                              COLORREF colour);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,338 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "rich_edit_support.hpp"
+#include "wk_windows.h"
+
+using richtest::ColourAt;
+using richtest::RichWindow;
+using richtest::SelectionOf;
+using richtest::TextOf;
+using wktest::DialogAnswerer;
+
+namespace {
+
+LONG StyleOf(HWND w) { return GetWindowLongA(w, GWL_STYLE); }
+LONG ExStyleOf(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
+
+TEST(RichEditCreate, StylesIdMaskAndWholeArea) {
+  wktest::TestWindow window;
+  richtest::CreationStyles created;
+  HWND rich = wk_RichEditCreate(window, 5, 6, 200, 100, "VSCROLL", 70000);
+  ASSERT_NE(rich, nullptr);
+  EXPECT_EQ(created.last_style(), 0x502001C4u);
+  EXPECT_EQ(ExStyleOf(rich), 0x210);
+  EXPECT_EQ(GetDlgCtrlID(rich), 1);
+  EXPECT_EQ(wk_RichEditGetLimit(rich), 70000);
+  EXPECT_EQ(SendMessageA(rich, EM_GETEVENTMASK, 0, 0), 0x003F0007);
+  EXPECT_EQ(wktest::ClassName(rich), "RICHEDIT");
+
+  // All four zero: the control covers the parent's client area.
+  HWND whole = wk_RichEditCreate(window, 0, 0, 0, 0, "NOSCROLL", 100);
+  RECT client{}, rect{};
+  GetClientRect(window, &client);
+  GetWindowRect(whole, &rect);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_EQ(rect.right, client.right);
+  EXPECT_EQ(rect.bottom, client.bottom);
+  EXPECT_EQ(StyleOf(whole) & (WS_HSCROLL | WS_VSCROLL), 0);
+}
+
+// Puts a 2x2 bitmap alone on the clipboard, as a user copying a picture would.
+void PutBitmapOnClipboard(HWND owner) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 2, 2);
+  ReleaseDC(nullptr, screen);
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  SetClipboardData(CF_BITMAP, bitmap);
+  CloseClipboard();
+}
+
+TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
+  RichWindow w("plain bold red");
+  wk_RichEditFormatRange(w.rich, 6, 10, nullptr, 0, CFE_BOLD, RGB(0, 0, 0));
+  wk_RichEditFormatRange(w.rich, 11, 14, nullptr, 0, 0, RGB(255, 0, 0));
+  const std::string before = TextOf(w.rich);
+  PutBitmapOnClipboard(w.window);
+  richtest::CreationStyles created;
+
+  HWND rich = wk_RichEditModify(w.rich, 20, 30, 300, 200, "SMAL_SUNKEN", "NOSCROLL", 5000);
+  ASSERT_NE(rich, nullptr);
+  EXPECT_FALSE(IsWindow(w.rich));
+  EXPECT_EQ(static_cast<DWORD>(StyleOf(rich)), 0x500101C4u);
+  EXPECT_EQ(ExStyleOf(rich), 0x20050);
+  EXPECT_EQ(GetDlgCtrlID(rich), 1);
+  EXPECT_EQ(GetParent(rich), w.window.get());
+  EXPECT_EQ(wk_RichEditGetLimit(rich), 5000);
+  EXPECT_EQ(SendMessageA(rich, EM_GETEVENTMASK, 0, 0), 0x00080001);
+
+  EXPECT_EQ(TextOf(rich), before);
+  EXPECT_FALSE(richtest::BoldAt(rich, 0));
+  EXPECT_TRUE(richtest::BoldAt(rich, 7));
+  EXPECT_EQ(ColourAt(rich, 12), RGB(255, 0, 0));
+  EXPECT_EQ(ColourAt(rich, 7), RGB(0, 0, 0));
+
+  // The picture is still there, and nothing else was put beside it.
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+  EXPECT_EQ(wk_ClipboardHasText(), 0);
+
+  // Frames: "MAX_SUNKEN" gives both edges, an unknown word none.
+  rich = wk_RichEditModify(rich, 0, 0, 0, 0, "MAX_SUNKEN", "VHSCROLL", 5000);
+  EXPECT_EQ(ExStyleOf(rich), 0x20250);
+  EXPECT_EQ(created.last_style(), 0x503101C4u);
+  EXPECT_EQ(TextOf(rich), before);
+  rich = wk_RichEditModify(rich, 0, 0, 10, 10, "DOUBLE_EDGE", "x", 5000);
+  EXPECT_EQ(ExStyleOf(rich), 0x50);
+}
+
+TEST(RichEditModify, RightButtonShowsAnEmptyBoxOnlyInARecreatedControl) {
+  RichWindow w("text");
+  {
+    DialogAnswerer answerer;
+    SendMessageA(w.rich, WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    wktest::Pump(100);
+    EXPECT_TRUE(answerer.seen().empty());
+  }
+  HWND rich = wk_RichEditModify(w.rich, 10, 10, 200, 100, "SUNKEN", "VSCROLL", 1000);
+  DialogAnswerer answerer(DialogAnswerer::Press(IDOK));
+  SendMessageA(rich, WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(answerer.seen().size(), 1u);
+  EXPECT_EQ(answerer.seen()[0].title, "");
+  EXPECT_EQ(answerer.seen()[0].text, "");
+  // A child cannot own a window: the box belongs to its top-level window.
+  EXPECT_EQ(answerer.seen()[0].owner, GetAncestor(rich, GA_ROOT));
+  EXPECT_EQ(answerer.unexpected(), 0);
+}
+
+TEST(RichEditOps, DifferencesFromTheCommonFamily) {
+  RichWindow w("abc");
+  // Hide answers the other way round.
+  EXPECT_EQ(wk_RichEditHide(w.rich), 1);
+  EXPECT_EQ(wk_RichEditHide(w.rich), 0);
+  EXPECT_EQ(wk_RichEditShow(w.rich), 0);
+  EXPECT_EQ(wk_RichEditShow(w.rich), 1);
+  EXPECT_EQ(wk_RichEditRepaint(w.rich), 0);
+
+  // Disable greys the background; Enable gives focus and the system colour back.
+  EXPECT_EQ(wk_RichEditDisable(w.rich), 0);
+  EXPECT_EQ(wk_RichEditDisable(w.rich), 1);
+  EXPECT_FALSE(IsWindowEnabled(w.rich));
+  EXPECT_EQ(SendMessageA(w.rich, EM_SETBKGNDCOLOR, 0, 0x123456), 0xC0C0C0);
+  SendMessageA(w.rich, EM_SETBKGNDCOLOR, 0, 0xC0C0C0);
+  wktest::Pump(50);
+  EXPECT_EQ(wktest::PixelAt(w.rich, 300, 200), 0xC0C0C0u);
+  SetFocus(w.window);
+  EXPECT_EQ(wk_RichEditEnable(w.rich), 0);
+  EXPECT_EQ(wk_RichEditEnable(w.rich), 1);
+  EXPECT_EQ(GetFocus(), w.rich);
+  EXPECT_EQ(wk_RichEditHasFocus(w.rich), w.rich);
+  EXPECT_EQ(SendMessageA(w.rich, EM_SETBKGNDCOLOR, 1, 0), GetSysColor(COLOR_WINDOW));
+
+  EXPECT_EQ(wk_RichEditMove(w.rich, 3, 4), 0);
+  wk_RichEditGetPosition(w.rich);
+  EXPECT_EQ(wk_ResultX, 3);
+  EXPECT_EQ(wk_ResultY, 4);
+  SetFocus(w.window);
+  EXPECT_EQ(wk_RichEditHasFocus(w.rich), nullptr);
+}
+
+TEST(RichEditSelection, PositionsLinesAndSelectedText) {
+  RichWindow w("one\r\ntwo\r\nthree");
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 10, 12), 2);
+  EXPECT_EQ(wk_RichEditCaretLine(w.rich), 3);
+  EXPECT_EQ(wk_RichEditCaretPosition(w.rich, "FORMAT"), 10);
+  EXPECT_EQ(wk_RichEditCaretPosition(w.rich, "NOFORMAT"), 6);
+  EXPECT_EQ(wk_RichEditCaretPosition(w.rich, "other"), 10);
+  char buffer[64] = {};
+  EXPECT_EQ(wk_RichEditGetSelectedText(w.rich, buffer), 2);
+  EXPECT_STREQ(buffer, "th");
+
+  std::memset(buffer, 0, sizeof buffer);
+  wk_RichEditGetText(w.rich, buffer);
+  EXPECT_STREQ(buffer, "one\r\ntwo\r\nthree");
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 0);  // the whole text stays selected
+  EXPECT_EQ(wk_RichEditGetTextLength(w.rich), 15);
+  EXPECT_EQ(wk_RichEditSetLimit(w.rich, 20), 100000);
+  EXPECT_EQ(wk_RichEditGetLimit(w.rich), 20);
+}
+
+TEST(RichEditTabs, HangingIndentAndStopsWithin900PointsAndAtMost32) {
+  RichWindow w("a\tb\r\nsecond paragraph");
+  auto paragraph = [&] {
+    PARAFORMAT format{};
+    format.cbSize = sizeof format;
+    wk_RichEditSelect(w.rich, 0, 1);
+    SendMessageA(w.rich, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    return format;
+  };
+  EXPECT_EQ(wk_RichEditSetTabs(w.rich, 10, 30, 40), 0);
+  PARAFORMAT format = paragraph();
+  ASSERT_EQ(format.cTabCount, 22);  // 900 / 40
+  for (int i = 0; i < 22; ++i) EXPECT_EQ(format.rgxTabs[i] & 0xFFFFFF, 200 + i * 800) << i;
+  EXPECT_EQ(format.dxStartIndent, 200);
+  EXPECT_EQ(format.dxOffset, -200);
+  EXPECT_TRUE(IsWindowVisible(w.rich));
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 1);
+
+  // A second call starts from indent 0 again, not from the last one.
+  wk_RichEditSetTabs(w.rich, 10, 5, 40);
+  format = paragraph();
+  EXPECT_EQ(format.cTabCount, 5);
+  EXPECT_EQ(format.dxStartIndent, 200);
+
+  // More stops than the record holds: cut to 32.
+  wk_RichEditSetTabs(w.rich, 0, 60, 10);
+  EXPECT_EQ(paragraph().cTabCount, 32);
+  wk_RichEditSetTabs(w.rich, 0, -4, 10);
+  EXPECT_EQ(paragraph().cTabCount, 0);
+}
+
+TEST(RichEditColors, TextColourForAllAndTheSentinel) {
+  RichWindow w("some text");
+  wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, 0, RGB(0, 128, 0));
+  wk_RichEditSelect(w.rich, 5, 6);
+  // 999 for both: no text changes, the background is the system's.
+  wk_RichEditSetColors(w.rich, 999, 999);
+  EXPECT_EQ(ColourAt(w.rich, 0), RGB(0, 128, 0));
+  EXPECT_EQ(ColourAt(w.rich, 6), RGB(0, 0, 0));
+  EXPECT_EQ(wk_RichEditSetColors(w.rich, 999, RGB(1, 2, 3)), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(wk_RichEditSetColors(w.rich, RGB(0, 0, 255), 999), RGB(1, 2, 3));
+  EXPECT_EQ(ColourAt(w.rich, 0), RGB(0, 0, 255));
+  EXPECT_EQ(ColourAt(w.rich, 8), RGB(0, 0, 255));
+}
+
+TEST(RichEditFiles, FormatByNameModifiedFlagAndErrors) {
+  RichWindow w("saved text");
+  wk_RichEditFormatRange(w.rich, 0, 5, nullptr, 0, CFE_BOLD, 0);
+  const std::string rtf = wktest::BuildPath("rich_notes.Rtf");
+  const std::string txt = wktest::BuildPath("rich_notes.txt");
+  wk_RichEditSetModified(w.rich, "ON");
+  EXPECT_GT(wk_RichEditSaveFile(w.rich, rtf.c_str()), 10);
+  EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
+  EXPECT_EQ(wk_RichEditSaveFile(w.rich, txt.c_str()), 10);
+
+  auto read = [](const std::string& name) {
+    std::string data(4096, '\0');
+    HANDLE f = CreateFileA(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD n = 0;
+    ReadFile(f, data.data(), 4096, &n, nullptr);
+    CloseHandle(f);
+    data.resize(n);
+    return data;
+  };
+  EXPECT_EQ(read(rtf).rfind("{\\rtf", 0), 0u);
+  EXPECT_EQ(read(txt), "saved text");
+
+  RichWindow other("old");
+  EXPECT_EQ(wk_RichEditLoadFile(other.rich, rtf.c_str()), 10);
+  EXPECT_EQ(TextOf(other.rich), "saved text");
+  EXPECT_TRUE(richtest::BoldAt(other.rich, 1));
+  EXPECT_FALSE(richtest::BoldAt(other.rich, 7));
+
+  // A missing file is created empty: nothing streamed.
+  const std::string missing = wktest::BuildPath("rich_missing.txt");
+  DeleteFileA(missing.c_str());
+  wk_RichEditSetModified(other.rich, "ON");
+  EXPECT_EQ(wk_RichEditLoadFile(other.rich, missing.c_str()), -3);
+  EXPECT_EQ(wk_RichEditIsModified(other.rich), 0);
+  EXPECT_NE(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(wk_RichEditSaveFile(w.rich, "Z:\\no\\such\\folder\\x.txt"), -2);
+  EXPECT_EQ(wk_RichEditLoadFile(w.rich, nullptr), -2);
+}
+
+TEST(RichEditFind, DownUpCaseAndFailures) {
+  RichWindow w("ab xx ab AB");
+  wk_RichEditSelect(w.rich, 0, 0);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "D", ""), 0);
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 6);
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 8);
+  // Not matching case finds the upper-case one next; matching case finds none
+  // and leaves the selection where it was.
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "D", "M"), 1);
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 6);
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 8);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "D", ""), 0);
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 9);
+
+  // Up: the text just before the caret is found.
+  wk_RichEditSelect(w.rich, 8, 8);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", "M"), 0);
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 6);
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 8);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", "M"), 0);
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 0);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", "M"), -1);
+  wk_RichEditSelect(w.rich, 1, 1);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", ""), -1);
+
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "d", ""), 2);
+  EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, nullptr, ""), 2);
+  RichWindow empty("");
+  EXPECT_EQ(wk_RichEditFind(empty.rich, "ab", 0, "D", ""), 3);
+}
+
+TEST(RichEditEditing, UndoBeepModifiedFlagAndClipboard) {
+  RichWindow w("");
+  SendMessageA(w.rich, EM_EMPTYUNDOBUFFER, 0, 0);
+  EXPECT_EQ(wk_RichEditCanUndo(w.rich), 0);
+  EXPECT_EQ(wk_RichEditUndo(w.rich), 0);  // beeps
+  SendMessageA(w.rich, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed"));
+  EXPECT_EQ(wk_RichEditCanUndo(w.rich), 1);
+  EXPECT_EQ(wk_RichEditIsModified(w.rich), 1);
+  EXPECT_EQ(wk_RichEditUndo(w.rich), 1);
+  EXPECT_EQ(TextOf(w.rich), "");
+  wk_RichEditSetText(w.rich, "xyz");
+  wk_RichEditEmptyUndo(w.rich);
+  EXPECT_EQ(wk_RichEditCanUndo(w.rich), 0);
+  wk_RichEditSetModified(w.rich, "OFF");
+  EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
+  wk_RichEditSetModified(w.rich, "on");
+  EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
+
+  wk_RichEditSelect(w.rich, 0, 2);
+  EXPECT_EQ(wk_RichEditCut(w.rich), 0);
+  EXPECT_EQ(TextOf(w.rich), "z");
+  EXPECT_EQ(wk_ClipboardHasText(), 1);
+  wk_RichEditSelect(w.rich, 1, 1);
+  EXPECT_EQ(wk_RichEditPaste(w.rich), 0);
+  EXPECT_EQ(TextOf(w.rich).substr(0, 3), "zxy");
+  wk_RichEditSelect(w.rich, 0, 1);
+  EXPECT_EQ(wk_RichEditClear(w.rich), 0);
+  EXPECT_EQ(TextOf(w.rich).substr(0, 2), "xy");
+
+  EXPECT_EQ(wk_RichEditSetEditable(w.rich, "OFF"), 0);
+  EXPECT_TRUE(GetWindowLongA(w.rich, GWL_STYLE) & ES_READONLY);
+  EXPECT_EQ(wk_RichEditSetEditable(w.rich, "ON"), 0);
+  EXPECT_FALSE(GetWindowLongA(w.rich, GWL_STYLE) & ES_READONLY);
+  EXPECT_EQ(wk_RichEditSetEditable(w.rich, "on"), 1);
+
+  EXPECT_EQ(wk_RichEditPost(w.rich, WM_CHAR, 'q', 0), 0);
+  EXPECT_EQ(wk_RichEditPost(reinterpret_cast<HWND>(0x7FFFF0), WM_USER, 0, 0), 1);
+}
+
+TEST(RichEditFonts, MadeAtTheDisplayResolutionAndStockCodes) {
+  RichWindow w("x");
+  HFONT font = wk_RichEditCreateFont(w.rich, 12, 700, 13, 0, "Arial");
+  LOGFONTA lf{};
+  GetObjectA(font, sizeof lf, &lf);
+  HDC dc = GetDC(w.rich);
+  EXPECT_EQ(lf.lfHeight, -MulDiv(12, GetDeviceCaps(dc, LOGPIXELSY), 72));
+  ReleaseDC(w.rich, dc);
+  EXPECT_EQ(lf.lfWeight, 700);
+  EXPECT_TRUE(lf.lfItalic && lf.lfStrikeOut && !lf.lfUnderline);
+  EXPECT_EQ(lf.lfPitchAndFamily, FF_SWISS);
+  EXPECT_STREQ(lf.lfFaceName, "Arial");
+  DeleteObject(font);
+  font = wk_RichEditCreateFont(w.rich, 12, 400, 99, 0, "Arial");
+  GetObjectA(font, sizeof lf, &lf);
+  EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
+  DeleteObject(font);
+  EXPECT_EQ(wk_RichEditSetFont(w.rich, reinterpret_cast<HFONT>(1)), 0);
+}
+}  // namespace
