@@ -40,7 +40,11 @@ CHARFORMATA HighlightFormat(HWND rich, const char* face, int points, DWORD effec
 
 void Apply(HWND rich, const wk::highlight::Range& range, const CHARFORMATA& format) {
   wk::rich::SelectRange(rich, range.start, range.end);
-  SendMessageA(rich, EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, reinterpret_cast<LPARAM>(&format));
+  // The word flag only matters for an empty range (it then means the word at
+  // the caret). Some rich edits also format the word at the selection's end
+  // when it comes with a selection, so a range goes without it.
+  const WPARAM scope = range.start == range.end ? SCF_SELECTION | SCF_WORD : SCF_SELECTION;
+  SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
 
 using TextCopy = std::unique_ptr<char, decltype(&std::free)>;

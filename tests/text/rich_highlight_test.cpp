@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "rich_edit_support.hpp"
+
+using richtest::ColourAt;
+using richtest::FormatAt;
+using richtest::RichWindow;
+using richtest::SelectionOf;
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// The positions whose colour is `colour`, as a string of '#' and '.'.
+std::string Painted(HWND rich, COLORREF colour) {
+  std::string marks;
+  const int n = wk_RichEditGetTextLength(rich);
+  for (int p = 0; p < n; ++p) marks += ColourAt(rich, p) == colour ? '#' : '.';
+  return marks;
+}
+
+TEST(RichHighlightWord, WholeWordsOnlyAndTheSelectionLeftBehind) {
+  RichWindow w("(int) print int");
+  wk_RichEditSelect(w.rich, 7, 7);
+  EXPECT_EQ(wk_RichEditHighlightWord(w.rich, 0, 100, "int", nullptr, 0, 0, kBlue), 12);
+  EXPECT_EQ(Painted(w.rich, kBlue), ".###........###");
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 12);
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 15);
+
+  // "hall" inside "hall\xE5" is part of a longer word.
+  RichWindow swedish("hall\xE5 hall.");
+  EXPECT_EQ(wk_RichEditHighlightWord(swedish.rich, 0, 100, "hall", nullptr, 0, 0, kBlue), 6);
+  EXPECT_EQ(Painted(swedish.rich, kBlue), "......####.");
+}
+
+TEST(RichHighlightWord, NoMatchLeavesTheWholeTextSelectedAndReturnsTheCaret) {
+  RichWindow w("one\r\ntwo\r\nthree");
+  wk_RichEditSelect(w.rich, 10, 10);
+  // The fallback is the caret position without the line breaks before it.
+  EXPECT_EQ(wk_RichEditHighlightWord(w.rich, 0, 100, "four", nullptr, 0, 0, kBlue), 6);
+  // All of it: what the platform reports for selecting everything.
+  const CHARRANGE selected = SelectionOf(w.rich);
+  SendMessageA(w.rich, EM_SETSEL, 0, -1);
+  EXPECT_EQ(selected.cpMin, 0);
+  EXPECT_EQ(selected.cpMax, SelectionOf(w.rich).cpMax);
+  EXPECT_EQ(Painted(w.rich, kBlue), std::string(15, '.'));
+
+  RichWindow empty("");
+  EXPECT_EQ(wk_RichEditHighlightWord(empty.rich, 0, 100, "x", nullptr, 0, 0, kBlue), -1);
+  EXPECT_EQ(wk_RichEditHighlightToLineEnd(empty.rich, 0, 100, "//", nullptr, 0, 0, kBlue), -1);
+  EXPECT_EQ(wk_RichEditHighlightBlock(empty.rich, 0, 9, "/*", "*/", nullptr, 0, 0, kBlue), -1);
+  EXPECT_EQ(wk_RichEditFormatRange(empty.rich, 0, 1, nullptr, 0, 0, kBlue), -1);
+}
+
+TEST(RichHighlightLineEnd, FirstMarkerToTheLineFeed) {
+  RichWindow w("a//b//z\r\nd");
+  EXPECT_EQ(wk_RichEditHighlightToLineEnd(w.rich, 0, 100, "//", nullptr, 0, 0, kBlue), 1);
+  // The carriage return belongs to the stretch, the line feed does not.
+  EXPECT_EQ(Painted(w.rich, kBlue), ".#######..");
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 1);
+  // [1, 8) was selected; the platform does not let a selection end between
+  // the carriage return and the line feed, and may report it ending before both.
+  EXPECT_GE(SelectionOf(w.rich).cpMax, 7);
+  EXPECT_LE(SelectionOf(w.rich).cpMax, 8);
+}
+
+TEST(RichHighlightBlock, FirstOpeningThroughFirstClosing) {
+  RichWindow w("/* a /* b */ c */ d");
+  EXPECT_EQ(wk_RichEditHighlightBlock(w.rich, 0, 100, "/*", "*/", nullptr, 0, 0, kBlue), 0);
+  EXPECT_EQ(Painted(w.rich, kBlue), "############.......");
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 12);
+}
+
+TEST(RichHighlightFormat, KeepsWhatTheCallerLeavesOpenAndNeverRemovesAnEffect) {
+  RichWindow w("bold text here");
+  // Bold on the first word, then the selection inside it.
+  wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, CFE_BOLD, kBlack);
+  wk_RichEditSelect(w.rich, 1, 3);
+  EXPECT_EQ(wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, 0, kBlue), 1);
+  CHARFORMATA f = FormatAt(w.rich, 2);
+  EXPECT_TRUE(f.dwEffects & CFE_BOLD);  // effects 0 cannot take bold away
+  EXPECT_EQ(f.yHeight, 200);            // size 0 keeps the size
+  EXPECT_STREQ(f.szFaceName, "Arial");  // no face keeps the face
+  EXPECT_EQ(f.crTextColor, kBlue);
+  EXPECT_EQ(SelectionOf(w.rich).cpMin, 0);
+  EXPECT_EQ(SelectionOf(w.rich).cpMax, 4);
+
+  // Asking for bold on a bold selection gives bold, not the next effect up.
+  wk_RichEditSelect(w.rich, 1, 3);
+  wk_RichEditFormatRange(w.rich, 5, 9, "Courier New", 14, CFE_BOLD, kBlue);
+  f = FormatAt(w.rich, 6);
+  EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT),
+            static_cast<DWORD>(CFE_BOLD));
+  EXPECT_EQ(f.yHeight, 280);
+  EXPECT_STREQ(f.szFaceName, "Courier New");
+  EXPECT_FALSE(FormatAt(w.rich, 11).dwEffects & CFE_BOLD);
+}
+
+}  // namespace
