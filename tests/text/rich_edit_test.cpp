@@ -336,3 +336,85 @@ TEST(RichEditFonts, MadeAtTheDisplayResolutionAndStockCodes) {
   EXPECT_EQ(wk_RichEditSetFont(w.rich, reinterpret_cast<HFONT>(1)), 0);
 }
 }  // namespace
+
+namespace {
+
+// An owner window that passes find notifications through wk_FindMessage and
+// searches the rich edit from the dialog's request, as an editor would.
+constexpr int kFindUp = 201;
+constexpr int kFindDown = 202;
+HWND g_find_dialog = nullptr;
+HWND g_find_rich = nullptr;
+int g_find_result = 99;
+
+LRESULT CALLBACK FindOwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  static const UINT find_message = RegisterWindowMessageA(FINDMSGSTRINGA);
+  if (message == WM_COMMAND && (LOWORD(wparam) == kFindDown || LOWORD(wparam) == kFindUp)) {
+    g_find_result =
+        wk_RichEditFind(g_find_rich, nullptr, 1, LOWORD(wparam) == kFindDown ? "D" : "U", nullptr);
+    return 0;
+  }
+  if (message == find_message) {
+    wk_FindMessage(window, g_find_dialog, g_find_rich, lparam, message, kFindUp, kFindDown);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TEST(RichEditFind, FromTheFindDialog) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = FindOwnerProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "rich_find_owner";
+  RegisterClassA(&wc);
+  HWND owner = CreateWindowExA(0, "rich_find_owner", "find owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               0, 0, 500, 300, nullptr, nullptr, wc.hInstance, nullptr);
+  g_find_rich = wk_RichEditCreate(owner, 0, 0, 400, 200, "NOSCROLL", 1000);
+  wk_RichEditSetText(g_find_rich, "Ab ab AB ab");
+  wk_RichEditSelect(g_find_rich, 0, 2);
+
+  // Match case ticked, then Find Next twice: "Ab" selected, so the search
+  // begins after its first character and meets neither "ab" of other case.
+  DialogAnswerer answerer([](HWND dialog) {
+    SetDlgItemTextA(dialog, 0x480, "ab");
+    CheckDlgButton(dialog, 0x411, BST_CHECKED);
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  g_find_dialog = wk_FindDialog(owner, g_find_rich);
+  ASSERT_NE(g_find_dialog, nullptr);
+  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }, 3000));
+  EXPECT_EQ(g_find_result, 0);
+  EXPECT_EQ(SelectionOf(g_find_rich).cpMin, 3);
+  EXPECT_EQ(SelectionOf(g_find_rich).cpMax, 5);
+
+  g_find_result = 99;
+  SendMessageA(g_find_dialog, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }, 3000));
+  EXPECT_EQ(g_find_result, 0);
+  EXPECT_EQ(SelectionOf(g_find_rich).cpMin, 9);
+
+  // Without match case the upper-case word before it is found going up.
+  CheckDlgButton(g_find_dialog, 0x411, BST_UNCHECKED);
+  CheckRadioButton(g_find_dialog, 0x420, 0x421, 0x420);
+  g_find_result = 99;
+  SendMessageA(g_find_dialog, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }, 3000));
+  EXPECT_EQ(g_find_result, 0);
+  EXPECT_EQ(SelectionOf(g_find_rich).cpMin, 6);
+  DestroyWindow(g_find_dialog);
+  DestroyWindow(owner);
+}
+
+TEST(RichEditSelection, HasSelectionWritesTheSelectionPair) {
+  RichWindow w("0123456789");
+  wk_RichEditSelect(w.rich, 3, 6);
+  EXPECT_EQ(wk_RichEditHasSelection(w.rich), 1);
+  EXPECT_EQ(wk_SelStart, 3);
+  EXPECT_EQ(wk_SelEnd, 6);
+  wk_RichEditSelect(w.rich, 4, 4);
+  EXPECT_EQ(wk_RichEditHasSelection(w.rich), 0);
+  EXPECT_EQ(wk_SelStart, 4);
+  EXPECT_EQ(wk_SelEnd, 4);
+}
+
+}  // namespace

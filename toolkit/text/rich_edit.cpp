@@ -456,3 +456,10 @@ extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) {
   Send(rich, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return 0;
 }
+
+extern "C" int wk_RichEditHasSelection(HWND rich) {
+  const CHARRANGE range = wk::rich::Selection(rich);
+  wk_SelStart = static_cast<int>(range.cpMin);
+  wk_SelEnd = static_cast<int>(range.cpMax);
+  return range.cpMin < range.cpMax ? 1 : 0;
+}

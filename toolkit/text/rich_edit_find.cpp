@@ -10,6 +10,7 @@
 
 #include "rich_edit.hpp"
 #include "wk_text.h"
+#include "wk_windows.h"
 
 namespace {
 
@@ -64,14 +65,16 @@ int FindUp(HWND rich, WPARAM flags, const char* text, LONG caret) {
   }
 }
 
-}  // namespace
-
-extern "C" int wk_RichEditFind(HWND rich, const char* text, int from_dialog, const char* direction,
-                               const char* match_case) {
+int Find(HWND rich, const char* text, int from_dialog, const char* direction,
+         const char* match_case) {
   WPARAM flags = FR_DOWN | (IsWord(match_case, "M") ? FR_MATCHCASE : 0);
   std::string search = text ? text : "";
   if (from_dialog == 1) {
-    // Filled in with the find dialog's record.
+    // The request of the latest find notification; before any, the dialog's
+    // own record.
+    const FINDREPLACEA* request = wk_FindNotice ? wk_FindNotice : &wk_FindDialogRecord;
+    search = request->lpstrFindWhat ? request->lpstrFindWhat : "";
+    flags = FR_DOWN | (request->Flags & FR_MATCHCASE);
   }
   const LONG length = static_cast<LONG>(SendMessageA(rich, WM_GETTEXTLENGTH, 0, 0));
   if (length < 1) return 3;
@@ -79,4 +82,15 @@ extern "C" int wk_RichEditFind(HWND rich, const char* text, int from_dialog, con
   if (IsWord(direction, "D")) return FindDown(rich, flags, search.c_str(), caret, length);
   if (IsWord(direction, "U")) return FindUp(rich, flags, search.c_str(), caret);
   return 2;
+}
+
+}  // namespace
+
+extern "C" int wk_RichEditFind(HWND rich, const char* text, int from_dialog, const char* direction,
+                               const char* match_case) {
+  try {
+    return Find(rich, text, from_dialog, direction, match_case);
+  } catch (...) {
+    return 1;  // the search text could not be copied: nothing found
+  }
 }

@@ -23,6 +23,11 @@ extern "C" {
 
 /* ---- Simple word processor ---- */
 
+/* The selection pair, written by wk_WordProcSimpleHasSelection and
+ * wk_RichEditHasSelection; read it right after the call. */
+extern int wk_SelStart;
+extern int wk_SelEnd;
+
 /* ---- Rich edit ---- */
 /* Formatted multi-line text from "RichEd32.DLL"; character positions count from 0. */
 
