@@ -17,7 +17,8 @@ pages=$(pdfinfo "$base.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
 i=1
 while [ "$i" -le "${pages:-0}" ]; do
   pdftotext -layout -f "$i" -l "$i" "$base.pdf" "$base.$i.txt" || exit 1
-  pdftotext -bbox -f "$i" -l "$i" "$base.pdf" "$base.$i.html" || exit 1
+  # (it says "no word list" on a blank page)
+  pdftotext -bbox -f "$i" -l "$i" "$base.pdf" "$base.$i.html" 2>/dev/null || exit 1
   i=$((i + 1))
 done
 echo "${pages:-0}" >"$base.pages"

@@ -155,6 +155,44 @@ int wk_ClipboardHasText(void);
 
 /* ---- Printing ---- */
 
+/* Printer source of both print operations: 1 the device context of the
+   print dialog's record (wk_PrintDialogRecord; a print uses it up, so the
+   dialog must be shown again before the next), 0 a device context made for
+   the default printer of the profile ([windows] device). Any other value
+   gives no printer. */
+
+/* Prints the rich edit's formatted text, or its selection, with margins
+   left and top in millimetres and the page narrowed and shortened by
+   width_change and height_change millimetres when those are 0 or negative
+   (a positive change counts as 0); unused is not read. Disables the rich
+   edit and shows the cancel dialog "Printing" meanwhile. Returns 0 when
+   printed to the end or stopped by the user (the job is then cancelled;
+   wk_PrintStopPressed tells which), 1 when the stop came after the last
+   page was sent, 2 the rich edit is empty, 3 the document could not be
+   started, 4 no printer (nothing started), 5 the rich edit laid out no
+   further page although text remained (the pages laid out are printed). */
+int wk_RichEditPrint(HWND rich_edit, int left, int top, int width_change, int height_change,
+                     const char* document_name, int unused, int source);
+
+/* The cancel dialog of the running rich edit print, NULL when there is none. */
+extern HWND wk_PrintCancelDialog;
+/* 1 once the user stopped the running rich edit print; 0 at each start. */
+extern int wk_PrintCancelled;
+/* 1 when the user pressed stop during the last rich edit print; 0 at each start. */
+extern int wk_PrintStopPressed;
+
+/* The cancel dialog's procedure: makes the "STOP PRINTING?" button (id 1,
+   focused) and answers every command (the button, Return, Escape) by
+   setting wk_PrintStopPressed and wk_PrintCancelled. Returns 1 for those
+   two messages, 0 for the rest. */
+INT_PTR CALLBACK wk_PrintCancelDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+
+/* The printer's abort procedure: while a cancel dialog exists, dispatches
+   the thread's waiting messages (the dialog's through IsDialogMessageA)
+   until none is left or the print is stopped. Returns 1 to go on, 0 once
+   the print is stopped. */
+BOOL CALLBACK wk_PrintAbortProc(HDC printer, int error);
+
 /* ---- Rich text highlighting ---- */
 /* Each call applies one format: the caller's face (NULL: keep), size in points
  * (0 or less: keep), effects (CFE_ bits, added to those the selection has) and colour. */
