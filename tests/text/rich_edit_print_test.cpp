@@ -26,10 +26,7 @@ namespace {
 using wktest::PrintCapture;
 
 HWND MakeRichEdit(HWND parent) {
-  LoadLibraryA("RichEd32.DLL");
-  return CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, "RICHEDIT", "", 0x502001C4, 10, 10,
-                         400, 300, parent, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr),
-                         nullptr);
+  return wk_RichEditCreate(parent, 10, 10, 400, 300, "VSCROLL", 65535);
 }
 
 // What the print showed while its page loop ran, and what the loop asked.
