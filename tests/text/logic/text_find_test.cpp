@@ -1,0 +1,72 @@
+// The word processor's sliding-window search.
+#include "toolkit/text/logic/text_find.hpp"
+
+#include <gtest/gtest.h>
+#include <strings.h>
+
+#include <cstring>
+
+namespace {
+
+using wk::logic::FindDirection;
+using wk::logic::FindInText;
+
+const wk::logic::WindowEquals kExact = [](const char* a, const char* b) {
+  return std::strcmp(a, b) == 0;
+};
+const wk::logic::WindowEquals kAnyCase = [](const char* a, const char* b) {
+  return strcasecmp(a, b) == 0;
+};
+
+TEST(TextFind, DownFromTheCaretSkipsTheWindowAtTheCaret) {
+  // "ab ab" with the caret at 0: the "ab" that begins at the caret is not
+  // compared, so the second one is found; searching again from it passes
+  // the end.
+  auto r = FindInText("ab ab", "ab", 0, 0, FindDirection::kDown, kExact);
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.start, 3);
+  EXPECT_EQ(r.end, 5);
+  r = FindInText("ab ab", "ab", r.start, r.end, FindDirection::kDown, kExact);
+  EXPECT_EQ(r.code, 1);
+}
+
+TEST(TextFind, UpFindsEarlierMatchesAndReportsPassingTheStart) {
+  auto r = FindInText("ab ab", "ab", 5, 5, FindDirection::kUp, kExact);
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.start, 0);
+  EXPECT_EQ(r.end, 2);
+  // The caret at 1 with a two-character search text: -1 at once.
+  EXPECT_EQ(FindInText("ab ab", "ab", 1, 1, FindDirection::kUp, kExact).code, -1);
+  // From the first match upward there is nothing left.
+  EXPECT_EQ(FindInText("ab ab", "ab", 0, 2, FindDirection::kUp, kExact).code, -1);
+}
+
+TEST(TextFind, CaseFollowsTheComparison) {
+  EXPECT_EQ(FindInText("xx AB", "ab", 0, 0, FindDirection::kDown, kExact).code, 1);
+  const auto r = FindInText("xx AB", "ab", 0, 0, FindDirection::kDown, kAnyCase);
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.start, 3);
+}
+
+TEST(TextFind, SelectionSetsTheWindowLength) {
+  // A three-character selection compares three-character windows, so a
+  // two-character search text never matches.
+  EXPECT_EQ(FindInText("abcabc", "ab", 0, 3, FindDirection::kDown, kExact).code, 1);
+  const auto r = FindInText("abcabc", "abc", 0, 3, FindDirection::kDown, kExact);
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.start, 3);
+  // Any other direction compares the selection itself.
+  EXPECT_EQ(FindInText("abcabc", "abc", 0, 3, FindDirection::kStay, kExact).code, 0);
+  EXPECT_EQ(FindInText("abcabc", "abc", 1, 1, FindDirection::kStay, kExact).code, 1);
+}
+
+TEST(TextFind, EmptyInputsAndOutOfRangeSelections) {
+  EXPECT_EQ(FindInText("", "ab", 0, 0, FindDirection::kDown, kExact).code, 3);
+  EXPECT_EQ(FindInText("abc", "", 1, 1, FindDirection::kDown, kExact).code, 2);
+  // A search text longer than the text reaches past the end at once.
+  EXPECT_EQ(FindInText("abc", "abcdef", 0, 0, FindDirection::kDown, kExact).code, 1);
+  // A selection beyond the text is clamped to it.
+  EXPECT_EQ(FindInText("abc", "b", 900, 7000, FindDirection::kUp, kExact).code, 0);
+}
+
+}  // namespace
