@@ -19,6 +19,126 @@ extern "C" {
 
 /* ---- Edit fields ---- */
 
+/* Set to 1 when Return is typed in any field, or Tab in an edit or password
+   field; wk_EditFocusOnEnter and wk_SpinEditFocusOnEnter clear it. */
+extern int wk_EnterPressed;
+
+/* One-line edit field, alignment "L", "C" or "R", text limit `limit`; keys
+   pressed in it reach the parent as WM_COMMAND(key code, 0). Control id 1.
+   Returns the field, or NULL. */
+HWND wk_EditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
+                   int limit);
+/* As wk_EditCreate with hidden characters; Home, End, Left and Right also
+   go to the parent only. Returns the field, or NULL. */
+HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int limit);
+/* Replaces the field by a new edit field with frame ("FLAT", "SMAL_SUNKEN",
+   "SUNKEN", "MAX_SUNKEN", "DOUBLE_EDGE", "BAR", "EDGE"), alignment, place,
+   size and limit, carrying the whole text over. The old handle is
+   destroyed. Returns the new field, or NULL. */
+HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* frame,
+                   const char* alignment, int limit);
+/* Common control operations: 0 on success (Hide/Show/Disable/Enable: 0 when
+   the state changed, 1 when it already was so); Repaint invalidates with
+   erasing; SetFocus returns the window that had the focus. */
+int wk_EditDestroy(HWND field);
+int wk_EditHide(HWND field);
+int wk_EditShow(HWND field);
+int wk_EditMove(HWND field, int x, int y);
+int wk_EditCenter(HWND field);
+int wk_EditGetPosition(HWND field);
+int wk_EditResize(HWND field, int width, int height);
+int wk_EditGetSize(HWND field);
+int wk_EditFitToParent(HWND field, int x, int y, int width_change, int height_change);
+int wk_EditDisable(HWND field);
+int wk_EditEnable(HWND field);
+int wk_EditRepaint(HWND field);
+HWND wk_EditSetFocus(HWND field);
+/* Sets the left margin (low 16 bits of margin). Returns the previous left
+   margin. */
+int wk_EditSetLeftMargin(HWND field, int margin);
+/* Sets the text limit. Returns the previous limit. */
+int wk_EditSetLimit(HWND field, int limit);
+/* Returns the text limit. */
+int wk_EditGetLimit(HWND field);
+/* For WM_CTLCOLOREDIT: when control is field, colours the device context and
+   makes a new background brush. Returns the edit fields' brush (NULL before
+   the first match). */
+HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control);
+/* "OFF" makes the field read-only, "ON" editable. Returns the platform's
+   result (nonzero on success), 0 for another word. */
+int wk_EditSetEditable(HWND field, const char* keyword);
+/* Returns 0 when the field has the keyboard focus, else 1. */
+int wk_EditLacksFocus(HWND field);
+/* When the field has the focus and Return (or Tab) was typed, focuses next
+   and clears wk_EnterPressed. Returns 0. */
+int wk_EditFocusOnEnter(HWND field, HWND next);
+/* Sets the text. Returns 0. */
+int wk_EditSetText(HWND field, const char* text);
+/* Copies the text into buffer, which must hold limit characters. Returns
+   the number of characters copied. */
+int wk_EditGetText(HWND field, char* buffer);
+/* Returns the length of the text as GetText would copy it. */
+int wk_EditGetTextLength(HWND field);
+/* Returns the selected text in a toolkit buffer valid until the next call
+   ("" when nothing is selected). Do not free it. */
+char* wk_EditGetSelectedText(HWND field);
+/* Font of `points` points on the field's display; style code 0, 1, 2, 3,
+   12, 13, 23 or 123 (1 italic, 2 underline, 3 strike-out). The caller owns
+   the font. */
+HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int unused,
+                        const char* face);
+/* WM_SETFONT with redraw. Returns 0. */
+int wk_EditSetFont(HWND field, HFONT font);
+/* Writes the text, raw. Returns 0, 2 (cannot create) or 3 (write failed). */
+int wk_EditSaveFile(HWND field, const char* file_name);
+/* Reads the file into the field (created empty when missing). Returns 0,
+   2 (cannot open), 3 (read failed) or 4 (65,536 bytes or more; the field is
+   left as it was). */
+int wk_EditLoadFile(HWND field, const char* file_name);
+
+/* Spin field: one-line field with a vertical scroll bar whose arrows reach
+   the parent as WM_VSCROLL(code, field). Returns the field, or NULL. */
+HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
+                       int limit);
+/* As wk_EditModify for spin fields. */
+HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const char* frame,
+                       const char* alignment, int limit);
+/* From the parent's WM_VSCROLL: when source is field, takes the user's typed
+   text into buffer, steps counter (SB_LINEUP down to 0, SB_LINEDOWN up) and
+   shows buffer. Returns the new counter. */
+int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer, int counter);
+int wk_SpinEditDestroy(HWND field);
+int wk_SpinEditHide(HWND field);
+int wk_SpinEditShow(HWND field);
+int wk_SpinEditMove(HWND field, int x, int y);
+int wk_SpinEditCenter(HWND field);
+int wk_SpinEditGetPosition(HWND field);
+int wk_SpinEditResize(HWND field, int width, int height);
+int wk_SpinEditGetSize(HWND field);
+int wk_SpinEditFitToParent(HWND field, int x, int y, int width_change, int height_change);
+int wk_SpinEditDisable(HWND field);
+int wk_SpinEditEnable(HWND field);
+int wk_SpinEditRepaint(HWND field);
+HWND wk_SpinEditSetFocus(HWND field);
+/* The text operations as for edit fields, with the spin fields' own brush
+   and selected-text buffer. */
+int wk_SpinEditSetLeftMargin(HWND field, int margin);
+int wk_SpinEditSetLimit(HWND field, int limit);
+int wk_SpinEditGetLimit(HWND field);
+HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control);
+int wk_SpinEditSetEditable(HWND field, const char* keyword);
+int wk_SpinEditLacksFocus(HWND field);
+int wk_SpinEditFocusOnEnter(HWND field, HWND next);
+int wk_SpinEditSetText(HWND field, const char* text);
+int wk_SpinEditGetText(HWND field, char* buffer);
+int wk_SpinEditGetTextLength(HWND field);
+char* wk_SpinEditGetSelectedText(HWND field);
+HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int unused,
+                            const char* face);
+int wk_SpinEditSetFont(HWND field, HFONT font);
+int wk_SpinEditSaveFile(HWND field, const char* file_name);
+int wk_SpinEditLoadFile(HWND field, const char* file_name);
+
 /* ---- Combo boxes ---- */
 
 /* ---- Simple word processor ---- */
@@ -27,6 +147,97 @@ extern "C" {
  * wk_RichEditHasSelection; read it right after the call. */
 extern int wk_SelStart;
 extern int wk_SelEnd;
+
+/* Multi-line text area with scroll bars "NOSCROLL", "HSCROLL", "VSCROLL" or
+   "VHSCROLL", limit cut to 65,535; x + y + width + height of 0 fills the
+   parent's client area. Returns the window, or NULL. */
+HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height,
+                             const char* scroll, int limit);
+/* Replaces the word processor with frame and scroll keywords and limit
+   maxchar (0: the platform's maximum), carrying the whole text over. When
+   maxchar is not 0 and not above the old limit, the text is cut to
+   maxchar - 1 characters and a message box says so. Returns the new
+   window, or NULL. */
+HWND wk_WordProcSimpleModify_1(HWND old, int x, int y, int width, int height, const char* frame,
+                               const char* scroll, int maxchar);
+/* Common control operations; Hide also moves the window to (0, 0) and
+   returns 0 on success, 1 on failure. */
+int wk_WordProcSimpleDestroy(HWND wp);
+int wk_WordProcSimpleHide(HWND wp);
+int wk_WordProcSimpleShow(HWND wp);
+int wk_WordProcSimpleMove(HWND wp, int x, int y);
+int wk_WordProcSimpleCenter(HWND wp);
+int wk_WordProcSimpleGetPosition(HWND wp);
+int wk_WordProcSimpleResize(HWND wp, int width, int height);
+int wk_WordProcSimpleGetSize(HWND wp);
+int wk_WordProcSimpleFitToParent(HWND wp, int x, int y, int width_change, int height_change);
+int wk_WordProcSimpleDisable(HWND wp);
+int wk_WordProcSimpleEnable(HWND wp);
+int wk_WordProcSimpleRepaint(HWND wp);
+HWND wk_WordProcSimpleSetFocus(HWND wp);
+/* Sets the left margin. Returns both previous margins (left low, right
+   high 16 bits). */
+int wk_WordProcSimpleSetLeftMargin(HWND wp, int margin);
+/* Sets the limit, cut to 65,535. Returns the previous limit. */
+int wk_WordProcSimpleSetLimit(HWND wp, int limit);
+/* Returns the text limit. */
+int wk_WordProcSimpleGetLimit(HWND wp);
+/* As wk_EditColor, with the word processor's own brush. */
+HBRUSH wk_WordProcSimpleColor(HWND wp, COLORREF text, COLORREF background, HDC dc, HWND control);
+/* "OFF" read-only, "ON" editable. Returns 0 on success, 1 on failure or
+   another word. */
+int wk_WordProcSimpleSetEditable(HWND wp, const char* keyword);
+/* Returns wp when it has the keyboard focus, else NULL. */
+HWND wk_WordProcSimpleHasFocus(HWND wp);
+/* Sets the text. Returns 0 on success, 1 on failure. */
+int wk_WordProcSimpleSetText(HWND wp, const char* text);
+/* Copies the text into buffer (which must hold limit characters). Returns
+   the number of characters copied. */
+int wk_WordProcSimpleGetText(HWND wp, char* buffer);
+/* Returns the length of the text as GetText would copy it. */
+int wk_WordProcSimpleGetTextLength(HWND wp);
+/* Returns the selected text in the word processor's own buffer. */
+char* wk_WordProcSimpleGetSelectedText(HWND wp);
+/* As wk_EditCreateFont. */
+HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int unused,
+                                  const char* face);
+/* Writes the text; on success clears the modified flag. Returns 0, 2 or 3. */
+int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name);
+/* Reads the file in chunks of 65,535 bytes. Returns 0, 2, 3 or 4. */
+int wk_WordProcSimpleLoadFile(HWND wp, const char* file_name);
+/* Tab stops at step, 2 x step, ... (dialog units); count 0 restores the
+   defaults, more than 255 is cut to 255. Returns 0. */
+int wk_WordProcSimpleSetTabStops(HWND wp, int count, int step);
+/* Font 0 to 4 selects SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT,
+   DEFAULT_GUI_FONT, OEM_FIXED_FONT; any other value is a font handle.
+   Returns 0. */
+int wk_WordProcSimpleSetFont(HWND wp, UINT_PTR font);
+/* Returns 1 when the modified flag is set, else 0. */
+int wk_WordProcSimpleIsModified(HWND wp);
+/* "ON" sets, "OFF" clears the modified flag. Returns 0. */
+int wk_WordProcSimpleSetModified(HWND wp, const char* keyword);
+/* Reads the selection into wk_SelStart/wk_SelEnd. Returns 1 when a
+   selection exists (1-based first and last character), 0 when not (both
+   hold the 0-based caret position). */
+int wk_WordProcSimpleHasSelection(HWND wp);
+/* Deletes the selection. Returns 0. */
+int wk_WordProcSimpleClear(HWND wp);
+/* Selects characters first to last (1-based, both included). Returns
+   last - first + 1. */
+int wk_WordProcSimpleSelect(HWND wp, int first, int last);
+/* Selects the whole text. Returns 0. */
+int wk_WordProcSimpleSelectAll(HWND wp);
+/* Searches for text (or, with from_dialog 1, the find dialog's search text
+   and match case) direction "D" down or "U" up, case "M" exact. Selects a
+   match and returns 0; 1 nothing found, 2 empty search text and no
+   selection, 3 empty text, -1 the beginning was passed. */
+int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char* direction,
+                          const char* match_case);
+/* Returns the caret's line, counted from 1, 0 when there is none. */
+int wk_WordProcSimpleCaretLine(HWND wp);
+/* Returns the caret's character index in the text, counted from 1, 0 when
+   there is none. */
+int wk_WordProcSimpleCaretColumn(HWND wp);
 
 /* ---- Rich edit ---- */
 /* Formatted multi-line text from "RichEd32.DLL"; character positions count from 0. */

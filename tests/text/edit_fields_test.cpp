@@ -1,0 +1,409 @@
+// Edit, password and spin fields against the real platform: styles, keys
+// typed as a person types them, re-creation, colours, selection, fonts and
+// files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "recording_window.hpp"
+#include "wk_text.h"
+#include "wk_windows.h"
+#include "wktest.hpp"
+
+namespace {
+
+using wktest::RecordingWindow;
+
+LONG Style(HWND w) { return GetWindowLongA(w, GWL_STYLE); }
+LONG ExStyle(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
+std::string Text(HWND w) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(w)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Key codes the parent received as commands from fields (lparam 0), in order.
+std::vector<WPARAM> KeyCommands(const RecordingWindow& parent) {
+  std::vector<WPARAM> keys;
+  for (const auto& m : parent.Of(WM_COMMAND))
+    if (m.lparam == 0) keys.push_back(m.wparam);
+  return keys;
+}
+bool Contains(const std::vector<WPARAM>& v, WPARAM x) {
+  return std::find(v.begin(), v.end(), x) != v.end();
+}
+DWORD Caret(HWND field) {
+  DWORD start = 0, end = 0;
+  SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return end;
+}
+
+TEST(EditField, StylesFollowTheKeywords) {
+  RecordingWindow parent;
+  HWND centred = wk_EditCreate(parent, 10, 10, 100, 24, "C", 50);
+  EXPECT_EQ(Style(centred), 0x50010181);
+  EXPECT_EQ(ExStyle(centred) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
+  EXPECT_EQ(GetDlgCtrlID(centred), 1);
+  EXPECT_EQ(wk_EditGetLimit(centred), 50);
+  EXPECT_EQ(Style(wk_EditCreate(parent, 10, 40, 100, 24, "c", 50)), 0x50010180);
+  EXPECT_EQ(Style(wk_EditCreate(parent, 10, 70, 100, 24, "RIGHT", 50)), 0x50010180);
+  EXPECT_EQ(Style(wk_EditCreate(parent, 10, 100, 100, 24, "R", 50)), 0x50010182);
+  EXPECT_EQ(Style(wk_EditCreatePassword(parent, 10, 130, 100, 24, 50)), 0x500101A0);
+  HWND spin = wk_SpinEditCreate(parent, 10, 160, 100, 24, "L", 50);
+  EXPECT_EQ(Style(spin), 0x50211100);
+  EXPECT_EQ(GetDlgCtrlID(spin), 1);
+  EXPECT_EQ(wk_EditCreate(nullptr, 0, 0, 10, 10, "L", 5), nullptr);  // no parent: refused
+}
+
+TEST(EditField, ModifyChangesFrameAndCarriesTheWholeText) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 100, 24, "L", 5);
+  // A text longer than the limit (set directly, which the limit does not
+  // cut) must come over whole.
+  const std::string long_text(3000, 'k');
+  SetWindowTextA(field, long_text.c_str());
+  HWND edged = wk_EditModify(field, 20, 30, 150, 28, "EDGE", "R", 3);
+  EXPECT_FALSE(IsWindow(field));
+  EXPECT_EQ(Style(edged), 0x50410182);
+  EXPECT_EQ(ExStyle(edged) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), WS_EX_CLIENTEDGE);
+  EXPECT_EQ(Text(edged), long_text);
+  EXPECT_EQ(wk_EditGetLimit(edged), 3);
+  EXPECT_EQ(GetParent(edged), parent.get());
+
+  HWND bar = wk_EditModify(edged, 20, 30, 150, 28, "BAR", "L", 10);
+  EXPECT_EQ(Style(bar), 0x50410180);
+  EXPECT_EQ(ExStyle(bar) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0);
+  HWND bare = wk_EditModify(bar, 20, 30, 150, 28, "edge", "L", 10);
+  EXPECT_EQ(Style(bare), 0x50010180);
+  EXPECT_EQ(ExStyle(bare) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0);
+
+  HWND spin = wk_SpinEditCreate(parent, 10, 100, 100, 24, "L", 50);
+  SetWindowTextA(spin, "12");
+  HWND spin2 = wk_SpinEditModify(spin, 10, 100, 100, 24, "DOUBLE_EDGE", "L", 50);
+  EXPECT_EQ(Style(spin2), 0x50611100);
+  EXPECT_EQ(ExStyle(spin2) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0x20200);
+  EXPECT_EQ(Text(spin2), "12");
+}
+
+TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);
+  wktest::FocusForTyping(field);
+  ASSERT_EQ(GetFocus(), field);
+  wktest::TypeText("ab");
+  EXPECT_EQ(Text(field), "ab");
+  auto keys = KeyCommands(parent);
+  EXPECT_TRUE(Contains(keys, 'A'));
+  EXPECT_TRUE(Contains(keys, 'B'));
+
+  parent.Clear();
+  wktest::PressKey(VK_F1);
+  EXPECT_EQ(KeyCommands(parent), (std::vector<WPARAM>{0x70}));
+
+  // Left moves the caret and is the field's own.
+  parent.Clear();
+  ASSERT_EQ(Caret(field), 2u);
+  wktest::PressKey(VK_LEFT);
+  EXPECT_EQ(Caret(field), 1u);
+  EXPECT_TRUE(KeyCommands(parent).empty());
+
+  // Delete produces no character: it only reaches the parent.
+  wktest::PressKey(VK_DELETE);
+  EXPECT_EQ(Text(field), "ab");
+  EXPECT_TRUE(Contains(KeyCommands(parent), VK_DELETE));
+}
+
+TEST(EditField, PasswordFieldSendsCaretKeysToTheParent) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreatePassword(parent, 10, 10, 200, 24, 50);
+  wktest::FocusForTyping(field);
+  wktest::TypeText("xy");
+  char buffer[64] = {};
+  EXPECT_EQ(wk_EditGetText(field, buffer), 2);
+  EXPECT_STREQ(buffer, "xy");
+  parent.Clear();
+  wktest::PressKey(VK_LEFT);
+  EXPECT_EQ(Caret(field), 2u);
+  EXPECT_EQ(KeyCommands(parent), (std::vector<WPARAM>{VK_LEFT}));
+}
+
+TEST(EditField, TabAndReturnSetTheFlagAndFocusMovesOn) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);
+  HWND next = wk_EditCreate(parent, 10, 40, 200, 24, "L", 50);
+  HWND spin = wk_SpinEditCreate(parent, 10, 70, 200, 24, "L", 50);
+
+  wk_EnterPressed = 0;
+  wktest::FocusForTyping(field);
+  wktest::PressKey(VK_TAB);
+  EXPECT_EQ(wk_EnterPressed, 1);
+  EXPECT_EQ(Text(field), "");
+  EXPECT_EQ(wk_EditLacksFocus(field), 0);
+  EXPECT_EQ(wk_EditLacksFocus(next), 1);
+  EXPECT_EQ(wk_EditFocusOnEnter(next, field), 0);  // not focused: nothing
+  EXPECT_EQ(wk_EnterPressed, 1);
+  EXPECT_EQ(wk_EditFocusOnEnter(field, next), 0);
+  EXPECT_EQ(GetFocus(), next);
+  EXPECT_EQ(wk_EnterPressed, 0);
+
+  wktest::PressKey(VK_RETURN);
+  EXPECT_EQ(wk_EnterPressed, 1);
+  wk_EnterPressed = 0;
+
+  // In a spin field Tab is the field's own; Return sets the flag.
+  wktest::FocusForTyping(spin);
+  wktest::PressKey(VK_TAB);
+  EXPECT_EQ(wk_EnterPressed, 0);
+  wktest::PressKey(VK_RETURN);
+  EXPECT_EQ(wk_EnterPressed, 1);
+  EXPECT_EQ(wk_SpinEditFocusOnEnter(spin, field), 0);
+  EXPECT_EQ(GetFocus(), field);
+  EXPECT_EQ(wk_EnterPressed, 0);
+}
+
+TEST(SpinEdit, ScrollBarArrowsStepTheCounter) {
+  RecordingWindow parent;
+  HWND spin = wk_SpinEditCreate(parent, 20, 20, 120, 40, "L", 20);
+  char buffer[32] = "7";
+  int counter = 3;
+  parent.OnMessage([&](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+    if (m == WM_VSCROLL)
+      counter = wk_SpinEditStep(spin, w, reinterpret_cast<HWND>(l), buffer, counter);
+    return std::nullopt;
+  });
+  wktest::Pump(50);
+
+  // A click on each arrow, as a person makes it.
+  RECT r{};
+  GetWindowRect(spin, &r);
+  const int x = r.right - GetSystemMetrics(SM_CXVSCROLL) / 2 - 2;
+  auto click = [](int cx, int cy) {
+    SetCursorPos(cx, cy);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+    wktest::Pump(150);
+  };
+  click(x, r.top + 5);     // up arrow
+  click(x, r.bottom - 5);  // down arrow
+  click(x, r.bottom - 5);
+  const auto scrolls = parent.Of(WM_VSCROLL);
+  ASSERT_FALSE(scrolls.empty());
+  for (const auto& m : scrolls) EXPECT_EQ(m.lparam, reinterpret_cast<LPARAM>(spin));
+  EXPECT_EQ(LOWORD(scrolls.front().wparam), SB_LINEUP);
+  EXPECT_EQ(counter, 4);  // 3 - 1 + 1 + 1
+  EXPECT_EQ(Text(spin), "7");
+}
+
+TEST(SpinEdit, StepFollowsTheScrollCode) {
+  RecordingWindow parent;
+  HWND spin = wk_SpinEditCreate(parent, 20, 20, 120, 40, "L", 20);
+  char buffer[32] = "5";
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, 0), 0);
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, 0), 1);
+  EXPECT_EQ(wk_SpinEditStep(spin, MAKEWPARAM(SB_THUMBPOSITION, 9), spin, buffer, 6), 6);
+  EXPECT_EQ(Text(spin), "5");
+  // Another source: nothing happens, not even to text or buffer.
+  SetWindowTextA(spin, "typed");
+  SendMessageA(spin, EM_SETMODIFY, TRUE, 0);
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, parent, buffer, 6), 6);
+  EXPECT_STREQ(buffer, "5");
+  EXPECT_EQ(Text(spin), "typed");
+  // The user's typing wins over the buffer.
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, 6), 7);
+  EXPECT_STREQ(buffer, "typed");
+  EXPECT_EQ(SendMessageA(spin, EM_GETMODIFY, 0, 0), 0);
+}
+
+TEST(EditField, ColourCallPaintsTheFieldBackground) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 30, "L", 50);
+  HWND other = wk_EditCreate(parent, 10, 50, 200, 30, "L", 50);
+  const COLORREF navy = RGB(0, 0, 128);
+  parent.OnMessage([&](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+    if (m == WM_CTLCOLOREDIT)
+      return reinterpret_cast<LRESULT>(wk_EditColor(
+          field, RGB(255, 255, 0), navy, reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l)));
+    return std::nullopt;
+  });
+  SetWindowTextA(field, "Hej");
+  InvalidateRect(field, nullptr, TRUE);
+  InvalidateRect(other, nullptr, TRUE);
+  wktest::Pump(100);
+  EXPECT_EQ(wktest::PixelAt(field, 150, 12), navy);
+  // The call hands every field the kind's one brush, but sets the text
+  // colours only for its own field.
+  EXPECT_EQ(wktest::PixelAt(other, 150, 12), navy);
+  wktest::PauseForLook();
+}
+
+TEST(EditField, SelectedTextAndEditableState) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);
+  wk_EditSetText(field, "abcdef");
+  SendMessageA(field, EM_SETSEL, 2, 4);
+  EXPECT_STREQ(wk_EditGetSelectedText(field), "cd");
+  SendMessageA(field, EM_SETSEL, 0, 0);
+  const char* none = wk_EditGetSelectedText(field);
+  ASSERT_NE(none, nullptr);
+  EXPECT_STREQ(none, "");
+  SendMessageA(field, EM_SETSEL, 3, 3);
+  EXPECT_STREQ(wk_EditGetSelectedText(field), "");
+
+  EXPECT_NE(wk_EditSetEditable(field, "OFF"), 0);
+  EXPECT_NE(Style(field) & ES_READONLY, 0);
+  EXPECT_EQ(wk_EditSetEditable(field, "on"), 0);
+  EXPECT_NE(Style(field) & ES_READONLY, 0);
+  EXPECT_NE(wk_EditSetEditable(field, "ON"), 0);
+  EXPECT_EQ(Style(field) & ES_READONLY, 0);
+
+  EXPECT_EQ(wk_EditSetLimit(field, 9), 50);
+  EXPECT_EQ(wk_EditGetLimit(field), 9);
+  wk_EditSetLeftMargin(field, 7);
+  EXPECT_EQ(wk_EditSetLeftMargin(field, 0x10003), 7);
+  EXPECT_EQ(LOWORD(SendMessageA(field, EM_GETMARGINS, 0, 0)), 3);
+}
+
+TEST(EditField, FontFromPointsAndStyleCode) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 30, "L", 50);
+  HDC dc = GetDC(field);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(field, dc);
+  const struct {
+    int style;
+    BYTE italic, underline, strike;
+  } cases[] = {{0, 0, 0, 0},  {1, 1, 0, 0},  {2, 0, 1, 0},   {3, 0, 0, 1}, {12, 1, 1, 0},
+               {13, 1, 0, 1}, {23, 0, 1, 1}, {123, 1, 1, 1}, {7, 0, 0, 0}, {321, 0, 0, 0}};
+  for (const auto& c : cases) {
+    HFONT font = wk_EditCreateFont(field, 12, FW_BOLD, c.style, 99, "Tahoma");
+    ASSERT_NE(font, nullptr);
+    LOGFONTA lf{};
+    GetObjectA(font, sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, -MulDiv(12, dpi, 72)) << c.style;
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_EQ(lf.lfItalic, c.italic) << c.style;
+    EXPECT_EQ(lf.lfUnderline, c.underline) << c.style;
+    EXPECT_EQ(lf.lfStrikeOut, c.strike) << c.style;
+    EXPECT_EQ(lf.lfPitchAndFamily, FF_SWISS);
+    EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+    EXPECT_EQ(wk_EditSetFont(field, font), 0);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), font);
+    SendMessageA(field, WM_SETFONT, 0, FALSE);
+    DeleteObject(font);
+  }
+}
+
+// ---- Files ----
+
+std::string WinPath(const std::string& name) { return wktest::BuildPath("text_files/" + name); }
+void WriteBytes(const std::string& name, const std::string& bytes) {
+  CreateDirectoryA(wktest::BuildPath("text_files").c_str(), nullptr);
+  HANDLE f =
+      CreateFileA(WinPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+}
+std::string ReadBytes(const std::string& name) {
+  std::string bytes;
+  HANDLE f =
+      CreateFileA(WinPath(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+  CloseHandle(f);
+  return bytes;
+}
+
+// Counts the chunks a load inserts, seen from outside the toolkit's own
+// subclass procedure.
+WNDPROC g_counted_base = nullptr;
+int g_replacements = 0;
+LRESULT CALLBACK CountReplacements(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == EM_REPLACESEL) ++g_replacements;
+  return CallWindowProcA(g_counted_base, w, m, wp, lp);
+}
+void CountChunksOf(HWND field) {
+  g_replacements = 0;
+  g_counted_base = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountReplacements)));
+}
+
+std::string Pattern(std::size_t size) {
+  std::string s(size, 'x');
+  for (std::size_t i = 0; i < size; ++i) s[i] = static_cast<char>('a' + i % 26);
+  return s;
+}
+
+TEST(EditFieldFiles, LoadReadsIn999ByteChunksUpTo65535Bytes) {
+  RecordingWindow parent;
+  // Wine's one-line edit takes over a minute to append 65,535 characters
+  // chunk by chunk, so the full-size load goes into a field whose limit
+  // keeps only the first characters: the chunks are counted all the same.
+  HWND small = wk_EditCreate(parent, 10, 40, 200, 24, "L", 10);
+  CountChunksOf(small);
+  WriteBytes("65535.txt", Pattern(65535));
+  EXPECT_EQ(wk_EditLoadFile(small, WinPath("65535.txt").c_str()), 0);
+  EXPECT_EQ(g_replacements, 66);
+  EXPECT_EQ(Text(small), Pattern(10));
+
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 70000);
+  CountChunksOf(field);
+  WriteBytes("5000.txt", Pattern(5000));
+  EXPECT_EQ(wk_EditLoadFile(field, WinPath("5000.txt").c_str()), 0);
+  EXPECT_EQ(g_replacements, 6);
+  EXPECT_TRUE(Text(field) == Pattern(5000));
+  EXPECT_EQ(Caret(field), 0u);
+  EXPECT_EQ(SendMessageA(field, EM_GETMODIFY, 0, 0), 0);
+
+  WriteBytes("65536.txt", Pattern(65536));
+  g_replacements = 0;
+  EXPECT_EQ(wk_EditLoadFile(field, WinPath("65536.txt").c_str()), 4);
+  EXPECT_EQ(g_replacements, 0);
+  EXPECT_EQ(GetWindowTextLengthA(field), 5000);
+
+  WriteBytes("999.txt", Pattern(999));
+  EXPECT_EQ(wk_EditLoadFile(field, WinPath("999.txt").c_str()), 0);
+  EXPECT_EQ(g_replacements, 2);  // a full chunk, then an empty read
+  EXPECT_TRUE(Text(field) == Pattern(999));
+
+  // A zero byte ends its chunk's text.
+  WriteBytes("zero.txt", std::string("ab\0cd", 5));
+  EXPECT_EQ(wk_EditLoadFile(field, WinPath("zero.txt").c_str()), 0);
+  EXPECT_EQ(Text(field), "ab");
+}
+
+TEST(EditFieldFiles, MissingFilesAreCreatedEmptyAndBadPathsGiveTwo) {
+  RecordingWindow parent;
+  HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 100);
+  wk_EditSetText(field, "old");
+  DeleteFileA(WinPath("new.txt").c_str());
+  EXPECT_EQ(wk_EditLoadFile(field, WinPath("new.txt").c_str()), 0);
+  EXPECT_EQ(Text(field), "");
+  EXPECT_EQ(ReadBytes("new.txt"), "");
+  const std::string nowhere = WinPath("no/such/folder/x.txt");
+  EXPECT_EQ(wk_EditLoadFile(field, nowhere.c_str()), 2);
+  EXPECT_EQ(wk_EditSaveFile(field, nowhere.c_str()), 2);
+}
+
+TEST(EditFieldFiles, SaveWritesTheRawText) {
+  RecordingWindow parent;
+  HWND field = wk_SpinEditCreate(parent, 10, 10, 200, 24, "L", 100);
+  wk_SpinEditSetText(field, "r\xE4tt 12");
+  EXPECT_EQ(wk_SpinEditSaveFile(field, WinPath("saved.txt").c_str()), 0);
+  EXPECT_EQ(ReadBytes("saved.txt"), "r\xE4tt 12");
+  wk_SpinEditSetText(field, "");
+  EXPECT_EQ(wk_SpinEditLoadFile(field, WinPath("saved.txt").c_str()), 0);
+  EXPECT_EQ(Text(field), "r\xE4tt 12");
+}
+
+}  // namespace

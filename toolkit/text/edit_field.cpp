@@ -1,0 +1,126 @@
+// Edit fields and password fields: one-line "EDIT" children whose key
+// presses reach the parent as commands.
+#include <windows.h>
+
+#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/text/text_fields.hpp"
+#include "wk_text.h"
+
+int wk_EnterPressed = 0;
+
+namespace {
+
+using wk::text::FieldKind;
+
+// Edit and password fields share a brush and a selected-text buffer.
+FieldKind g_edit_kind;
+WNDPROC g_edit_base = nullptr;
+WNDPROC g_password_base = nullptr;
+
+constexpr DWORD kEditStyle =
+    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NOHIDESEL | ES_AUTOHSCROLL;  // 0x50010180
+constexpr DWORD kPasswordStyle = kEditStyle | ES_PASSWORD;               // 0x500101A0
+
+bool IsCaretKey(WPARAM key) {
+  return key == VK_END || key == VK_HOME || key == VK_LEFT || key == VK_RIGHT;
+}
+
+// Key presses become commands of the parent; the message loop still makes
+// the character messages, so typing enters text while keys without a
+// character (Delete, F1, arrows) only reach the parent.
+LRESULT KeyAndCharacter(WNDPROC base, bool caret_keys_to_parent, HWND field, UINT message,
+                        WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN && wparam < 256 && (caret_keys_to_parent || !IsCaretKey(wparam))) {
+    PostMessageA(GetParent(field), WM_COMMAND, wparam, 0);
+    return 0;
+  }
+  if (message == WM_CHAR && (wparam == '\t' || wparam == '\r')) {
+    wk_EnterPressed = 1;
+    return 0;
+  }
+  return wk::text::PassOn(base, field, message, wparam, lparam);
+}
+
+LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam) {
+  return KeyAndCharacter(g_edit_base, false, field, message, wparam, lparam);
+}
+
+LRESULT CALLBACK PasswordFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam) {
+  return KeyAndCharacter(g_password_base, true, field, message, wparam, lparam);
+}
+
+HWND Finish(HWND field, int limit, WNDPROC& base, WNDPROC procedure) {
+  if (!field) return nullptr;
+  SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  base = wk::text::Subclass(field, procedure);
+  return field;
+}
+
+}  // namespace
+
+HWND wk_EditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
+                   int limit) {
+  const DWORD style = wk::text::AlignFromKeyword(alignment) | kEditStyle;
+  return Finish(wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height),
+                limit, g_edit_base, EditFieldProc);
+}
+
+HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int limit) {
+  return Finish(
+      wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, kPasswordStyle, x, y, width, height),
+      limit, g_password_base, PasswordFieldProc);
+}
+
+HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* frame,
+                   const char* alignment, int limit) {
+  const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
+  const DWORD style = wk::text::AlignFromKeyword(alignment) | f.style | kEditStyle;
+  HWND created = wk::text::Recreate(field, f.ex_style, style, x, y, width, height, limit);
+  if (created) g_edit_base = wk::text::Subclass(created, EditFieldProc);
+  return created;
+}
+
+WK_CONTROL_OP_DESTROY(Edit)
+WK_CONTROL_OP_HIDE(Edit)
+WK_CONTROL_OP_SHOW(Edit, SW_SHOW)
+WK_CONTROL_OPS_GEOMETRY(Edit)
+WK_CONTROL_OP_DISABLE(Edit)
+WK_CONTROL_OP_ENABLE(Edit)
+WK_CONTROL_OP_SETFOCUS(Edit)
+extern "C" int wk_EditRepaint(HWND field) { return wk::ops::RepaintErased(field); }
+
+// ---- Text operations ----
+
+int wk_EditSetLeftMargin(HWND field, int margin) {
+  return LOWORD(wk::text::SetLeftMargin(field, margin));
+}
+int wk_EditSetLimit(HWND field, int limit) { return wk::text::SetLimit(field, limit); }
+int wk_EditGetLimit(HWND field) { return wk::text::GetLimit(field); }
+HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control) {
+  return wk::text::Color(g_edit_kind, field, text, background, dc, control);
+}
+int wk_EditSetEditable(HWND field, const char* keyword) {
+  return wk::text::SetEditable(field, keyword, 0, nullptr);
+}
+int wk_EditLacksFocus(HWND field) { return GetFocus() == field ? 0 : 1; }
+int wk_EditFocusOnEnter(HWND field, HWND next) { return wk::text::FocusOnEnter(field, next); }
+int wk_EditSetText(HWND field, const char* text) {
+  SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  return 0;
+}
+int wk_EditGetText(HWND field, char* buffer) { return wk::text::GetText(field, buffer); }
+int wk_EditGetTextLength(HWND field) { return wk::text::TextLengthWithinLimit(field); }
+char* wk_EditGetSelectedText(HWND field) { return wk::text::GetSelectedText(g_edit_kind, field); }
+HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int, const char* face) {
+  return wk::text::CreateFieldFont(field, points, weight, style, face);
+}
+int wk_EditSetFont(HWND field, HFONT font) {
+  SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  return 0;
+}
+int wk_EditSaveFile(HWND field, const char* file_name) {
+  return wk::text::SaveFile(field, file_name);
+}
+int wk_EditLoadFile(HWND field, const char* file_name) {
+  return wk::text::LoadFile(field, file_name, 999);
+}

@@ -1,0 +1,238 @@
+#include "text_fields.hpp"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/gdi.hpp"
+#include "toolkit/core/keywords.hpp"
+#include "wk_text.h"
+
+namespace wk::text {
+
+namespace {
+
+constexpr Keyword<Frame> kFrames[] = {
+    {"FLAT", {0, 0}},
+    {"SMAL_SUNKEN", {0, WS_EX_STATICEDGE}},
+    {"SUNKEN", {0, WS_EX_CLIENTEDGE}},
+    {"MAX_SUNKEN", {0, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE}},
+    {"DOUBLE_EDGE", {WS_DLGFRAME, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE}},
+    {"BAR", {WS_DLGFRAME, 0}},
+    {"EDGE", {WS_DLGFRAME, WS_EX_CLIENTEDGE}},
+};
+
+constexpr Keyword<DWORD> kAlignments[] = {
+    {"L", ES_LEFT},
+    {"C", ES_CENTER},
+    {"R", ES_RIGHT},
+};
+
+constexpr Keyword<BOOL> kReadOnly[] = {{"OFF", TRUE}, {"ON", FALSE}};
+
+// Style codes: the decimal digits 1, 2, 3 switch on italic, underline and
+// strike-out. Codes outside the list give a plain font.
+struct FontFlags {
+  BOOL italic, underline, strike;
+};
+FontFlags FlagsOfStyle(int style) {
+  switch (style) {
+    case 1:
+      return {TRUE, FALSE, FALSE};
+    case 2:
+      return {FALSE, TRUE, FALSE};
+    case 3:
+      return {FALSE, FALSE, TRUE};
+    case 12:
+      return {TRUE, TRUE, FALSE};
+    case 13:
+      return {TRUE, FALSE, TRUE};
+    case 23:
+      return {FALSE, TRUE, TRUE};
+    case 123:
+      return {TRUE, TRUE, TRUE};
+    default:
+      return {FALSE, FALSE, FALSE};
+  }
+}
+
+char g_empty[1] = {'\0'};
+
+}  // namespace
+
+Frame FrameFromKeyword(const char* keyword) { return KeywordValue(kFrames, keyword, Frame{0, 0}); }
+
+DWORD AlignFromKeyword(const char* keyword) {
+  return KeywordValue(kAlignments, keyword, DWORD{ES_LEFT});
+}
+
+WNDPROC Subclass(HWND window, WNDPROC procedure) {
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+LRESULT PassOn(WNDPROC base, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  return base ? CallWindowProcA(base, window, message, wparam, lparam) : 0;
+}
+
+HWND CreateEditChild(HWND parent, DWORD ex_style, DWORD style, int x, int y, int width,
+                     int height) {
+  return CreateWindowExA(ex_style, "EDIT", nullptr, style, x, y, width, height, parent,
+                         reinterpret_cast<HMENU>(1), ops::InstanceOf(parent), nullptr);
+}
+
+HWND Recreate(HWND old, DWORD ex_style, DWORD style, int x, int y, int width, int height,
+              int limit) {
+  const HWND parent = ops::ParentOf(old);
+  std::string text;
+  try {
+    text = WholeText(old);
+  } catch (...) {
+    return nullptr;
+  }
+  // The successor is made before the old field goes, so a refusal loses
+  // nothing. The platform refuses WS_EX_MDICHILD for a parent that is no
+  // MDI client; the field is then made without it.
+  HWND created = CreateEditChild(parent, ex_style, style, x, y, width, height);
+  if (!created && (ex_style & WS_EX_MDICHILD))
+    created = CreateEditChild(parent, ex_style & ~WS_EX_MDICHILD, style, x, y, width, height);
+  if (!created) return nullptr;
+  DestroyWindow(old);
+  SendMessageA(created, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  SetWindowTextA(created, text.c_str());
+  return created;
+}
+
+int FocusOnEnter(HWND field, HWND next) {
+  if (GetFocus() == field && wk_EnterPressed == 1) {
+    SetFocus(next);
+    wk_EnterPressed = 0;
+  }
+  return 0;
+}
+
+std::string WholeText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+int TextLengthWithinLimit(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  const int limit = GetLimit(window);
+  if (limit <= 0) return 0;
+  return length < limit ? length : limit - 1;
+}
+
+DWORD SetLeftMargin(HWND window, int margin) {
+  const auto old = static_cast<DWORD>(SendMessageA(window, EM_GETMARGINS, 0, 0));
+  // EM_SETMARGINS: the left margin travels in the low word of lparam.
+  SendMessageA(window, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(LOWORD(margin), 0));
+  return old;
+}
+
+int SetLimit(HWND window, int limit) {
+  const int previous = GetLimit(window);
+  SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  return previous;
+}
+
+int GetLimit(HWND window) { return static_cast<int>(SendMessageA(window, EM_GETLIMITTEXT, 0, 0)); }
+
+HBRUSH Color(FieldKind& kind, HWND field, COLORREF text, COLORREF background, HDC dc,
+             HWND control) {
+  if (control == field) {
+    if (kind.brush) DeleteObject(kind.brush);
+    kind.brush = CreateSolidBrush(background);
+    SetTextColor(dc, text);
+    SetBkColor(dc, background);
+  }
+  return kind.brush;
+}
+
+int SetEditable(HWND window, const char* keyword, int none, bool* matched) {
+  const BOOL* read_only = FindKeyword(kReadOnly, keyword);
+  if (matched) *matched = read_only != nullptr;
+  if (!read_only) return none;
+  return static_cast<int>(SendMessageA(window, EM_SETREADONLY, *read_only, 0));
+}
+
+int GetText(HWND window, char* buffer) {
+  if (buffer == nullptr) return 0;
+  // The caller's buffer holds the limit: WM_GETTEXT's wparam is its size.
+  return static_cast<int>(SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(GetLimit(window)),
+                                       reinterpret_cast<LPARAM>(buffer)));
+}
+
+char* GetSelectedText(FieldKind& kind, HWND window) {
+  std::free(kind.selected);
+  kind.selected = nullptr;
+  DWORD start = 0, end = 0;
+  SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (start + end == 0) return g_empty;  // never the released buffer
+  if (end < start) return g_empty;
+  auto* buffer = static_cast<char*>(std::calloc((end - start + 10) * 4, 1));
+  if (!buffer) return g_empty;
+  kind.selected = buffer;
+  const std::string text = WholeText(window);
+  const std::size_t stop = end < text.size() ? end : text.size();
+  if (start < stop) std::memcpy(buffer, text.data() + start, stop - start);
+  return buffer;
+}
+
+HFONT CreateFieldFont(HWND window, int points, int weight, int style, const char* face) {
+  int dpi = 96;
+  {
+    WindowDC dc(window);
+    if (dc) dpi = GetDeviceCaps(dc.get(), LOGPIXELSY);
+  }
+  const FontFlags f = FlagsOfStyle(style);
+  // A negative height asks for the character height, not the cell height.
+  return CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, weight, f.italic, f.underline, f.strike, 0,
+                     0, 0, 0, FF_SWISS, face);
+}
+
+int SaveFile(HWND window, const char* file_name) {
+  const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1000);
+  FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.valid()) return 2;
+  const auto count = static_cast<DWORD>(
+      SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file.get(), buffer.data(), count, &written, nullptr);
+  return ok && written == count ? 0 : 3;
+}
+
+int LoadFile(HWND window, const char* file_name, DWORD chunk) {
+  FileHandle file(CreateFileA(file_name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.valid()) return 2;
+  DWORD high = 0;
+  const DWORD low = GetFileSize(file.get(), &high);
+  if (high != 0 || HIWORD(low) != 0) return 4;
+
+  std::vector<char> buffer(chunk + 1);
+  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer.data(), chunk, &got, nullptr)) return 3;
+    buffer[got] = '\0';
+    // With the selection dropped the caret stays at the end of what was
+    // inserted, so each chunk is appended.
+    SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(buffer.data()));
+    if (got < chunk) break;
+  }
+  SendMessageA(window, EM_SETSEL, 0, 0);
+  SendMessageA(window, EM_SCROLLCARET, 0, 0);
+  SendMessageA(window, EM_SETMODIFY, FALSE, 0);
+  return 0;
+}
+
+}  // namespace wk::text
