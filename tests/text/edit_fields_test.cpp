@@ -132,6 +132,35 @@ TEST(EditField, PasswordFieldSendsCaretKeysToTheParent) {
   EXPECT_EQ(KeyCommands(parent), (std::vector<WPARAM>{VK_LEFT}));
 }
 
+TEST(EditField, ModifiedPasswordFieldIsAPlainEditField) {
+  RecordingWindow parent;
+  HWND password = wk_EditCreatePassword(parent, 10, 10, 200, 24, 50);
+  SetWindowTextA(password, "hemligt");
+  HWND field = wk_EditModify(password, 10, 10, 200, 24, "SUNKEN", "L", 50);
+  EXPECT_EQ(Style(field) & ES_PASSWORD, 0);
+  EXPECT_EQ(Text(field), "hemligt");
+  wktest::FocusForTyping(field);
+  SendMessageA(field, EM_SETSEL, 3, 3);
+  parent.Clear();
+  wktest::PressKey(VK_LEFT);  // the edit field's own key now
+  EXPECT_EQ(Caret(field), 2u);
+  EXPECT_TRUE(KeyCommands(parent).empty());
+}
+
+TEST(SpinEdit, CaretKeysStayOtherKeysGoToTheParent) {
+  RecordingWindow parent;
+  HWND spin = wk_SpinEditCreate(parent, 10, 10, 200, 30, "L", 50);
+  wktest::FocusForTyping(spin);
+  wktest::TypeText("42");
+  EXPECT_EQ(Text(spin), "42");
+  parent.Clear();
+  wktest::PressKey(VK_HOME);
+  EXPECT_EQ(Caret(spin), 0u);
+  wktest::PressKey(VK_F5);
+  wktest::PressKey(VK_UP);
+  EXPECT_EQ(KeyCommands(parent), (std::vector<WPARAM>{VK_F5, VK_UP}));
+}
+
 TEST(EditField, TabAndReturnSetTheFlagAndFocusMovesOn) {
   RecordingWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);

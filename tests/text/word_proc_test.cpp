@@ -61,6 +61,9 @@ TEST(WordProc, CreationStylesLimitAndWholeArea) {
   EXPECT_FALSE(IsWindowVisible(wp));
   EXPECT_EQ(WindowInParent(wp).left, 0);
   EXPECT_EQ(WindowInParent(wp).top, 0);
+  SendMessageA(wp, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(7, 9));
+  EXPECT_EQ(wk_WordProcSimpleSetLeftMargin(wp, 3), MAKELONG(7, 9));
+  EXPECT_EQ(SendMessageA(wp, EM_GETMARGINS, 0, 0), MAKELONG(3, 9));
   EXPECT_EQ(wk_WordProcSimpleSetLimit(wp, 70000), 65535);
   EXPECT_EQ(wk_WordProcSimpleSetLimit(wp, 100), 65535);
   EXPECT_EQ(wk_WordProcSimpleGetLimit(wp), 100);
