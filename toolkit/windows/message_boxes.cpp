@@ -84,16 +84,16 @@ int AnswerCode(int platform_id) {
 // One value formatted with printf's rules, whatever its length: a double
 // such as 1e300 needs far more than a fixed work buffer would hold.
 template <class T>
-void AppendPrintf(std::string& out, const char* spec, T value) {
+void AppendPrintf(std::string& out, const char* conversion, T value) {
   char small[100];
-  const int n = std::snprintf(small, sizeof small, spec, value);
+  const int n = std::snprintf(small, sizeof small, conversion, value);
   if (n < 0) return;
   if (static_cast<std::size_t>(n) < sizeof small) {
     out.append(small, static_cast<std::size_t>(n));
     return;
   }
   std::string big(static_cast<std::size_t>(n) + 1, '\0');
-  std::snprintf(big.data(), big.size(), spec, value);
+  std::snprintf(big.data(), big.size(), conversion, value);
   out.append(big.data(), static_cast<std::size_t>(n));
 }
 
@@ -151,8 +151,9 @@ char* wk_AppendFormatted(char* destination, const char* format, ...) {
           AppendPrintf(out, "%lu", va_arg(values, unsigned long));
           break;
         case Conversion::kDouble: {
-          const char spec[] = {'%', '.', static_cast<char>('0' + step.decimals), 'f', '\0'};
-          AppendPrintf(out, spec, va_arg(values, double));
+          const char printf_format[] = {'%', '.', static_cast<char>('0' + step.decimals), 'f',
+                                        '\0'};
+          AppendPrintf(out, printf_format, va_arg(values, double));
           break;
         }
         case Conversion::kText: {
