@@ -23,6 +23,13 @@ add_executable(vindra WIN32 ${WK_APP_SOURCES} ${WK_RESOURCE_OBJECTS})
 target_include_directories(vindra PRIVATE ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR})
 target_link_libraries(vindra PRIVATE wk_toolkit)
 
+# The toolkit gallery: a second program on the toolkit alone.
+file(GLOB WK_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/gallery/*.cpp
+     ${CMAKE_SOURCE_DIR}/examples/gallery/*.rc)
+add_executable(gallery WIN32 ${WK_GALLERY_SOURCES} ${WK_RESOURCE_OBJECTS})
+target_include_directories(gallery PRIVATE ${CMAKE_SOURCE_DIR}/examples/gallery)
+target_link_libraries(gallery PRIVATE wk_toolkit)
+
 # ---- Tests under Wine --------------------------------------------------------
 include(CTest)
 find_package(GTest REQUIRED)
@@ -33,7 +40,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/bench/wine-run ${WK_
 # Paths the tests need, as Wine sees them (drive Z: is the Unix root).
 set(WK_TEST_DEFINES
     WK_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}" WK_BUILD_DIR="Z:${CMAKE_BINARY_DIR}"
-    WK_APP_EXE="Z:$<TARGET_FILE:vindra>")
+    WK_APP_EXE="Z:$<TARGET_FILE:vindra>" WK_GALLERY_EXE="Z:$<TARGET_FILE:gallery>")
 
 file(GLOB WK_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 list(FILTER WK_TEST_SUPPORT EXCLUDE REGEX "default_app_proc\\.cpp$")
@@ -67,7 +74,7 @@ foreach(test_source ${WK_WINE_TESTS})
   # objects when it defines one, else from wk_default_app_proc, wherever the
   # libraries stand on the link line.
   target_link_options(${target} PRIVATE "LINKER:-u,_AppWindowProc@16")
-  add_dependencies(${target} vindra)
+  add_dependencies(${target} vindra gallery)
   add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
   set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)
 endforeach()

@@ -1,0 +1,230 @@
+// Every dialog the toolkit opens, each on a command of the Dialogs menu and
+// of a button on the dialogs page: keyword message boxes, dialogs from the
+// toolkit's templates, a modeless dialog window, and the platform's common
+// dialogs. What the user answered is reported in the status line.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "gallery.hpp"
+#include "wk_controls.h"
+#include "wk_draw.h"
+#include "wk_windows.h"
+
+namespace gallery {
+
+namespace {
+
+constexpr struct {
+  int command;
+  const char* label;
+} kDialogButtons[] = {
+    {kDialogInformation, "Information"},
+    {kDialogQuestion, "Question"},
+    {kDialogWarning, "Warning"},
+    {kDialogStop, "Stop"},
+    {kDialogShowMessage, "Plain notice"},
+    {kDialogModal, "Modal dialog"},
+    {kDialogModeless, "Modeless dialog"},
+    {kDialogFind, "Find"},
+    {kDialogPrint, "Print"},
+};
+
+const char* AnswerName(int answer) {
+  constexpr const char* kNames[] = {"none", "No", "Ignore", "Retry", "Yes", "OK", "Cancel"};
+  return answer >= 0 && answer <= 6 ? kNames[answer] : "?";
+}
+
+void ReportAnswer(const char* what, const char* answer) {
+  char line[160];
+  std::snprintf(line, sizeof line, "%s: %s", what, answer);
+  Report(line);
+}
+
+// The template dialogs carry OK and Cancel; the procedure ends the dialog
+// with whichever was pressed and gives OK the toolkit's button look.
+INT_PTR CALLBACK ModalProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowTextA(dialog, "A modal dialog from the toolkit's template");
+      wk_ButtonCreateInDialog(dialog, 120, 110, 80, 26, "OK", "C", "SHADOW", IDOK);
+      return TRUE;
+    case WM_PAINT:
+      // The toolkit's drawing runs its own paint cycle, in a dialog as in
+      // any window.
+      wk_WriteText(dialog, 14, 14, "wk_ModalDialog made this dialog from", RGB(0, 0, 0), nullptr,
+                   0);
+      wk_WriteText(dialog, 14, 32, "the template wk_DLG_MODAL_TEMPLATE_1.", RGB(0, 0, 0), nullptr,
+                   0);
+      wk_WriteText(dialog, 14, 58, "Its procedure ends it on OK or Cancel.", RGB(0, 0, 128),
+                   nullptr, 0);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
+        EndDialog(dialog, LOWORD(wparam));
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK ModelessProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
+        wk_DialogWindowClose(dialog);
+        Shared().modeless = nullptr;
+        ReportAnswer("Modeless dialog", "closed");
+        return TRUE;
+      }
+      return FALSE;
+    case WM_CLOSE:
+      wk_DialogWindowClose(dialog);
+      Shared().modeless = nullptr;
+      ReportAnswer("Modeless dialog", "closed");
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void OpenModeless(HWND window) {
+  State& state = Shared();
+  if (state.modeless != nullptr) {
+    wk_DialogWindowActivate(state.modeless);
+    return;
+  }
+  wk_WindowGetPosition(window);
+  state.modeless =
+      wk_DialogWindowCreate(window, "A modeless dialog window", wk_ResultX + 480, wk_ResultY + 120,
+                            260, 150, "TOOLWIN_CLO", ModelessProcedure);
+  if (state.modeless == nullptr) {
+    Report("The modeless dialog could not be made.");
+    return;
+  }
+  wk_ButtonCreateInDialog(state.modeless, 80, 60, 90, 28, "Close", "C", "SHADOW", IDOK);
+}
+
+// The print dialog is owned by the window's parent or owner, so a child of
+// the main window is handed to it to make it modal to the main window.
+void OpenPrint(HWND window) {
+  HWND child = GetWindow(window, GW_CHILD);
+  if (wk_PrintDialog(child != nullptr ? child : window) == 1) {
+    // Nothing is printed from here; the device context is ours to release.
+    if (wk_PrintDialogRecord.hDC != nullptr) DeleteDC(wk_PrintDialogRecord.hDC);
+    wk_PrintDialogRecord.hDC = nullptr;
+    ReportAnswer("Print dialog", "confirmed");
+  } else {
+    ReportAnswer("Print dialog", "cancelled");
+  }
+}
+
+void OpenFind(HWND window) {
+  State& state = Shared();
+  if (state.find_dialog != nullptr) {
+    SetActiveWindow(state.find_dialog);
+    return;
+  }
+  state.find_dialog = wk_FindDialog(window, state.text_for_find);
+  Report(state.find_dialog ? "Find dialog open" : "The find dialog could not be opened.");
+}
+
+}  // namespace
+
+bool FindDialogMessage(HWND window, UINT message, LPARAM lparam) {
+  static const UINT find_message = RegisterWindowMessageA(FINDMSGSTRINGA);
+  State& state = Shared();
+  if (message != find_message || state.find_dialog == nullptr) return false;
+  wk_FindMessage(window, state.find_dialog, state.text_for_find, lparam, message, kFindUp,
+                 kFindDown);
+  // The dialog closes itself; it says so with one last notification.
+  if (wk_FindNotice != nullptr && (wk_FindNotice->Flags & FR_DIALOGTERM) != 0) {
+    state.find_dialog = nullptr;
+    ReportAnswer("Find dialog", "closed");
+  }
+  return true;
+}
+
+void FindRequested(HWND, int command) {
+  char line[300];
+  std::snprintf(line, sizeof line, "Find %s: \"%.256s\"", command == kFindUp ? "up" : "down",
+                wk_FindNotice != nullptr ? wk_FindNotice->lpstrFindWhat : "");
+  Report(line);
+}
+
+void BuildDialogsPage(HWND window) {
+  int x = kPageLeft, y = kPageTop + 70;
+  int column = 0;
+  for (const auto& button : kDialogButtons) {
+    Shared().controls.push_back(
+        wk_ButtonCreate(window, x, y, 140, 30, button.label, "C", "NORMAL", button.command));
+    x += 150;
+    if (++column % 5 == 0) {
+      x = kPageLeft;
+      y += 40;
+    }
+  }
+}
+
+void PaintDialogsPage(HWND window) {
+  PaintPageHeading(window, "Dialogs",
+                   "Each button (and each item of the Dialogs menu) opens one of the toolkit's "
+                   "dialogs.");
+}
+
+bool OpenDialog(HWND window, int command) {
+  char notice[64];
+  switch (command) {
+    case kDialogInformation:
+      ReportAnswer("Information box",
+                   AnswerName(wk_MessageBox(window, "Information",
+                                            "The toolkit shows the platform's message box.",
+                                            "INFORMATION", "OK_help")));
+      return true;
+    case kDialogQuestion:
+      ReportAnswer("Question box",
+                   AnswerName(wk_MessageBox(window, "Question",
+                                            "Save the changes? (No is the default button.)",
+                                            "QUESTION", "yes_NO_cancel")));
+      return true;
+    case kDialogWarning:
+      ReportAnswer("Warning box",
+                   AnswerName(wk_MessageBox(window, "Warning", "Something may go wrong.",
+                                            "EXCLAMATION", "OK_cancel")));
+      return true;
+    case kDialogStop:
+      ReportAnswer("Stop box", AnswerName(wk_MessageBox(window, "Stop", "Something went wrong.",
+                                                        "STOP", "RETRY_cancel")));
+      return true;
+    case kDialogShowMessage:
+      std::strcpy(notice, "A plain notice with an OK button.");
+      wk_ShowMessage(window, "Notice", notice, "D");
+      ReportAnswer("Notice", notice[0] == '\0' ? "shown, then its text cleared" : "shown");
+      return true;
+    case kDialogModal: {
+      const INT_PTR result = wk_ModalDialog(window, ModalProcedure);
+      ReportAnswer("Modal dialog", result == IDOK       ? "OK"
+                                   : result == IDCANCEL ? "Cancel"
+                                                        : "failed");
+      return true;
+    }
+    case kDialogModeless:
+      OpenModeless(window);
+      return true;
+    case kDialogFind:
+      OpenFind(window);
+      return true;
+    case kDialogPrint:
+      OpenPrint(window);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace gallery
