@@ -1,0 +1,237 @@
+// The gallery started as a user starts it: every page chosen and
+// photographed, every dialog opened, photographed and answered as a person
+// would, by messages to the real dialog of the running program. The shots
+// go to gallery-shots/ in the build folder.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "examples/gallery/gallery.hpp"
+#include "screenshot.hpp"
+#include "wktest.hpp"
+
+namespace {
+
+using namespace gallery;
+
+std::string ShotPath(const std::string& name) {
+  return std::string(WK_BUILD_DIR) + "/gallery-shots/" + name + ".bmp";
+}
+
+struct ChildCount {
+  const char* class_name;
+  int count = 0;
+};
+
+BOOL CALLBACK CountChild(HWND child, LPARAM lparam) {
+  auto* counting = reinterpret_cast<ChildCount*>(lparam);
+  if (wktest::ClassName(child) == counting->class_name) ++counting->count;
+  return TRUE;
+}
+
+int CountChildren(HWND window, const char* class_name) {
+  ChildCount counting{class_name};
+  EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&counting));
+  return counting.count;
+}
+
+// The gallery's window: found by its class, which keeps the first title
+// while the title names the page shown.
+class Gallery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(app_.started());
+    wktest::WaitFor(
+        [&] {
+          for (HWND w : wktest::TopLevelWindows(app_.pid())) {
+            if (wktest::ClassName(w) == kTitle) window_ = w;
+          }
+          return window_ != nullptr;
+        },
+        10000);
+    ASSERT_NE(window_, nullptr);
+    wktest::Sync(window_);
+  }
+
+  void TearDown() override {
+    if (window_ != nullptr) {
+      PostMessageA(window_, WM_CLOSE, 0, 0);
+      EXPECT_EQ(app_.WaitExit(), 0);
+    }
+  }
+
+  // Sends the command as a menu does, and returns once it is carried out.
+  // (A posted command followed by any sent message would not do: sent
+  // messages overtake posted ones.)
+  void Command(int command) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window_, WM_COMMAND, command, 0, SMTO_NORMAL, 10000, &result);
+  }
+
+  // Lets the program paint, then saves the window as it looks.
+  void Shoot(const std::string& name, std::vector<HWND> also = {}) {
+    wktest::Sync(window_);
+    wktest::Pump(150);
+    also.insert(also.begin(), window_);
+    EXPECT_TRUE(wktest::SaveScreenBitmap(wktest::AreaOf(also), ShotPath(name))) << name;
+  }
+
+  wktest::AppProcess app_{WK_GALLERY_EXE};
+  HWND window_ = nullptr;
+};
+
+TEST_F(Gallery, EveryPageIsShownUnderItsNameAndPhotographed) {
+  const struct {
+    int command;
+    const char* name;
+    const char* shot;
+  } pages[] = {
+      {kPageButtons, "Buttons", "page1-buttons"},
+      {kPageControls, "Sliders", "page2-slider"},
+      {kPageFields, "Fields", "page3-fields"},
+      {kPageList, "List view", "page4-list"},
+      {kPageWordProc, "Word processor", "page5-wordproc"},
+      {kPageRichEdit, "Rich edit", "page6-richedit"},
+      {kPageIcon, "Icon canvas", "page7-icon"},
+      {kPageDrawing, "Drawing", "page8-drawing"},
+      {kPageDialogs, "Dialogs", "page9-dialogs"},
+  };
+  ASSERT_EQ(sizeof pages / sizeof pages[0], static_cast<size_t>(kPageCount));
+  for (const auto& page : pages) {
+    Command(page.command);
+    EXPECT_EQ(wktest::WindowText(window_), std::string(kTitle) + " - " + page.name);
+    Shoot(page.shot);
+  }
+}
+
+TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
+  Command(kPageButtons);
+  // 9 alignments, 8 frames, 7 images, 5 states, and the page row.
+  const int buttons = CountChildren(window_, "Button");
+  EXPECT_GE(buttons, 29);
+  EXPECT_NE(FindWindowExA(window_, nullptr, "Button", "SUNKEN_SHADOW"), nullptr);
+
+  Command(kPageControls);
+  EXPECT_EQ(CountChildren(window_, "msctls_trackbar32"), 8);
+  EXPECT_EQ(FindWindowExA(window_, nullptr, "Button", "SUNKEN_SHADOW"), nullptr);
+
+  Command(kPageDrawing);
+  EXPECT_EQ(CountChildren(window_, "msctls_trackbar32"), 0);
+  wktest::Pump(150);
+  // The green box and the yellow box with its dark red border.
+  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310), RGB(0, 160, 0));
+  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 245, kPageTop + 352), RGB(255, 255, 0));
+  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 221, kPageTop + 352), RGB(128, 0, 0));
+}
+
+TEST_F(Gallery, ButtonsAnswerClicksWithTheirState) {
+  Command(kPageButtons);
+  HWND target = FindWindowExA(window_, nullptr, "Button", "Released");
+  ASSERT_NE(target, nullptr);
+  HWND toggle = FindWindowExA(window_, nullptr, "Button", "Push the other one");
+  ASSERT_NE(toggle, nullptr);
+  SendMessageA(toggle, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  EXPECT_EQ(wktest::WindowText(target), "Pushed");
+  EXPECT_TRUE(SendMessageA(target, BM_GETSTATE, 0, 0) & BST_PUSHED);
+
+  HWND disable = FindWindowExA(window_, nullptr, "Button", "Disable the next one");
+  HWND enabled = FindWindowExA(window_, nullptr, "Button", "Enabled");
+  ASSERT_NE(enabled, nullptr);
+  SendMessageA(disable, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  EXPECT_FALSE(IsWindowEnabled(enabled));
+  SendMessageA(disable, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  EXPECT_TRUE(IsWindowEnabled(enabled));
+}
+
+// A modal dialog of the program: shown, photographed with the window,
+// checked while the window is disabled under it, then answered.
+struct DialogCase {
+  int command;
+  const char* shot;
+  const char* title;
+  int answer;  // the command posted to the dialog
+};
+
+TEST_F(Gallery, EveryModalDialogOpensOverTheWindowAndTakesItsAnswer) {
+  const DialogCase cases[] = {
+      {kDialogInformation, "dialog-information", "Information", IDOK},
+      {kDialogQuestion, "dialog-question", "Question", IDNO},
+      {kDialogWarning, "dialog-warning", "Warning", IDCANCEL},
+      {kDialogStop, "dialog-stop", "Stop", IDRETRY},
+      {kDialogShowMessage, "dialog-notice", "Notice", IDOK},
+      {kDialogModal, "dialog-modal", "A modal dialog from the toolkit's template", IDOK},
+  };
+  Command(kPageDialogs);
+  for (const DialogCase& c : cases) {
+    SCOPED_TRACE(c.shot);
+    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+    PostMessageA(window_, WM_COMMAND, c.command, 0);
+    HWND dialog = wktest::WaitForNewDialog(app_.pid(), before);
+    ASSERT_NE(dialog, nullptr);
+    wktest::Pump(100);
+    EXPECT_EQ(wktest::WindowText(dialog), c.title);
+    EXPECT_FALSE(IsWindowEnabled(window_));  // modal to the gallery's window
+    Shoot(c.shot, {dialog});
+    PostMessageA(dialog, WM_COMMAND, c.answer, 0);
+    EXPECT_TRUE(wktest::WaitForClosed(dialog));
+    wktest::Sync(window_);
+    EXPECT_TRUE(IsWindowEnabled(window_));
+  }
+}
+
+TEST_F(Gallery, MessageBoxesShowTheirKeywordsIconsAndButtons) {
+  Command(kPageDialogs);
+  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+  PostMessageA(window_, WM_COMMAND, kDialogQuestion, 0);
+  HWND box = wktest::WaitForNewDialog(app_.pid(), before);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(wktest::ItemText(box, 0xFFFF), "Save the changes? (No is the default button.)");
+  // "yes_NO_cancel": three buttons, No the default one.
+  EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
+  EXPECT_NE(GetDlgItem(box, IDCANCEL), nullptr);
+  HWND no = GetDlgItem(box, IDNO);
+  ASSERT_NE(no, nullptr);
+  EXPECT_TRUE(GetWindowLongA(no, GWL_STYLE) & BS_DEFPUSHBUTTON);
+  PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(wktest::WaitForClosed(box));
+}
+
+TEST_F(Gallery, ModelessDialogsLeaveTheWindowUsable) {
+  Command(kPageDialogs);
+  std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+  Command(kDialogModeless);
+  HWND modeless = wktest::WaitForNewDialog(app_.pid(), before);
+  ASSERT_NE(modeless, nullptr);
+  EXPECT_EQ(wktest::WindowText(modeless), "A modeless dialog window");
+  EXPECT_TRUE(IsWindowEnabled(window_));
+  EXPECT_EQ(wktest::ItemText(modeless, IDOK), "Close");
+  Shoot("dialog-modeless", {modeless});
+  PostMessageA(modeless, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(wktest::WaitForClosed(modeless));
+
+  before = wktest::TopLevelWindows(app_.pid());
+  Command(kDialogFind);
+  HWND find = wktest::WaitForNewDialog(app_.pid(), before);
+  ASSERT_NE(find, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(window_));
+  SendMessageA(GetDlgItem(find, 0x480), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("toolkit"));
+  Shoot("dialog-find", {find});
+  // Find Next: the gallery hears of it through the find message.
+  PostMessageA(find, WM_COMMAND, IDOK, 0);
+  wktest::Sync(window_);
+  PostMessageA(find, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(wktest::WaitForClosed(find));
+  // Once closed, the command opens a new one.
+  before = wktest::TopLevelWindows(app_.pid());
+  Command(kDialogFind);
+  HWND again = wktest::WaitForNewDialog(app_.pid(), before);
+  ASSERT_NE(again, nullptr);
+  PostMessageA(again, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(wktest::WaitForClosed(again));
+}
+
+}  // namespace
