@@ -90,7 +90,7 @@ endif()
 # ---- Release package ----------------------------------------------------------
 # cpack -G ZIP: the programs, the toolkit library with its public headers and
 # resource script, and the README.
-install(TARGETS vindra RUNTIME DESTINATION bin)
+install(TARGETS vindra gallery RUNTIME DESTINATION bin)
 install(TARGETS wk_toolkit ARCHIVE DESTINATION lib)
 file(GLOB WK_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/toolkit/*/wk_*.h)
 install(FILES ${WK_PUBLIC_HEADERS} DESTINATION include)

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 zip=$(ls "$build"/package/vindra-*-win32.zip)
 (cd "$work" && cmake -E tar xf "$zip")
 root=$(ls -d "$work"/vindra-*)
-for f in bin/vindra.exe lib/libwk_toolkit.a include/wk_windows.h README.md; do
+for f in bin/vindra.exe bin/gallery.exe lib/libwk_toolkit.a include/wk_windows.h README.md; do
   [ -e "$root/$f" ] || { echo "package lacks $f"; exit 1; }
 done
 
