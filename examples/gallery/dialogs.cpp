@@ -10,6 +10,7 @@
 #include "gallery.hpp"
 #include "wk_controls.h"
 #include "wk_draw.h"
+#include "wk_text.h"
 #include "wk_windows.h"
 
 namespace gallery {
@@ -151,9 +152,19 @@ bool FindDialogMessage(HWND window, UINT message, LPARAM lparam) {
 }
 
 void FindRequested(HWND, int command) {
+  const char* direction = command == kFindUp ? "U" : "D";
+  const char* what = wk_FindNotice != nullptr ? wk_FindNotice->lpstrFindWhat : "";
   char line[300];
-  std::snprintf(line, sizeof line, "Find %s: \"%.256s\"", command == kFindUp ? "up" : "down",
-                wk_FindNotice != nullptr ? wk_FindNotice->lpstrFindWhat : "");
+  HWND text = Shared().text_for_find;
+  if (Shared().page == kPageRichEdit && text != nullptr) {
+    // The rich edit takes the search text and case from the find dialog.
+    const int found = wk_RichEditFind(text, "", 1, direction, "");
+    std::snprintf(line, sizeof line, "Find \"%.200s\" %s: %s", what,
+                  command == kFindUp ? "up" : "down", found == 0 ? "found" : "not found");
+  } else {
+    std::snprintf(line, sizeof line, "Find %s: \"%.256s\"", command == kFindUp ? "up" : "down",
+                  what);
+  }
   Report(line);
 }
 

@@ -104,9 +104,11 @@ void Report(const char* text);
 void BuildButtonsPage(HWND window);
 void BuildControlsPage(HWND window);
 void BuildDialogsPage(HWND window);
+HWND BuildRichEditPage(HWND window);
 void PaintButtonsPage(HWND window);
 void PaintControlsPage(HWND window);
 void PaintDialogsPage(HWND window);
+void PaintRichEditPage(HWND window);
 void PaintDrawingPage(HWND window);
 void PaintPageHeading(HWND window, const char* heading, const char* line);
 

@@ -35,7 +35,6 @@ constexpr struct {
     {kPageFields, "Edit, password and spin fields, and combo boxes of the six kinds."},
     {kPageList, "A list view that imports and exports its rows."},
     {kPageWordProc, "The simple word processor, with the find dialog."},
-    {kPageRichEdit, "A rich edit showing C source with its keywords and comments highlighted."},
     {kPageIcon, "The icon editor canvas: load, paint and save a 16-colour icon."},
 };
 
@@ -71,6 +70,7 @@ void DestroyPageControls() {
 void ShowPage(HWND window, int command) {
   State& state = Shared();
   DestroyPageControls();
+  state.text_for_find = nullptr;
   state.page = command;
   ShowPressedPage(command);
   char title[128];
@@ -84,6 +84,9 @@ void ShowPage(HWND window, int command) {
       break;
     case kPageControls:
       BuildControlsPage(window);
+      break;
+    case kPageRichEdit:
+      BuildRichEditPage(window);
       break;
     case kPageDialogs:
       BuildDialogsPage(window);
@@ -110,6 +113,8 @@ void Paint(HWND window) {
     PaintButtonsPage(window);
   } else if (page == kPageControls) {
     PaintControlsPage(window);
+  } else if (page == kPageRichEdit) {
+    PaintRichEditPage(window);
   } else if (page == kPageDialogs) {
     PaintDialogsPage(window);
   } else {

@@ -30,6 +30,12 @@ BOOL CALLBACK CountChild(HWND child, LPARAM lparam) {
   return TRUE;
 }
 
+// How many pixels of the window show the colour, give or take the smoothing
+// of the glyphs' edges.
+int PixelsOf(HWND window, COLORREF colour) {
+  return wktest::CountScreenPixels(wktest::AreaOf({window}), colour, 24);
+}
+
 int CountChildren(HWND window, const char* class_name) {
   ChildCount counting{class_name};
   EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&counting));
@@ -123,6 +129,20 @@ TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310), RGB(0, 160, 0));
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 245, kPageTop + 352), RGB(255, 255, 0));
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 221, kPageTop + 352), RGB(128, 0, 0));
+}
+
+TEST_F(Gallery, RichEditShowsTheSourceWithItsSyntaxHighlighted) {
+  Command(kPageRichEdit);
+  HWND rich = FindWindowExA(window_, nullptr, "RICHEDIT", nullptr);
+  ASSERT_NE(rich, nullptr);
+  wktest::Pump(150);
+  // Keywords blue, line comments green, block comments brown, directives
+  // purple, the rest black.
+  EXPECT_GT(PixelsOf(rich, RGB(0, 0, 192)), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(0, 128, 0)), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(128, 64, 0)), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(128, 0, 128)), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(0, 0, 0)), 500);
 }
 
 TEST_F(Gallery, ButtonsAnswerClicksWithTheirState) {

@@ -79,6 +79,43 @@ bool SaveScreenBitmap(const RECT& area, const std::string& path) {
   return written;
 }
 
+int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return 0;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  int count = 0;
+  if (bitmap != nullptr) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
+      GdiFlush();
+      const auto within = [tolerance](int a, int b) {
+        return a - b <= tolerance && b - a <= tolerance;
+      };
+      const unsigned* p = static_cast<const unsigned*>(bits);
+      for (int i = 0; i < width * height; ++i) {
+        count += within((p[i] >> 16) & 0xFF, GetRValue(colour)) &&
+                 within((p[i] >> 8) & 0xFF, GetGValue(colour)) &&
+                 within(p[i] & 0xFF, GetBValue(colour));
+      }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
 RECT AreaOf(const std::vector<HWND>& windows) {
   RECT area{};
   bool first = true;

@@ -14,6 +14,12 @@ namespace wktest {
 // false when the pixels cannot be read or the file cannot be written.
 bool SaveScreenBitmap(const RECT& area, const std::string& path);
 
+// How many pixels of the screen rectangle lie within `tolerance` of the
+// colour in each of red, green and blue (glyph edges are smoothed, so text
+// seldom shows its exact colour). Read from the screen as shown, which also
+// works for the windows of another program.
+int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance);
+
 // The smallest rectangle holding the outer rectangles of the windows.
 RECT AreaOf(const std::vector<HWND>& windows);
 
