@@ -26,6 +26,7 @@ constexpr struct {
     {kDialogWarning, "Warning"},
     {kDialogStop, "Stop"},
     {kDialogShowMessage, "Plain notice"},
+    {kDialogSaveChanges, "Save changes?"},
     {kDialogModal, "Modal dialog"},
     {kDialogModeless, "Modeless dialog"},
     {kDialogFind, "Find"},
@@ -111,18 +112,29 @@ void OpenModeless(HWND window) {
   wk_ButtonCreateInDialog(state.modeless, 80, 60, 90, 28, "Close", "C", "SHADOW", IDOK);
 }
 
-// The print dialog is owned by the window's parent or owner, so a child of
-// the main window is handed to it to make it modal to the main window.
+// The print dialog is owned by the parent or owner of the window it is
+// given, so a child of the main window is handed to it to make it modal to
+// the main window. On the rich edit page the confirmed dialog's printer
+// prints the rich edit.
 void OpenPrint(HWND window) {
-  HWND child = GetWindow(window, GW_CHILD);
-  if (wk_PrintDialog(child != nullptr ? child : window) == 1) {
-    // Nothing is printed from here; the device context is ours to release.
+  HWND rich = Shared().page == kPageRichEdit ? Shared().text_for_find : nullptr;
+  HWND child = rich != nullptr ? rich : GetWindow(window, GW_CHILD);
+  if (wk_PrintDialog(child != nullptr ? child : window) != 1) {
+    ReportAnswer("Print dialog", "cancelled");
+    return;
+  }
+  if (rich == nullptr) {
+    // Nothing to print here; the device context is ours to release.
     if (wk_PrintDialogRecord.hDC != nullptr) DeleteDC(wk_PrintDialogRecord.hDC);
     wk_PrintDialogRecord.hDC = nullptr;
     ReportAnswer("Print dialog", "confirmed");
-  } else {
-    ReportAnswer("Print dialog", "cancelled");
+    return;
   }
+  constexpr const char* kResults[] = {"printed",          "stopped after the last page",
+                                      "nothing to print", "the document could not start",
+                                      "no printer",       "printed as far as laid out"};
+  const int result = wk_RichEditPrint(rich, 20, 20, 0, 0, "wk Gallery - rich edit", 0, 1);
+  ReportAnswer("Rich edit print", result >= 0 && result <= 5 ? kResults[result] : "?");
 }
 
 void OpenFind(HWND window) {
@@ -133,6 +145,37 @@ void OpenFind(HWND window) {
   }
   state.find_dialog = wk_FindDialog(window, state.text_for_find);
   Report(state.find_dialog ? "Find dialog open" : "The find dialog could not be opened.");
+}
+
+// The question belongs to an edit control with unsaved changes: the word
+// processor's page is shown and its text marked as changed first.
+void AskSaveChanges(HWND window) {
+  if (WordProcessor() == nullptr) SendMessageA(window, WM_COMMAND, kPageWordProc, 0);
+  HWND wp = WordProcessor();
+  if (wp == nullptr) {
+    ReportAnswer("Save changes", "no word processor");
+    return;
+  }
+  wk_WordProcSimpleSetModified(wp, "ON");
+  const int answer = wk_AskSaveChanges(wp, "Word processor", "Save the changes to the text?");
+  char path[MAX_PATH + 20] = "";
+  switch (answer) {
+    case 1:
+      GetTempPathA(MAX_PATH, path);
+      std::strcat(path, "gallery.txt");
+      ReportAnswer("Save changes",
+                   wk_WordProcSimpleSaveFile(wp, path) == 0 ? "Yes, saved" : "Yes, not saved");
+      break;
+    case 2:
+      ReportAnswer("Save changes", "Cancel");
+      break;
+    case 3:
+      ReportAnswer("Save changes", "No");
+      break;
+    default:
+      ReportAnswer("Save changes", "not asked");
+      break;
+  }
 }
 
 }  // namespace
@@ -156,11 +199,23 @@ void FindRequested(HWND, int command) {
   const char* what = wk_FindNotice != nullptr ? wk_FindNotice->lpstrFindWhat : "";
   char line[300];
   HWND text = Shared().text_for_find;
+  // Both text controls take the search text and case from the find dialog.
   if (Shared().page == kPageRichEdit && text != nullptr) {
-    // The rich edit takes the search text and case from the find dialog.
     const int found = wk_RichEditFind(text, "", 1, direction, "");
     std::snprintf(line, sizeof line, "Find \"%.200s\" %s: %s", what,
                   command == kFindUp ? "up" : "down", found == 0 ? "found" : "not found");
+  } else if (Shared().page == kPageWordProc && text != nullptr) {
+    // The word processor compares windows as long as its selection (or, with
+    // none, as the search text): a selection of another length than the
+    // search text would never match, so the search starts from its start.
+    if (wk_WordProcSimpleHasSelection(text) == 1 && wk_SelEnd - wk_SelStart + 1 != lstrlenA(what)) {
+      SendMessageA(text, EM_SETSEL, wk_SelStart - 1, wk_SelStart - 1);
+    }
+    const int found = wk_WordProcSimpleFind(text, "", 1, direction, "");
+    wk_WordProcSimpleHasSelection(text);
+    std::snprintf(line, sizeof line, "Find \"%.200s\" %s: %s (characters %d to %d)", what,
+                  command == kFindUp ? "up" : "down", found == 0 ? "found" : "not found",
+                  wk_SelStart, wk_SelEnd);
   } else {
     std::snprintf(line, sizeof line, "Find %s: \"%.256s\"", command == kFindUp ? "up" : "down",
                   what);
@@ -216,6 +271,9 @@ bool OpenDialog(HWND window, int command) {
       std::strcpy(notice, "A plain notice with an OK button.");
       wk_ShowMessage(window, "Notice", notice, "D");
       ReportAnswer("Notice", notice[0] == '\0' ? "shown, then its text cleared" : "shown");
+      return true;
+    case kDialogSaveChanges:
+      AskSaveChanges(window);
       return true;
     case kDialogModal: {
       const INT_PTR result = wk_ModalDialog(window, ModalProcedure);

@@ -105,16 +105,29 @@ void BuildButtonsPage(HWND window);
 void BuildControlsPage(HWND window);
 void BuildDialogsPage(HWND window);
 HWND BuildRichEditPage(HWND window);
+void BuildFieldsPage(HWND window);
+HWND BuildWordProcPage(HWND window);
 void PaintButtonsPage(HWND window);
 void PaintControlsPage(HWND window);
 void PaintDialogsPage(HWND window);
 void PaintRichEditPage(HWND window);
+void PaintFieldsPage(HWND window);
+void PaintWordProcPage(HWND window);
 void PaintDrawingPage(HWND window);
 void PaintPageHeading(HWND window, const char* heading, const char* line);
 
 // Messages the pages answer; each returns true when it handled the message.
 bool ControlsPageScroll(HWND window, WPARAM wparam, LPARAM lparam);
 bool ButtonsPageCommand(HWND window, int command);
+bool FieldsPageScroll(HWND window, WPARAM wparam, LPARAM lparam);
+// WM_CTLCOLOREDIT: the brush of a field with colours of its own, or NULL.
+HBRUSH FieldsPageColour(HDC dc, HWND control);
+
+// The word processor while its page is shown, else NULL.
+HWND WordProcessor();
+// The word processor's caret: line and column counted from 1. False when
+// there is no word processor.
+bool WordProcCaret(int& line, int& column);
 
 // Opens the dialog of a dialog command. Returns true when it was one.
 bool OpenDialog(HWND window, int command);

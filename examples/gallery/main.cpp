@@ -32,9 +32,7 @@ constexpr struct {
   int command;
   const char* line;
 } kComing[] = {
-    {kPageFields, "Edit, password and spin fields, and combo boxes of the six kinds."},
     {kPageList, "A list view that imports and exports its rows."},
-    {kPageWordProc, "The simple word processor, with the find dialog."},
     {kPageIcon, "The icon editor canvas: load, paint and save a 16-colour icon."},
 };
 
@@ -88,6 +86,12 @@ void ShowPage(HWND window, int command) {
     case kPageRichEdit:
       BuildRichEditPage(window);
       break;
+    case kPageFields:
+      BuildFieldsPage(window);
+      break;
+    case kPageWordProc:
+      BuildWordProcPage(window);
+      break;
     case kPageDialogs:
       BuildDialogsPage(window);
       break;
@@ -113,6 +117,10 @@ void Paint(HWND window) {
     PaintButtonsPage(window);
   } else if (page == kPageControls) {
     PaintControlsPage(window);
+  } else if (page == kPageFields) {
+    PaintFieldsPage(window);
+  } else if (page == kPageWordProc) {
+    PaintWordProcPage(window);
   } else if (page == kPageRichEdit) {
     PaintRichEditPage(window);
   } else if (page == kPageDialogs) {
@@ -205,6 +213,15 @@ extern "C" LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wpar
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (Shared().page == kPageControls && ControlsPageScroll(window, wparam, lparam)) return 0;
+      if (Shared().page == kPageFields && FieldsPageScroll(window, wparam, lparam)) return 0;
+      break;
+    case WM_CTLCOLOREDIT:
+      if (Shared().page == kPageFields) {
+        if (HBRUSH brush =
+                FieldsPageColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam))) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+      }
       break;
     case WM_PAINT:
       Paint(window);
