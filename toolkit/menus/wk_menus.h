@@ -14,6 +14,127 @@ extern "C" {
 
 /* ---- Menus ---- */
 
+/* Menu positions are counted from 1 (1 is the first item). Results are 0 for
+   success and 1 when the platform refused the change, unless said otherwise.
+   Bitmaps are loaded by resource name from the module of the active window
+   (the menu-bar operations) or of the given window (the system-menu
+   operations); a name that is not found gives a null bitmap and no error.
+   The changing operations that take "text or NULL" replace the text and set
+   the state with a text; with NULL they change only the state and return 0
+   when the item was checked before, 1 when it was unchecked or missing. */
+
+/* Creates an empty menu to fill and attach as a bar. Returns the menu. */
+HMENU wk_MenuCreate(void);
+/* Appends a new empty popup under the title. Returns the popup. */
+HMENU wk_MenuAddPopup(HMENU menu, const char* title);
+/* Inserts a new empty popup under the title at the position and redraws the
+   active window's bar. Returns the popup. */
+HMENU wk_MenuInsertPopup(HMENU menu, int position, const char* title);
+/* Makes the item at the position a popup with the title and a new empty
+   submenu (its old submenu is destroyed) and redraws the active window's
+   bar. Returns the popup. */
+HMENU wk_MenuReplaceWithPopup(HMENU menu, int position, const char* title);
+/* Attaches the menu as the window's bar; a window without a bar grows by one
+   menu line first, so its client area keeps its size. 0 or 1. */
+int wk_MenuBarAttach(HWND window, HMENU menu);
+/* Destroys the menu (shrinking the window by one menu line when it was the
+   window's bar) and attaches a new empty bar. 0 if the menu was destroyed,
+   else 1. */
+int wk_MenuBarRemove(HWND window, HMENU menu);
+/* Shows submenu `submenu_position` (0-based) of the menu bar of the window's
+   top-level window as a context menu at the packed mouse position (x low,
+   y high, client coordinates) when it lies in the rectangle (left and top
+   inclusive). Returns 1 outside the rectangle, 2 when nothing can be shown,
+   else the platform's non-zero success value once the popup has closed. */
+int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left, int top,
+                      int right, int bottom);
+
+/* Append a text item: enabled, checked, grayed. 0 or 1. */
+int wk_MenuAppendItem(HMENU menu, const char* text, UINT id);
+int wk_MenuAppendCheckedItem(HMENU menu, const char* text, UINT id);
+int wk_MenuAppendGrayedItem(HMENU menu, const char* text, UINT id);
+/* Appends a separator with identifier 1. 0 or 1. */
+int wk_MenuAppendSeparator(HMENU menu);
+/* Append a checked (and grayed) text item whose check mark is the bitmap. 0 or 1. */
+int wk_MenuAppendMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
+int wk_MenuAppendGrayedMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Append an item that shows the bitmap: enabled, checked, grayed. 0 or 1. */
+int wk_MenuAppendBitmapItem(HMENU menu, const char* bitmap, UINT id);
+int wk_MenuAppendCheckedBitmapItem(HMENU menu, const char* bitmap, UINT id);
+int wk_MenuAppendGrayedBitmapItem(HMENU menu, const char* bitmap, UINT id);
+
+/* Insert a text item before the item at the position: enabled, checked,
+   grayed. 0 or 1. */
+int wk_MenuInsertItem(HMENU menu, int position, const char* text, UINT id);
+int wk_MenuInsertCheckedItem(HMENU menu, int position, const char* text, UINT id);
+int wk_MenuInsertGrayedItem(HMENU menu, int position, const char* text, UINT id);
+/* Inserts a separator with identifier 0. 0 or 1. */
+int wk_MenuInsertSeparator(HMENU menu, int position);
+/* Insert an unchecked (enabled or grayed) text item whose check mark is the
+   bitmap. 0 or 1. */
+int wk_MenuInsertMarkedItem(HMENU menu, int position, const char* bitmap, const char* text,
+                            UINT id);
+int wk_MenuInsertGrayedMarkedItem(HMENU menu, int position, const char* bitmap, const char* text,
+                                  UINT id);
+/* Insert an item that shows the bitmap: enabled, checked, grayed. 0 or 1. */
+int wk_MenuInsertBitmapItem(HMENU menu, int position, const char* bitmap, UINT id);
+int wk_MenuInsertCheckedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id);
+int wk_MenuInsertGrayedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id);
+
+/* Replaces the item's text; enabled and unchecked. 0 or 1 (1 for NULL text). */
+int wk_MenuSetItemText(HMENU menu, const char* text, UINT id);
+/* Text or NULL: grayed and unchecked. */
+int wk_MenuGrayItem(HMENU menu, const char* text, UINT id);
+/* Text: enabled and unchecked; NULL: only the check mark is removed. */
+int wk_MenuEnableItem(HMENU menu, const char* text, UINT id);
+/* Text: checked and enabled; NULL: the check mark is set. */
+int wk_MenuCheckItem(HMENU menu, const char* text, UINT id);
+/* Text: enabled and unchecked; NULL: the check mark is removed. */
+int wk_MenuUncheckItem(HMENU menu, const char* text, UINT id);
+/* As wk_MenuCheckItem, then the bitmap becomes the check mark (not when NULL
+   text finds no item). */
+int wk_MenuCheckMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Checked and grayed, then the bitmap becomes the check mark. */
+int wk_MenuCheckGrayMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* The item becomes the bitmap: enabled, checked, grayed. 0 or 1. */
+int wk_MenuSetItemBitmap(HMENU menu, const char* bitmap, UINT id);
+int wk_MenuSetItemCheckedBitmap(HMENU menu, const char* bitmap, UINT id);
+int wk_MenuSetItemGrayedBitmap(HMENU menu, const char* bitmap, UINT id);
+
+/* Deletes the item at the position (a popup's submenu with it). 0 or 1. */
+int wk_MenuDeleteItem(HMENU menu, int position);
+/* As wk_MenuDeleteItem, then redraws the active window's bar. 0 or 1. */
+int wk_MenuDeleteItemRedraw(HMENU menu, int position);
+
+/* The window's own copy of its system menu, as the menu-bar operations of
+   the same kind; chosen items arrive as WM_SYSCOMMAND with the identifier.
+   Operations whose text is required return 1 for NULL. 0 or 1. */
+int wk_SysMenuAppend(HWND window, const char* text, UINT id);
+int wk_SysMenuAppendChecked(HWND window, const char* text, UINT id);
+int wk_SysMenuAppendGrayed(HWND window, const char* text, UINT id);
+int wk_SysMenuAppendSeparator(HWND window);
+int wk_SysMenuAppendCheckBitmap(HWND window, const char* bitmap, const char* text, UINT id);
+int wk_SysMenuAppendBitmap(HWND window, const char* bitmap, UINT id);
+int wk_SysMenuInsert(HWND window, int position, const char* text, UINT id);
+int wk_SysMenuInsertChecked(HWND window, int position, const char* text, UINT id);
+int wk_SysMenuInsertGrayed(HWND window, int position, const char* text, UINT id);
+int wk_SysMenuInsertSeparator(HWND window, int position);
+int wk_SysMenuInsertBitmap(HWND window, int position, const char* bitmap, UINT id);
+/* Unlike wk_MenuInsertMarkedItem, the inserted item is checked. */
+int wk_SysMenuInsertCheckBitmap(HWND window, int position, const char* bitmap, const char* text,
+                                UINT id);
+/* The three are one operation: text replaced, enabled and unchecked. */
+int wk_SysMenuModify(HWND window, const char* text, UINT id);
+int wk_SysMenuModifyEnabled(HWND window, const char* text, UINT id);
+int wk_SysMenuModifyUnchecked(HWND window, const char* text, UINT id);
+int wk_SysMenuModifyGrayed(HWND window, const char* text, UINT id);
+int wk_SysMenuModifyChecked(HWND window, const char* text, UINT id);
+/* Text replaced, checked, then the check-mark bitmap; the result is that of
+   the text change. */
+int wk_SysMenuModifyCheckBitmap(HWND window, const char* bitmap, const char* text, UINT id);
+int wk_SysMenuModifyBitmap(HWND window, const char* bitmap, UINT id);
+int wk_SysMenuDelete(HWND window, int position);
+
 #ifdef __cplusplus
 }
 #endif
