@@ -143,9 +143,135 @@ HWND wk_SliderDropFocus(HWND slider);
 
 /* ---- Progress bar ---- */
 
+/* Creates a progress bar (range 0 to the low 16 bits of range_end, the given
+   step) with frame "NORMAL" or "SUNKEN" (WS_DLGFRAME). Returns the bar. */
+HWND wk_ProgressCreate(HWND parent, int x, int y, int width, int height, const char* frame,
+                       int range_end, int step);
+/* Destroys the window and creates a bar in its parent as wk_ProgressCreate.
+   Returns the new bar. */
+HWND wk_ProgressReplace(HWND window, int x, int y, int width, int height, const char* frame,
+                        int range_end, int step);
+/* Advances by one step (wrapping to the start past the end). Returns 0. */
+int wk_ProgressStep(HWND bar);
+/* A solid brush of the colour becomes the background of every progress bar
+   (class brush; the one it replaces is released). Returns 0. */
+int wk_ProgressSetBackground(HWND bar, COLORREF colour);
+/* Common control operations (see push buttons); Show uses SW_SHOW. */
+int wk_ProgressDestroy(HWND bar);
+int wk_ProgressHide(HWND bar);
+int wk_ProgressShow(HWND bar);
+int wk_ProgressMove(HWND bar, int x, int y);
+int wk_ProgressCenter(HWND bar);
+int wk_ProgressGetPosition(HWND bar);
+int wk_ProgressResize(HWND bar, int width, int height);
+int wk_ProgressGetSize(HWND bar);
+int wk_ProgressFitToParent(HWND bar, int x, int y, int dw, int dh);
+
 /* ---- Toolbar ---- */
 
+/* Image index of the next button added or inserted; 0 after every
+   wk_ToolbarCreate. One counter for all toolbars. */
+extern int wk_ToolbarImageCounter;
+
+/* Creates a toolbar (id 1000) with border "NOBORDER", "BORDER" or "BAR";
+   with thickness > 0 it spans the parent's client width less 2 at the top.
+   Resets the image counter. Returns the toolbar. */
+HWND wk_ToolbarCreate(HWND parent, const char* border, int thickness);
+/* Adds a button with the named bitmap of the parent's module as its image:
+   kind "PUSH", "PUSHDOWN", "PUSHDOWNGROUP"; state "HIDE", "ACTIVE",
+   "ACTIVEDOWN", "NONACTIVE", "NONACTIVEDOWN"; "BREAK" ends the row. Returns 0. */
+int wk_ToolbarAddButton(HWND toolbar, const char* kind, const char* state, const char* line_break,
+                        const char* bitmap, INT_PTR label, int id);
+/* As wk_ToolbarAddButton, before the button at the 1-based position. Returns 0. */
+int wk_ToolbarInsertButton(HWND toolbar, const char* kind, const char* state,
+                           const char* line_break, const char* bitmap, INT_PTR label,
+                           int position, int id);
+/* Adds an imageless button ("BUTT") or a separator of the width ("SPACE");
+   side "BREAK" ends the row, "SIDE" does not. Returns 0. */
+int wk_ToolbarAddSpacer(HWND toolbar, const char* spacer, const char* side, int width);
+/* TB_SETBITMAPSIZE. Returns 0. */
+int wk_ToolbarSetImageSize(HWND toolbar, int width, int height);
+/* Sends the toolbar's notifications to the window. Returns 0. */
+int wk_ToolbarSetParent(HWND toolbar, HWND window);
+/* For WM_NOTIFY: answers a tooltip text request (TTN_NEEDTEXTA) for the
+   command id with the text. Returns 0. */
+int wk_ToolbarTooltip(NMHDR* header, int id, const char* text);
+/* Flips the flat style and shows the toolbar anew. Returns 0. */
+int wk_ToolbarToggleFlat(HWND toolbar);
+/* A solid brush of the colour becomes the background of every toolbar
+   (class brush; the one it replaces is released). Returns 0. */
+int wk_ToolbarSetBackground(HWND toolbar, COLORREF colour);
+/* Places the toolbar along side "T", "B", "L" or "R" of the parent's client
+   area less 2 pixels (Dock) or all of it (DockFull). 0, or 1 on failure or
+   for another side word. */
+int wk_ToolbarDock(HWND toolbar, const char* side, int thickness, int x, int y, int extra);
+int wk_ToolbarDockFull(HWND toolbar, const char* side, int thickness, int x, int y, int extra);
+/* Per-button changes by command id: 0 when the control reports success, 1
+   otherwise (also for an id it does not have). */
+int wk_ToolbarEnableButton(HWND toolbar, int id);
+int wk_ToolbarDisableButton(HWND toolbar, int id);
+int wk_ToolbarCheckButton(HWND toolbar, int id);
+int wk_ToolbarUncheckButton(HWND toolbar, int id);
+int wk_ToolbarPressButton(HWND toolbar, int id);
+int wk_ToolbarReleaseButton(HWND toolbar, int id);
+int wk_ToolbarHideButton(HWND toolbar, int id);
+int wk_ToolbarShowButton(HWND toolbar, int id);
+/* Gives the button image number `image` (1 for the first image). 0 or 1. */
+int wk_ToolbarChangeImage(HWND toolbar, int id, int image);
+/* Returns the button's state byte, or -1 for an id the toolbar lacks. */
+int wk_ToolbarGetButtonState(HWND toolbar, int id);
+/* Deletes the button at the 1-based position. 0 or 1. */
+int wk_ToolbarDeleteButton(HWND toolbar, int position);
+/* Common control operations (see push buttons); Show uses SW_SHOW. */
+int wk_ToolbarDestroy(HWND toolbar);
+int wk_ToolbarHide(HWND toolbar);
+int wk_ToolbarShow(HWND toolbar);
+
 /* ---- Status bar ---- */
+
+/* Right edges of parts 1 to 20 as last handed to a status bar, the running
+   total of widths, the highest part number set and the y of the last
+   wk_StatusMove. Shared by all status bars. */
+extern int wk_StatusEdges[20];
+extern int wk_StatusTotal;
+extern int wk_StatusMaxPart;
+extern int wk_StatusTop;
+
+/* Creates a status bar with frame "NOBAR", "NOBARSIZEGRIP", "BAR" or
+   "BARSIZEGRIP". Returns the bar. */
+HWND wk_StatusCreate(HWND parent, const char* frame);
+/* Destroys the window, creates a bar in its parent and posts the parent a
+   WM_SIZE. Returns the new bar. */
+HWND wk_StatusReplace(HWND window, const char* frame);
+/* Sets part n's width (edges from the running total) and an empty borderless
+   text. 0, or 1 (nothing changed) for a part outside 1 to 20. */
+int wk_StatusSetPart(HWND bar, int part, int width);
+/* Sets part n's width, border ("SUNKEN", "FLAT", "BAR") and text. 0, or 1
+   (nothing changed) for a part outside 1 to 20. */
+int wk_StatusSetPartText(HWND bar, int part, int width, const char* border, const char* text);
+/* Sets part n's border and text. 0, or 1 for a part outside 1 to 20. */
+int wk_StatusSetText(HWND bar, int part, const char* border, const char* text);
+/* Copies part n's text into the buffer; returns its length (0, with the
+   buffer untouched, for a part outside 1 to 20). */
+int wk_StatusGetText(HWND bar, int part, char* buffer);
+/* Makes a font of `points` for the bar's screen: weight, style code (1
+   italic, 2 underline, 3 strike-out digits), face. The caller owns it. */
+HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int ignored,
+                        const char* face);
+/* WM_SETFONT with redrawing. Returns 0. */
+int wk_StatusSetFont(HWND bar, HFONT font);
+/* Remembers y in wk_StatusTop and moves the bar to (0, y). 0 or 1. */
+int wk_StatusMove(HWND bar, int y);
+/* wk_ResultY := the bar's y in its parent's client area (wk_ResultX is left
+   alone). Returns 0. */
+int wk_StatusGetPosition(HWND bar);
+/* A solid brush of the colour becomes the background of every status bar
+   (class brush; the one it replaces is released). Returns 0. */
+int wk_StatusSetBackground(HWND bar, COLORREF colour);
+/* Common control operations (see push buttons); Show uses SW_SHOW. */
+int wk_StatusDestroy(HWND bar);
+int wk_StatusHide(HWND bar);
+int wk_StatusShow(HWND bar);
 
 /* ---- List view ---- */
 

@@ -1,0 +1,93 @@
+// Progress bars read back from the platform's control.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "wk_controls.h"
+#include "wk_windows.h"
+#include "wktest.hpp"
+
+namespace {
+
+int Position(HWND bar) { return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)); }
+int RangeEnd(HWND bar) { return static_cast<int>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0)); }
+
+}  // namespace
+
+TEST(ProgressBar, StylesFrameKeywordAndIdentity) {
+  wktest::TestWindow parent;
+  HWND sunken = wk_ProgressCreate(parent, 10, 10, 200, 20, "SUNKEN", 100, 10);
+  ASSERT_NE(sunken, nullptr);
+  EXPECT_EQ(wktest::ClassName(sunken), "msctls_progress32");
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(sunken, GWL_STYLE)), 0x50400000u);
+  EXPECT_EQ(GetWindowLongA(sunken, GWL_EXSTYLE), 0);
+  EXPECT_EQ(GetDlgCtrlID(sunken), 0);
+  EXPECT_EQ(wktest::WindowText(sunken), "");
+  for (const char* word : {"NORMAL", "sunken", "", "FRAME"}) {
+    HWND bar = wk_ProgressCreate(parent, 10, 40, 200, 20, word, 100, 10);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(bar, GWL_STYLE)), 0x50000000u) << word;
+  }
+}
+
+TEST(ProgressBar, StepsFillTheRangeAndWrap) {
+  wktest::TestWindow parent;
+  HWND bar = wk_ProgressCreate(parent, 10, 10, 200, 20, "NORMAL", 100, 10);
+  EXPECT_EQ(RangeEnd(bar), 100);
+  EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, TRUE, 0), 0);  // starts at 0
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(wk_ProgressStep(bar), 0);
+  EXPECT_EQ(Position(bar), 100);  // full after ten steps
+  wk_ProgressStep(bar);
+  EXPECT_LT(Position(bar), 100);  // past the end it starts over
+
+  // The range end travels in 16 bits: 65636 arrives as 100.
+  HWND wide = wk_ProgressCreate(parent, 10, 40, 200, 20, "NORMAL", 65636, 7);
+  EXPECT_EQ(RangeEnd(wide), 100);
+  wk_ProgressStep(wide);
+  EXPECT_EQ(Position(wide), 7);
+}
+
+TEST(ProgressBar, ReplaceMakesANewBarInTheSameParent) {
+  wktest::TestWindow parent;
+  HWND old = wk_ProgressCreate(parent, 10, 10, 200, 20, "NORMAL", 100, 10);
+  HWND bar = wk_ProgressReplace(old, 20, 30, 150, 25, "SUNKEN", 50, 25);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_FALSE(IsWindow(old));
+  EXPECT_EQ(GetParent(bar), static_cast<HWND>(parent));
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(bar, GWL_STYLE)), 0x50400000u);
+  EXPECT_EQ(RangeEnd(bar), 50);
+  wk_ProgressStep(bar);
+  wk_ProgressStep(bar);
+  EXPECT_EQ(Position(bar), 50);
+  EXPECT_EQ(wk_ProgressGetSize(bar), 0);
+  EXPECT_EQ(wk_ResultX, 150);
+  EXPECT_EQ(wk_ResultY, 25);
+  EXPECT_EQ(wk_ProgressGetPosition(bar), 0);
+  EXPECT_EQ(wk_ResultX, 20);
+  EXPECT_EQ(wk_ResultY, 30);
+}
+
+TEST(ProgressBar, CommonOperations) {
+  wktest::TestWindow parent(400, 300);
+  HWND bar = wk_ProgressCreate(parent, 10, 10, 100, 20, "NORMAL", 100, 10);
+  EXPECT_EQ(wk_ProgressHide(bar), 0);
+  EXPECT_EQ(wk_ProgressHide(bar), 1);
+  EXPECT_EQ(wk_ProgressShow(bar), 0);
+  EXPECT_EQ(wk_ProgressShow(bar), 1);
+  EXPECT_EQ(wk_ProgressMove(bar, 30, 40), 0);
+  EXPECT_EQ(wk_ProgressResize(bar, 120, 22), 0);
+  wk_ProgressGetPosition(bar);
+  EXPECT_EQ(wk_ResultX, 30);
+  EXPECT_EQ(wk_ResultY, 40);
+  EXPECT_EQ(wk_ProgressCenter(bar), 0);
+  RECT client{};
+  GetClientRect(parent, &client);
+  wk_ProgressGetPosition(bar);
+  EXPECT_EQ(wk_ResultX, client.right / 2 - 60);
+  EXPECT_EQ(wk_ProgressFitToParent(bar, 0, 0, -10, -client.bottom + 20), 0);
+  wk_ProgressGetSize(bar);
+  EXPECT_EQ(wk_ResultX, client.right - 10);
+  EXPECT_EQ(wk_ResultY, 20);
+  EXPECT_EQ(wk_ProgressDestroy(bar), 0);
+  EXPECT_EQ(wk_ProgressDestroy(bar), 1);
+}

@@ -1,0 +1,269 @@
+// Toolbars read back from the platform's control.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "wk_controls.h"
+#include "wktest.hpp"
+
+namespace {
+
+int g_command = 0;
+HWND g_command_to = nullptr;
+
+LRESULT CALLBACK RecordingProc(HWND w, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COMMAND && lparam != 0) {
+    g_command = LOWORD(wparam);
+    g_command_to = w;
+  }
+  return DefWindowProcA(w, message, wparam, lparam);
+}
+
+// A parent whose client area is exactly width x height and that records
+// the commands it receives.
+HWND MakeParent(int width, int height, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
+  static const ATOM atom = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "wktest_toolbar_parent";
+    return RegisterClassA(&wc);
+  }();
+  (void)atom;
+  RECT r{0, 0, width, height};
+  AdjustWindowRect(&r, style, FALSE);
+  return CreateWindowExA(0, "wktest_toolbar_parent", "toolbar", style, 20, 20, r.right - r.left,
+                         r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+struct Parent {
+  explicit Parent(int width = 640, int height = 400) : window(MakeParent(width, height)) {}
+  ~Parent() { DestroyWindow(window); }
+  operator HWND() const { return window; }
+  HWND window;
+};
+
+TBBUTTON Button(HWND toolbar, int index) {
+  TBBUTTON b{};
+  SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&b));
+  return b;
+}
+
+RECT Placement(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+}  // namespace
+
+TEST(Toolbar, CreationStylesSizeAndIdentity) {
+  Parent parent(640, 400);
+  HWND toolbar = wk_ToolbarCreate(parent, "BORDER", 28);
+  ASSERT_NE(toolbar, nullptr);
+  EXPECT_EQ(wktest::ClassName(toolbar), "ToolbarWindow32");
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(toolbar, GWL_STYLE)), 0x50800145u);
+  EXPECT_EQ(GetWindowLongA(toolbar, GWL_EXSTYLE), 0);
+  EXPECT_EQ(GetDlgCtrlID(toolbar), 1000);
+  const RECT r = Placement(toolbar);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.top, 0);
+  EXPECT_EQ(r.right - r.left, 638);
+  EXPECT_EQ(r.bottom - r.top, 28);
+
+  HWND bar = wk_ToolbarCreate(parent, "BAR", 0);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(bar, GWL_STYLE)), 0x50400145u);
+  const RECT zero = Placement(bar);
+  EXPECT_EQ(zero.right - zero.left, 0);  // no size until it is docked
+  EXPECT_EQ(zero.bottom - zero.top, 0);
+  for (const char* word : {"NOBORDER", "border", "X"}) {
+    HWND t = wk_ToolbarCreate(parent, word, 20);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(t, GWL_STYLE)), 0x50000145u) << word;
+  }
+}
+
+TEST(Toolbar, ButtonsTakeImagesInTurnWithKindStateAndBreak) {
+  Parent parent;
+  wk_ToolbarImageCounter = 42;
+  HWND toolbar = wk_ToolbarCreate(parent, "NOBORDER", 30);
+  EXPECT_EQ(wk_ToolbarImageCounter, 0);
+  EXPECT_EQ(wk_ToolbarAddButton(toolbar, "PUSH", "ACTIVE", "", "TB_RED", 0, 501), 0);
+  EXPECT_EQ(wk_ToolbarAddSpacer(toolbar, "SPACE", "SIDE", 12), 0);
+  EXPECT_EQ(wk_ToolbarAddButton(toolbar, "PUSHDOWN", "ACTIVEDOWN", "BREAK", "TB_GREEN", 0, 502), 0);
+  EXPECT_EQ(wk_ToolbarAddSpacer(toolbar, "BUTT", "BREAK", 99), 0);
+  EXPECT_EQ(wk_ToolbarAddButton(toolbar, "PUSHDOWNGROUP", "NONACTIVE", "x", "TB_BLUE", 0, 503), 0);
+  EXPECT_EQ(wk_ToolbarInsertButton(toolbar, "push", "HIDE", "BREAK", "TB_YELLOW", 0, 1, 504), 0);
+  EXPECT_EQ(wk_ToolbarAddButton(toolbar, "PUSH", "NONACTIVEDOWN", "", "TB_RED", 0, 505), 0);
+  EXPECT_EQ(wk_ToolbarAddButton(toolbar, "PUSH", "active", "", "TB_RED", 0, 506), 0);
+  EXPECT_EQ(wk_ToolbarAddSpacer(toolbar, "OTHER", "OTHER", 5), 0);
+  EXPECT_EQ(wk_ToolbarImageCounter, 6);
+  ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 9);
+
+  // Inserted first; images 0, 1 and 2 for the first three added buttons.
+  const TBBUTTON inserted = Button(toolbar, 0);
+  EXPECT_EQ(inserted.idCommand, 504);
+  EXPECT_EQ(inserted.iBitmap, 3);
+  EXPECT_EQ(inserted.fsState, TBSTATE_HIDDEN | TBSTATE_WRAP);
+  EXPECT_EQ(inserted.fsStyle, 0);  // "push" is not "PUSH": style 0 anyway
+
+  const TBBUTTON red = Button(toolbar, 1), gap = Button(toolbar, 2), green = Button(toolbar, 3);
+  EXPECT_EQ(red.iBitmap, 0);
+  EXPECT_EQ(red.fsState, TBSTATE_ENABLED);
+  EXPECT_EQ(red.fsStyle, TBSTYLE_BUTTON);
+  EXPECT_EQ(gap.fsStyle, TBSTYLE_SEP);
+  EXPECT_EQ(gap.iBitmap, 12);  // a separator's width
+  EXPECT_EQ(gap.idCommand, 0);
+  EXPECT_EQ(green.iBitmap, 1);
+  EXPECT_EQ(green.fsState, 38);  // "ACTIVEDOWN" and "BREAK"
+  EXPECT_EQ(green.fsStyle, TBSTYLE_CHECK);
+
+  const TBBUTTON butt = Button(toolbar, 4), blue = Button(toolbar, 5);
+  EXPECT_EQ(butt.fsStyle, TBSTYLE_BUTTON);
+  EXPECT_EQ(butt.fsState, TBSTATE_WRAP);
+  EXPECT_EQ(butt.iBitmap, -1);
+  EXPECT_EQ(blue.iBitmap, 2);
+  EXPECT_EQ(blue.fsState, TBSTATE_INDETERMINATE);
+  EXPECT_EQ(blue.fsStyle, TBSTYLE_CHECKGROUP);
+  EXPECT_EQ(Button(toolbar, 6).fsState, TBSTATE_CHECKED);
+  EXPECT_EQ(Button(toolbar, 7).fsState, 0);  // "active" is no state word
+  const TBBUTTON other = Button(toolbar, 8);
+  EXPECT_EQ(other.fsStyle, 0);
+  EXPECT_EQ(other.fsState, 0);
+
+  // Each button brought one image into the control's list.
+  EXPECT_EQ(SendMessageA(toolbar, TB_GETBITMAP, 506, 0), 5);
+  // A new toolbar starts counting again.
+  wk_ToolbarCreate(parent, "NOBORDER", 30);
+  EXPECT_EQ(wk_ToolbarImageCounter, 0);
+}
+
+TEST(Toolbar, PerButtonOperationsByCommandId) {
+  Parent parent;
+  HWND toolbar = wk_ToolbarCreate(parent, "NOBORDER", 30);
+  wk_ToolbarAddButton(toolbar, "PUSHDOWN", "ACTIVE", "", "TB_RED", 0, 601);
+  wk_ToolbarAddButton(toolbar, "PUSH", "ACTIVE", "", "TB_GREEN", 0, 602);
+  wk_ToolbarAddButton(toolbar, "PUSH", "ACTIVE", "", "TB_BLUE", 0, 603);
+
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 601), TBSTATE_ENABLED);
+  EXPECT_EQ(wk_ToolbarDisableButton(toolbar, 601), 0);
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 601), 0);
+  EXPECT_EQ(wk_ToolbarEnableButton(toolbar, 601), 0);
+  EXPECT_EQ(wk_ToolbarCheckButton(toolbar, 601), 0);
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 601), TBSTATE_ENABLED | TBSTATE_CHECKED);
+  EXPECT_EQ(wk_ToolbarUncheckButton(toolbar, 601), 0);
+  EXPECT_EQ(wk_ToolbarPressButton(toolbar, 602), 0);
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 602), TBSTATE_ENABLED | TBSTATE_PRESSED);
+  EXPECT_EQ(wk_ToolbarReleaseButton(toolbar, 602), 0);
+  EXPECT_EQ(wk_ToolbarHideButton(toolbar, 603), 0);
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 603), TBSTATE_ENABLED | TBSTATE_HIDDEN);
+  EXPECT_EQ(wk_ToolbarShowButton(toolbar, 603), 0);
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 603), TBSTATE_ENABLED);
+
+  // Image numbers count from 1.
+  EXPECT_EQ(wk_ToolbarChangeImage(toolbar, 603, 1), 0);
+  EXPECT_EQ(SendMessageA(toolbar, TB_GETBITMAP, 603, 0), 0);
+
+  // An id the toolbar lacks.
+  for (auto op : {wk_ToolbarEnableButton, wk_ToolbarDisableButton, wk_ToolbarCheckButton,
+                  wk_ToolbarUncheckButton, wk_ToolbarPressButton, wk_ToolbarReleaseButton,
+                  wk_ToolbarHideButton, wk_ToolbarShowButton}) {
+    EXPECT_EQ(op(toolbar, 999), 1);
+  }
+  EXPECT_EQ(wk_ToolbarChangeImage(toolbar, 999, 1), 1);
+  EXPECT_EQ(wk_ToolbarGetButtonState(toolbar, 999), -1);
+
+  EXPECT_EQ(wk_ToolbarDeleteButton(toolbar, 1), 0);
+  EXPECT_EQ(Button(toolbar, 0).idCommand, 602);
+  EXPECT_EQ(wk_ToolbarDeleteButton(toolbar, 9), 1);
+  EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 2);
+}
+
+TEST(Toolbar, DockingOnEverySideInBothForms) {
+  Parent parent(500, 300);
+  HWND toolbar = wk_ToolbarCreate(parent, "NOBORDER", 0);
+  struct Case {
+    const char* side;
+    int full;
+    RECT expected;  // left, top, right, bottom in the parent's client area
+  };
+  // thickness 30, x 5, y 7, extra 3; w, h = 498, 298 (Dock) or 500, 300.
+  const Case cases[] = {
+      {"T", 0, {5, 7, 5 + 498 + 3 - 5, 7 + 30}},
+      {"B", 0, {5, 298 + 7 - 30, 5 + 498 + 3 - 5, 298 + 7}},
+      {"L", 0, {5, 7, 5 + 30, 7 + 298 + 3 - 7}},
+      {"R", 0, {498 + 5 - 30, 7, 498 + 5, 7 + 298 + 3 - 7}},
+      {"T", 1, {5, 7, 5 + 500 + 3 - 5, 7 + 30}},
+      {"B", 1, {5, 300 + 7 - 30, 5 + 500 + 3 - 5, 300 + 7}},
+      {"L", 1, {5, 7, 5 + 30, 7 + 300 + 3 - 7}},
+      {"R", 1, {500 + 5 - 30, 7, 500 + 5, 7 + 300 + 3 - 7}},
+  };
+  for (const Case& c : cases) {
+    const int result = c.full ? wk_ToolbarDockFull(toolbar, c.side, 30, 5, 7, 3)
+                              : wk_ToolbarDock(toolbar, c.side, 30, 5, 7, 3);
+    EXPECT_EQ(result, 0) << c.side << c.full;
+    const RECT r = Placement(toolbar);
+    EXPECT_EQ(r.left, c.expected.left) << c.side << c.full;
+    EXPECT_EQ(r.top, c.expected.top) << c.side << c.full;
+    EXPECT_EQ(r.right, c.expected.right) << c.side << c.full;
+    EXPECT_EQ(r.bottom, c.expected.bottom) << c.side << c.full;
+  }
+  const RECT before = Placement(toolbar);
+  EXPECT_EQ(wk_ToolbarDock(toolbar, "X", 30, 0, 0, 0), 1);
+  EXPECT_EQ(wk_ToolbarDockFull(toolbar, "t", 30, 0, 0, 0), 1);
+  EXPECT_EQ(Placement(toolbar).left, before.left);
+  EXPECT_EQ(Placement(toolbar).top, before.top);
+}
+
+TEST(Toolbar, TooltipAnswersOnlyItsOwnRequest) {
+  NMTTDISPINFOA request{};
+  request.hdr.code = TTN_NEEDTEXTA;
+  request.hdr.idFrom = 701;
+  EXPECT_EQ(wk_ToolbarTooltip(&request.hdr, 702, "fel"), 0);
+  EXPECT_EQ(request.lpszText, nullptr);
+  EXPECT_EQ(wk_ToolbarTooltip(&request.hdr, 701, "\xD6ppna"), 0);
+  EXPECT_STREQ(request.lpszText, "\xD6ppna");
+  request.lpszText = nullptr;
+  request.hdr.code = TTN_NEEDTEXTW;
+  EXPECT_EQ(wk_ToolbarTooltip(&request.hdr, 701, "x"), 0);
+  EXPECT_EQ(request.lpszText, nullptr);
+  EXPECT_EQ(wk_ToolbarTooltip(nullptr, 701, "x"), 0);
+}
+
+TEST(Toolbar, ClicksReachTheNotifiedWindowAndFlatStyleToggles) {
+  Parent parent;
+  Parent other(200, 100);
+  HWND toolbar = wk_ToolbarCreate(parent, "NOBORDER", 30);
+  wk_ToolbarAddButton(toolbar, "PUSH", "ACTIVE", "", "TB_RED", 0, 801);
+  RECT item{};
+  SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  g_command = 0;
+  SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(toolbar, WM_LBUTTONUP, 0, at);
+  wktest::Pump(30);
+  EXPECT_EQ(g_command, 801);
+  EXPECT_EQ(g_command_to, parent.window);
+
+  EXPECT_EQ(wk_ToolbarSetParent(toolbar, other), 0);
+  g_command = 0;
+  SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(toolbar, WM_LBUTTONUP, 0, at);
+  wktest::Pump(30);
+  EXPECT_EQ(g_command, 801);
+  EXPECT_EQ(g_command_to, other.window);
+
+  EXPECT_EQ(wk_ToolbarToggleFlat(toolbar), 0);
+  EXPECT_TRUE(GetWindowLongA(toolbar, GWL_STYLE) & TBSTYLE_FLAT);
+  EXPECT_TRUE(IsWindowVisible(toolbar));
+  wk_ToolbarToggleFlat(toolbar);
+  EXPECT_FALSE(GetWindowLongA(toolbar, GWL_STYLE) & TBSTYLE_FLAT);
+
+  EXPECT_EQ(wk_ToolbarSetImageSize(toolbar, 20, 18), 0);
+  EXPECT_EQ(wk_ToolbarHide(toolbar), 0);
+  EXPECT_EQ(wk_ToolbarHide(toolbar), 1);
+  EXPECT_EQ(wk_ToolbarShow(toolbar), 0);
+  EXPECT_EQ(wk_ToolbarDestroy(toolbar), 0);
+}
