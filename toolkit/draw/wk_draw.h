@@ -126,6 +126,43 @@ int wk_MaxScreenSize(int* width, int* height);
 
 /* ---- Icon editor canvas ---- */
 
+/* An icon image is 1024 ints, 32 rows of 32 cells, top row first: a colour
+   index 0 to 15, plus 16 when the cell is transparent. A palette is 48 ints,
+   16 entries of blue, green, red. */
+
+/* Fills the palette with the standard 16 colours. Returns 0. */
+int wk_IconDefaultPalette(int* palette);
+/* colours[i] := the colour value of palette entry i (16 values). Returns 0. */
+int wk_IconPaletteColours(int* colours, const int* palette);
+/* The standard palette's index of the colour, or 16 for any other colour. */
+int wk_IconColourIndex(COLORREF colour);
+/* Sets every cell of the image to the value. Returns 0. */
+int wk_IconFill(int* image, int value);
+/* Writes the image as a 766-byte icon file. 0, or 1 when the file cannot be
+   created or written. */
+int wk_IconSave(const char* file_name, const int* palette, const int* image);
+/* Reads the number-th image (1 for the first) found by its bitmap header
+   anywhere in the file. 0, or 1 (palette and image untouched) when the file
+   cannot be opened or holds no whole image of that number. */
+int wk_IconLoad(const char* file_name, int* palette, int* image, int number);
+/* The byte at offset 4 (an icon file's image count), or -1 when the file
+   cannot be opened or is shorter than 5 bytes. */
+int wk_IconFileImageCount(const char* file_name);
+/* Draws the image enlarged to size x size pixels at (x, y) with style
+   "GRID", "DOT", "GRID_DOT", "NO_STYLE" or "MASK" (other words: plain);
+   transparent cells show the marker colour. Returns 0 (1 for a NULL image
+   or palette). */
+int wk_IconDrawCanvas(HWND window, int x, int y, double size, const int* image,
+                      const int* palette, COLORREF marker, const char* style);
+/* Returns the code when the mouse cursor lies strictly inside the box (client
+   coordinates of the window), else 0. */
+int wk_CursorInBox(HWND window, int x, int y, int width, int height, int code);
+/* Paints the canvas cell under the cursor in the colour and stores its
+   standard index (16 for other colours) in the image; "GRID", "DOT",
+   "GRID_DOT" as on the canvas. Returns 0 (1 for a NULL image). */
+int wk_IconPaintAtCursor(HWND window, int x, int y, int size, int* image, COLORREF colour,
+                         const char* style);
+
 #ifdef __cplusplus
 }
 #endif

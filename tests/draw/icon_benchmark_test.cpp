@@ -1,0 +1,126 @@
+// Icon benchmarks, printed as figures:
+//  - loading the third image of a 10 MB file with wk_IconLoad against the
+//    search that positions the file and reads 15 bytes at every offset
+//    (same image, and the ratio of the two times);
+//  - drawing a full 320-pixel canvas in each style (time per canvas).
+// With WK_HOLD_MS set, the last canvas stays on screen that long.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "wk_draw.h"
+#include "wktest.hpp"
+
+namespace {
+
+constexpr unsigned char kPattern[15] = {40, 0, 0, 0, 32, 0, 0, 0, 64, 0, 0, 0, 1, 0, 4};
+
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+// The search that reads 15 bytes at every offset through the C library,
+// then the image at the match, decoded the same way as the toolkit does.
+bool LoadPerOffset(const char* path, int number, int* palette, int* image) {
+  std::FILE* f = std::fopen(path, "rb");
+  if (!f) return false;
+  std::fseek(f, 0, SEEK_END);
+  const long length = std::ftell(f);
+  int counter = 1;
+  for (long at = 0; at < length; ++at) {
+    unsigned char bytes[15];
+    std::fseek(f, at, SEEK_SET);
+    if (std::fread(bytes, 1, 15, f) != 15 || std::memcmp(bytes, kPattern, 15) != 0) continue;
+    if (counter++ != number) continue;
+    unsigned char body[744];
+    std::fseek(f, at, SEEK_SET);
+    const bool whole = std::fread(body, 1, sizeof body, f) == sizeof body;
+    std::fclose(f);
+    if (!whole) return false;
+    for (int i = 0; i < 16; ++i) {
+      for (int c = 0; c < 3; ++c) palette[i * 3 + c] = body[40 + i * 4 + c];
+    }
+    for (int row = 0; row < 32; ++row) {
+      for (int column = 0; column < 32; ++column) {
+        const unsigned char pair = body[104 + (31 - row) * 16 + column / 2];
+        const int index = column % 2 ? pair & 15 : pair >> 4;
+        const bool masked = body[616 + (31 - row) * 4 + column / 8] & (0x80 >> (column % 8));
+        image[row * 32 + column] = index + (masked ? 16 : 0);
+      }
+    }
+    return true;
+  }
+  std::fclose(f);
+  return false;
+}
+
+}  // namespace
+
+TEST(IconBenchmark, ThirdImageOfTenMegabytes) {
+  // Three icons spread over 10 MB of random bytes, the third near the end.
+  int palette[48], image[1024];
+  wk_IconDefaultPalette(palette);
+  const std::string one = wktest::BuildPath("bench_icon.ico");
+  std::vector<unsigned char> file(10 * 1024 * 1024);
+  std::mt19937 random(11);
+  for (auto& b : file) b = static_cast<unsigned char>(random());
+  for (int n = 0; n < 3; ++n) {
+    for (int i = 0; i < 1024; ++i) image[i] = (i + n * 7) % 17;
+    ASSERT_EQ(wk_IconSave(one.c_str(), palette, image), 0);
+    std::FILE* f = std::fopen(one.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    const std::size_t at = (n + 1) * (file.size() / 3) - 800;
+    ASSERT_EQ(std::fread(file.data() + at, 1, 766, f), 766u);
+    std::fclose(f);
+  }
+  const std::string big = wktest::BuildPath("bench_ten_megabytes.bin");
+  std::FILE* out = std::fopen(big.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(file.data(), 1, file.size(), out);
+  std::fclose(out);
+
+  int fast_palette[48] = {}, fast_image[1024] = {};
+  int slow_palette[48] = {}, slow_image[1024] = {};
+  LARGE_INTEGER t0, t1, t2;
+  QueryPerformanceCounter(&t0);
+  ASSERT_EQ(wk_IconLoad(big.c_str(), fast_palette, fast_image, 3), 0);
+  QueryPerformanceCounter(&t1);
+  ASSERT_TRUE(LoadPerOffset(big.c_str(), 3, slow_palette, slow_image));
+  QueryPerformanceCounter(&t2);
+
+  EXPECT_EQ(0, std::memcmp(fast_palette, slow_palette, sizeof fast_palette));
+  EXPECT_EQ(0, std::memcmp(fast_image, slow_image, sizeof fast_image));
+  EXPECT_EQ(fast_image[100], (100 + 14) % 17);
+  const double fast = Seconds(t0, t1), slow = Seconds(t1, t2);
+  std::printf(
+      "wk_IconLoad, third image of 10 MB: %.2f ms; per-offset search: %.0f ms; "
+      "ratio %.0f\n",
+      fast * 1e3, slow * 1e3, slow / fast);
+  std::remove(big.c_str());
+}
+
+TEST(IconBenchmark, FullCanvasOf320Pixels) {
+  wktest::TestWindow window(400, 420, "icon canvas");
+  int palette[48], image[1024];
+  wk_IconDefaultPalette(palette);
+  for (int i = 0; i < 1024; ++i) image[i] = (i / 32 + i % 32) % 17;
+  for (const char* style : {"NO_STYLE", "GRID", "DOT", "GRID_DOT", "MASK"}) {
+    constexpr int kRounds = 3;
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    for (int i = 0; i < kRounds; ++i) {
+      wk_IconDrawCanvas(window, 20, 20, 320, image, palette, RGB(255, 0, 255), style);
+    }
+    QueryPerformanceCounter(&t1);
+    std::printf("canvas of 320 pixels, %s: %.1f ms per canvas\n", style,
+                Seconds(t0, t1) * 1e3 / kRounds);
+  }
+  if (const char* hold = std::getenv("WK_HOLD_MS")) wktest::Pump(std::atoi(hold));
+}
