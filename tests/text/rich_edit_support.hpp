@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "tests/support/creation_styles.hpp"
 #include "tests/support/wktest.hpp"
 #include "wk_text.h"
 
@@ -53,36 +54,6 @@ inline std::string TextOf(HWND rich) {
   text.resize(std::char_traits<char>::length(text.c_str()));
   return text;
 }
-
-// The style a rich edit was created with, as its creator asked for it: the
-// control drops scroll bars from GWL_STYLE while there is nothing to scroll.
-class CreationStyles {
- public:
-  CreationStyles() {
-    current_ = this;
-    hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-  }
-  ~CreationStyles() {
-    UnhookWindowsHookEx(hook_);
-    current_ = nullptr;
-  }
-  DWORD last_style() const { return style_; }
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wparam, LPARAM lparam) {
-    if (code == HCBT_CREATEWND && current_) {
-      const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
-      const bool named = HIWORD(reinterpret_cast<UINT_PTR>(create->lpszClass)) != 0;
-      if (named && lstrcmpiA(create->lpszClass, "RichEdit") == 0) {
-        current_->style_ = static_cast<DWORD>(create->style);
-      }
-    }
-    return CallNextHookEx(nullptr, code, wparam, lparam);
-  }
-  static inline CreationStyles* current_ = nullptr;
-  HHOOK hook_ = nullptr;
-  DWORD style_ = 0;
-};
 
 struct RichWindow {
   wktest::TestWindow window{640, 480, "rich edit test"};

@@ -19,7 +19,7 @@ LONG ExStyleOf(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
 
 TEST(RichEditCreate, StylesIdMaskAndWholeArea) {
   wktest::TestWindow window;
-  richtest::CreationStyles created;
+  wktest::CreationStyles created("RichEdit");
   HWND rich = wk_RichEditCreate(window, 5, 6, 200, 100, "VSCROLL", 70000);
   ASSERT_NE(rich, nullptr);
   EXPECT_EQ(created.last_style(), 0x502001C4u);
@@ -59,7 +59,7 @@ TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
   wk_RichEditFormatRange(w.rich, 11, 14, nullptr, 0, 0, RGB(255, 0, 0));
   const std::string before = TextOf(w.rich);
   PutBitmapOnClipboard(w.window);
-  richtest::CreationStyles created;
+  wktest::CreationStyles created("RichEdit");
 
   HWND rich = wk_RichEditModify(w.rich, 20, 30, 300, 200, "SMAL_SUNKEN", "NOSCROLL", 5000);
   ASSERT_NE(rich, nullptr);

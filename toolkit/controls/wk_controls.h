@@ -15,6 +15,7 @@
 #define WK_CONTROLS_H
 
 #include <windows.h>
+#include <commdlg.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -278,6 +279,52 @@ int wk_StatusShow(HWND bar);
 /* ---- Image buttons, check boxes, group boxes ---- */
 
 /* ---- Up-down controls and colour dialog ---- */
+
+/* Creates a vertical up-down control (id 9, no buddy) with the range upper..lower
+ * and the position, placed at (x, y) with the size; border "B" adds WS_BORDER.
+ * Returns the handle or NULL. */
+HWND wk_UpDownCreate(HWND parent, int x, int y, int width, int height, const char* border,
+                     int upper, int lower, int position);
+/* The same, horizontal (UDS_HORZ). */
+HWND wk_UpDownCreateHorz(HWND parent, int x, int y, int width, int height, const char* border,
+                         int upper, int lower, int position);
+/* For the parent's WM_VSCROLL/WM_HSCROLL: the new position (high word of wparam,
+ * 0..65535) when lparam is this up-down control, else -1. */
+int wk_UpDownPosFromScroll(HWND updown, WPARAM wparam, LPARAM lparam);
+/* Destroys it: 0, or 1 if the platform refused. */
+int wk_UpDownDestroy(HWND updown);
+/* Hides it: 0 if it was visible before, 1 if already hidden. */
+int wk_UpDownHide(HWND updown);
+/* Shows it (SW_SHOWNORMAL): 0 if it was hidden before, 1 if already visible. */
+int wk_UpDownShow(HWND updown);
+/* Moves it without resizing: 0 on success, 1 on failure. */
+int wk_UpDownMove(HWND updown, int x, int y);
+/* Centres it in its parent. Returns 0. */
+int wk_UpDownCenter(HWND updown);
+/* wk_ResultX/Y := its position in the parent's client area. Returns 0. */
+int wk_UpDownGetPosition(HWND updown);
+/* Resizes it without moving: 0 on success, 1 on failure. */
+int wk_UpDownResize(HWND updown, int width, int height);
+/* wk_ResultX/Y := its width and height. Returns 0. */
+int wk_UpDownGetSize(HWND updown);
+/* Moves it to (x, y) with the parent's client size plus (dw, dh): 0 on success, 1 on failure. */
+int wk_UpDownFitToParent(HWND updown, int x, int y, int dw, int dh);
+/* Disables it: 0 if it was enabled before, 1 if already disabled. */
+int wk_UpDownDisable(HWND updown);
+/* Enables it: 0 if it was disabled before, 1 if already enabled. */
+int wk_UpDownEnable(HWND updown);
+/* "ERASED" or "UNERASED" invalidates it: 0 on success, 1 on failure or another word. */
+int wk_UpDownRepaint(HWND updown, const char* keyword);
+
+/* The colour dialog's record, filled anew by each wk_ChooseColor. */
+extern CHOOSECOLORA wk_ColorDialogRecord;
+/* The dialog's 16 custom colours, kept from one call to the next (black at start). */
+extern COLORREF wk_CustomColors[16];
+/* The last colour confirmed in the colour dialog or the font dialog. */
+extern COLORREF wk_LastColor;
+/* Opens the colour dialog with white chosen. Returns the confirmed colour (also
+ * stored in wk_LastColor), or -1 when cancelled (wk_LastColor unchanged). */
+int wk_ChooseColor(HWND owner);
 
 /* ---- List view text import and export ---- */
 

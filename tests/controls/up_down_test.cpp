@@ -1,0 +1,145 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/creation_styles.hpp"
+#include "tests/support/recording_window.hpp"
+#include "tests/support/wktest.hpp"
+#include "wk_controls.h"
+#include "wk_windows.h"
+
+using wktest::DialogAnswerer;
+
+namespace {
+
+TEST(UpDown, BothKindsWithRangePositionPlaceAndBorder) {
+  wktest::TestWindow window;
+  wktest::CreationStyles created(UPDOWN_CLASSA);
+  HWND v = wk_UpDownCreate(window, 30, 40, 20, 50, "B", 100, 5, 42);
+  // The control draws its border itself and takes WS_BORDER off its style.
+  EXPECT_EQ(created.last_style(), 0x50800000u);
+  HWND h = wk_UpDownCreateHorz(window, 60, 40, 50, 20, "b", 10, 0, 3);
+  EXPECT_EQ(created.last_style(), 0x50000000u | UDS_HORZ);
+  ASSERT_NE(v, nullptr);
+  ASSERT_NE(h, nullptr);
+  EXPECT_TRUE(GetWindowLongA(h, GWL_STYLE) & UDS_HORZ);
+  EXPECT_EQ(GetDlgCtrlID(v), 9);
+  EXPECT_EQ(SendMessageA(v, UDM_GETBUDDY, 0, 0), 0);
+  INT lower = 0, upper = 0;
+  SendMessageA(v, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
+               reinterpret_cast<LPARAM>(&upper));
+  EXPECT_EQ(lower, 5);
+  EXPECT_EQ(upper, 100);
+  EXPECT_EQ(SendMessageA(v, UDM_GETPOS32, 0, 0), 42);
+  wk_UpDownGetPosition(v);
+  EXPECT_EQ(wk_ResultX, 30);
+  EXPECT_EQ(wk_ResultY, 40);
+  wk_UpDownGetSize(h);
+  EXPECT_EQ(wk_ResultX, 50);
+  EXPECT_EQ(wk_ResultY, 20);
+}
+
+TEST(UpDown, PositionFromTheParentsScrollMessage) {
+  wktest::RecordingWindow window;
+  HWND v = wk_UpDownCreate(window, 30, 40, 20, 50, "", 100, 0, 7);
+  HWND other = wk_UpDownCreate(window, 80, 40, 20, 50, "", 100, 0, 7);
+  // A press on the upper arrow raises the position and tells the parent.
+  SendMessageA(v, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+  SendMessageA(v, WM_LBUTTONUP, 0, MAKELPARAM(10, 5));
+  wktest::Pump(50);
+  bool seen = false;
+  for (const auto& m : window.Of(WM_VSCROLL)) {
+    if (LOWORD(m.wparam) == SB_THUMBPOSITION) {
+      EXPECT_EQ(wk_UpDownPosFromScroll(v, m.wparam, m.lparam), 8);
+      EXPECT_EQ(wk_UpDownPosFromScroll(other, m.wparam, m.lparam), -1);
+      seen = true;
+    }
+  }
+  EXPECT_TRUE(seen);
+  // The position is the unsigned high word: 0xFFFF is 65535, not -1.
+  const LPARAM from_v = reinterpret_cast<LPARAM>(v);
+  EXPECT_EQ(wk_UpDownPosFromScroll(v, MAKEWPARAM(SB_THUMBPOSITION, 0xFFFF), from_v), 65535);
+}
+
+TEST(UpDown, CommonOperations) {
+  wktest::TestWindow window;
+  HWND v = wk_UpDownCreate(window, 30, 40, 20, 50, "", 10, 0, 0);
+  EXPECT_EQ(wk_UpDownHide(v), 0);
+  EXPECT_EQ(wk_UpDownHide(v), 1);
+  EXPECT_EQ(wk_UpDownShow(v), 0);
+  EXPECT_EQ(wk_UpDownShow(v), 1);
+  EXPECT_EQ(wk_UpDownDisable(v), 0);
+  EXPECT_EQ(wk_UpDownEnable(v), 0);
+  EXPECT_EQ(wk_UpDownEnable(v), 1);
+  EXPECT_EQ(wk_UpDownRepaint(v, "ERASED"), 0);
+  EXPECT_EQ(wk_UpDownRepaint(v, "erased"), 1);
+  EXPECT_EQ(wk_UpDownMove(v, 1, 2), 0);
+  EXPECT_EQ(wk_UpDownResize(v, 15, 30), 0);
+  EXPECT_EQ(wk_UpDownFitToParent(v, 0, 0, -10, -10), 0);
+  EXPECT_EQ(wk_UpDownCenter(v), 0);
+  EXPECT_EQ(wk_UpDownDestroy(v), 0);
+  EXPECT_FALSE(IsWindow(v));
+}
+
+// Ids of the colour dialog's fields and buttons.
+constexpr int kRed = 706, kGreen = 707, kBlue = 708, kAddCustom = 712, kCustomArea = 721;
+
+struct Shown {
+  UINT red = 0, green = 0, blue = 0;
+};
+
+// Reads the colour the dialog shows on opening, then runs `then`.
+DialogAnswerer::Action ReadThen(Shown& shown, DialogAnswerer::Action then) {
+  return [&shown, then](HWND dialog) {
+    shown.red = GetDlgItemInt(dialog, kRed, nullptr, FALSE);
+    shown.green = GetDlgItemInt(dialog, kGreen, nullptr, FALSE);
+    shown.blue = GetDlgItemInt(dialog, kBlue, nullptr, FALSE);
+    then(dialog);
+  };
+}
+
+TEST(ColourDialog, WhiteEveryTimeCustomColoursKeptLastColourOnlyWhenConfirmed) {
+  wktest::TestWindow window;
+  Shown first, second;
+  DialogAnswerer answerer(ReadThen(first, [](HWND dialog) {
+    SetDlgItemInt(dialog, kRed, 10, FALSE);
+    SetDlgItemInt(dialog, kGreen, 20, FALSE);
+    SetDlgItemInt(dialog, kBlue, 30, FALSE);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kAddCustom, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, kAddCustom)));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  }));
+  EXPECT_EQ(wk_ChooseColor(window), static_cast<int>(RGB(10, 20, 30)));
+  EXPECT_EQ(wk_LastColor, RGB(10, 20, 30));
+  EXPECT_EQ(first.red + first.green + first.blue, 3u * 255);
+  EXPECT_EQ(wk_CustomColors[0], RGB(10, 20, 30));
+  EXPECT_EQ(wk_ColorDialogRecord.lStructSize, 36u);
+  EXPECT_EQ(wk_ColorDialogRecord.Flags, static_cast<DWORD>(CC_RGBINIT | CC_SHOWHELP));
+  EXPECT_EQ(wk_ColorDialogRecord.hwndOwner, window.get());
+
+  // Second time: white again; the custom colour is offered (a click on the
+  // first custom cell shows it); cancelled, so the last colour stays.
+  Shown picked;
+  answerer.Then(ReadThen(second, [&picked](HWND dialog) {
+    // The first custom cell is painted in the chosen colour.
+    UpdateWindow(dialog);
+    RECT area{};
+    GetWindowRect(GetDlgItem(dialog, kCustomArea), &area);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+    for (int dy = 0; dy < 12 && !picked.red; ++dy) {
+      for (int dx = 0; dx < 12 && !picked.red; ++dx) {
+        if (wktest::PixelAt(dialog, area.left + dx, area.top + dy) == RGB(10, 20, 30))
+          picked.red = 1;
+      }
+    }
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_EQ(wk_ChooseColor(window), -1);
+  EXPECT_EQ(second.red + second.green + second.blue, 3u * 255);
+  EXPECT_EQ(picked.red, 1u);
+  EXPECT_EQ(wk_LastColor, RGB(10, 20, 30));
+  EXPECT_EQ(answerer.unexpected(), 0);
+}
+
+}  // namespace
