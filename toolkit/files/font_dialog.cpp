@@ -1,0 +1,130 @@
+// The font dialog, for a plain window (returns a new font) or for the
+// selection of a rich edit (also formats the selection). The chosen font is
+// kept in a record that printing reads; the chosen colour goes to
+// wk_LastColor, which the colour dialog writes as well.
+#include <windows.h>
+#include <commdlg.h>
+#include <richedit.h>
+
+#include <cstring>
+
+#include "../core/gdi.hpp"
+#include "file_dialogs.hpp"
+#include "wk_controls.h"
+#include "wk_files.h"
+
+namespace {
+
+LOGFONTA g_chosen_font{};
+
+enum class Mode { kPlain, kRichText };
+
+struct ModeRow {
+  const char* word;
+  Mode mode;
+  DWORD flags;
+};
+
+// Any other word is plain mode without CF_NOSCRIPTSEL.
+constexpr ModeRow kModes[] = {
+    {"OFF", Mode::kPlain, CF_NOSCRIPTSEL},
+    {"RTF_AND_ON", Mode::kRichText, 0},
+    {"RTF_AND_OFF", Mode::kRichText, CF_NOSCRIPTSEL},
+};
+
+bool Is(const char* keyword, const char* word) {
+  return keyword != nullptr && std::strcmp(keyword, word) == 0;
+}
+
+CHOOSEFONTA Record(HWND owner, DWORD flags, COLORREF colour) {
+  CHOOSEFONTA record{};
+  record.lStructSize = sizeof record;
+  record.hwndOwner = owner;
+  record.lpLogFont = &g_chosen_font;
+  record.Flags = flags;
+  record.rgbColors = colour;
+  return record;
+}
+
+HFONT PlainFont(HWND window, DWORD flags, HFONT current) {
+  CHOOSEFONTA record = Record(window, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | flags, 0);
+  if (!ChooseFontA(&record)) return current;
+  HFONT font = CreateFontIndirectA(&g_chosen_font);
+  wk_LastColor = record.rgbColors;
+  return font;
+}
+
+// The selection's format as a font description at the parent's resolution.
+void DescribeSelection(HWND rich, const CHARFORMATA& format) {
+  LOGFONTA& lf = g_chosen_font;
+  int dpi = 96;
+  {
+    wk::WindowDC dc(GetParent(rich));
+    if (dc) dpi = GetDeviceCaps(dc.get(), LOGPIXELSY);
+  }
+  lf.lfHeight = -MulDiv(format.yHeight / 20, dpi, 72);
+  auto has = [&](DWORD bit) { return (format.dwMask & bit) && (format.dwEffects & bit); };
+  lf.lfWeight = has(CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = has(CFE_ITALIC) ? 1 : 0;
+  lf.lfUnderline = has(CFE_UNDERLINE) ? 1 : 0;
+  lf.lfStrikeOut = has(CFE_STRIKEOUT) ? 1 : 0;
+  lf.lfCharSet = format.bCharSet;
+  lf.lfPitchAndFamily = format.bPitchAndFamily;
+  lstrcpynA(lf.lfFaceName, format.szFaceName, LF_FACESIZE);
+}
+
+HFONT RichTextFont(HWND rich, DWORD flags) {
+  CHARFORMATA selection{};
+  selection.cbSize = sizeof selection;
+  SendMessageA(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&selection));
+  DescribeSelection(rich, selection);
+
+  CHOOSEFONTA record =
+      Record(GetParent(rich), CF_SCREENFONTS | CF_PRINTERFONTS | CF_INITTOLOGFONTSTRUCT | flags,
+             selection.crTextColor);
+  if (!ChooseFontA(&record)) return nullptr;
+  HFONT font = CreateFontIndirectA(&g_chosen_font);
+
+  const LOGFONTA& lf = g_chosen_font;
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask =
+      CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_FACE | CFM_COLOR | CFM_SIZE;
+  if (lf.lfWeight >= FW_BOLD) format.dwEffects |= CFE_BOLD;
+  if (lf.lfItalic) format.dwEffects |= CFE_ITALIC;
+  if (lf.lfUnderline) format.dwEffects |= CFE_UNDERLINE;
+  if (lf.lfStrikeOut) format.dwEffects |= CFE_STRIKEOUT;
+  format.yHeight = record.iPointSize * 2;  // tenths of a point to twips
+  format.crTextColor = record.rgbColors;
+  format.bCharSet = lf.lfCharSet;
+  format.bPitchAndFamily = lf.lfPitchAndFamily;
+  lstrcpynA(format.szFaceName, lf.lfFaceName, LF_FACESIZE);
+  // The word flag means the word at the caret when nothing is selected; with
+  // a selection some rich edits would format the following word as well.
+  CHARRANGE range{};
+  SendMessageA(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  const WPARAM scope = range.cpMin == range.cpMax ? SCF_SELECTION | SCF_WORD : SCF_SELECTION;
+  SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+  wk_LastColor = record.rgbColors;
+  return font;
+}
+
+}  // namespace
+
+namespace wk {
+LOGFONTA& ChosenFont() { return g_chosen_font; }
+}  // namespace wk
+
+extern "C" HFONT wk_FontDialog(HWND window, const char* effects, const char* mode, HFONT current) {
+  if (current) GetObjectA(current, sizeof g_chosen_font, &g_chosen_font);
+  DWORD flags = Is(effects, "ON") ? CF_EFFECTS : 0;
+  Mode chosen_mode = Mode::kPlain;
+  for (const ModeRow& row : kModes) {
+    if (Is(mode, row.word)) {
+      chosen_mode = row.mode;
+      flags |= row.flags;
+    }
+  }
+  return chosen_mode == Mode::kRichText ? RichTextFont(window, flags)
+                                        : PlainFont(window, flags, current);
+}
