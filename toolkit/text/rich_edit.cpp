@@ -8,8 +8,8 @@
 #include <string>
 
 #include "../controls/control_ops.hpp"
-#include "../core/gdi.hpp"
 #include "../core/keywords.hpp"
+#include "text_fields.hpp"
 #include "wk_text.h"
 
 namespace {
@@ -324,9 +324,7 @@ extern "C" COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF back
 }
 
 extern "C" int wk_RichEditSetEditable(HWND rich, const char* keyword) {
-  if (IsWord(keyword, "OFF")) return Send(rich, EM_SETREADONLY, 1, 0) ? 0 : 1;
-  if (IsWord(keyword, "ON")) return Send(rich, EM_SETREADONLY, 0, 0) ? 0 : 1;
-  return 1;
+  return wk_WordProcSimpleSetEditable(rich, keyword);
 }
 
 // ---- Redraw ------------------------------------------------------------------
@@ -415,46 +413,16 @@ extern "C" int wk_RichEditPost(HWND rich, UINT message, WPARAM wparam, LPARAM lp
 
 extern "C" int wk_ClipboardHasText(void) { return IsClipboardFormatAvailable(CF_TEXT) ? 1 : 0; }
 
-// ---- Fonts -------------------------------------------------------------------
+// ---- Fonts ----------------------------------------------------------------
 
-namespace {
-
-struct StyleCode {
-  int code;
-  BYTE italic, underline, strike;
-};
-
-// Digits 1 italic, 2 underline, 3 strike-out; any other code sets none.
-constexpr StyleCode kStyleCodes[] = {
-    {0, 0, 0, 0},  {1, 1, 0, 0},  {2, 0, 1, 0},  {3, 0, 0, 1},
-    {12, 1, 1, 0}, {13, 1, 0, 1}, {23, 0, 1, 1}, {123, 1, 1, 1},
-};
-
-}  // namespace
-
+// The rich edit makes and sets fonts exactly as the plain text fields do.
 extern "C" HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int,
                                        const char* face) {
-  StyleCode attributes{0, 0, 0, 0};
-  for (const StyleCode& row : kStyleCodes) {
-    if (row.code == style) attributes = row;
-  }
-  int dpi = 96;
-  {
-    wk::WindowDC dc(rich);
-    if (dc) dpi = GetDeviceCaps(dc.get(), LOGPIXELSY);
-  }
-  return CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, weight, attributes.italic,
-                     attributes.underline, attributes.strike, 0, 0, 0, 0, FF_SWISS,
-                     face ? face : "");
+  return wk::text::CreateFieldFont(rich, points, weight, style, face);
 }
 
-extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) {
-  static constexpr int kStockFonts[] = {SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT,
-                                        DEFAULT_GUI_FONT, OEM_FIXED_FONT};
-  const auto code = reinterpret_cast<UINT_PTR>(font);
-  if (code < 5) font = static_cast<HFONT>(GetStockObject(kStockFonts[code]));
-  Send(rich, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  return 0;
+extern "C" int wk_RichEditSetFont(HWND rich, UINT_PTR font) {
+  return wk_WordProcSimpleSetFont(rich, font);
 }
 
 extern "C" int wk_RichEditHasSelection(HWND rich) {
