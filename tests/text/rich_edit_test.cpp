@@ -333,7 +333,7 @@ TEST(RichEditFonts, MadeAtTheDisplayResolutionAndStockCodes) {
   GetObjectA(font, sizeof lf, &lf);
   EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
   DeleteObject(font);
-  EXPECT_EQ(wk_RichEditSetFont(w.rich, 1), 0);
+  EXPECT_EQ(wk_RichEditSetFont(w.rich, reinterpret_cast<HFONT>(1)), 0);
 }
 }  // namespace
 

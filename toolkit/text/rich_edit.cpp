@@ -421,8 +421,8 @@ extern "C" HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int st
   return wk::text::CreateFieldFont(rich, points, weight, style, face);
 }
 
-extern "C" int wk_RichEditSetFont(HWND rich, UINT_PTR font) {
-  return wk_WordProcSimpleSetFont(rich, font);
+extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) {
+  return wk_WordProcSimpleSetFont(rich, reinterpret_cast<UINT_PTR>(font));
 }
 
 extern "C" int wk_RichEditHasSelection(HWND rich) {

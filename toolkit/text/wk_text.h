@@ -328,7 +328,7 @@ HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int un
                             const char* face);
 /* Sets the font: 0..4 are the stock fonts SYSTEM, ANSI_FIXED, ANSI_VAR,
  * DEFAULT_GUI and OEM_FIXED, anything else a font handle. Returns 0. */
-int wk_RichEditSetFont(HWND rich, UINT_PTR font);
+int wk_RichEditSetFont(HWND rich, HFONT font);
 /* Saves rich text when the name ends in "RTF" (any case), else plain text.
  * Returns the characters written, -2 if the file cannot be created, -3 if nothing was written. */
 int wk_RichEditSaveFile(HWND rich, const char* name);
