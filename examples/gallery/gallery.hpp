@@ -95,6 +95,18 @@ struct State {
 };
 State& Shared();
 
+// The window's fixed parts (chrome.cpp): menu bar, toolbar, status bar.
+void BuildChrome(HWND window);
+// Checks the page's item and button, names the page in the status bar.
+void ChromeShowsPage(int command);
+void ChromeReport(const char* text);
+// WM_NOTIFY: the toolbar's tooltip requests.
+void ChromeNotify(NMHDR* header);
+// Carries out the commands of the Items and File menus; false for others.
+bool ChromeMenuCommand(HWND window, int command);
+// The caret timer: shows what `caret` tells in the status bar.
+void ChromeCaretTick(bool (*caret)(int& line, int& column));
+
 // Shows a short line saying what happened (the last dialog's answer, the
 // slider's value ...) where the user sees it.
 void Report(const char* text);
@@ -106,12 +118,14 @@ void BuildControlsPage(HWND window);
 void BuildDialogsPage(HWND window);
 HWND BuildRichEditPage(HWND window);
 void BuildFieldsPage(HWND window);
+void BuildIconPage(HWND window);
 HWND BuildWordProcPage(HWND window);
 void PaintButtonsPage(HWND window);
 void PaintControlsPage(HWND window);
 void PaintDialogsPage(HWND window);
 void PaintRichEditPage(HWND window);
 void PaintFieldsPage(HWND window);
+void PaintIconPage(HWND window);
 void PaintWordProcPage(HWND window);
 void PaintDrawingPage(HWND window);
 void PaintPageHeading(HWND window, const char* heading, const char* line);
@@ -119,6 +133,10 @@ void PaintPageHeading(HWND window, const char* heading, const char* line);
 // Messages the pages answer; each returns true when it handled the message.
 bool ControlsPageScroll(HWND window, WPARAM wparam, LPARAM lparam);
 bool ButtonsPageCommand(HWND window, int command);
+bool ControlsPageCommand(HWND window, int command);
+bool IconPageCommand(HWND window, int command);
+// A click or a drag at (x, y) of the client area on the icon page.
+bool IconPageMouse(HWND window, int x, int y);
 bool FieldsPageScroll(HWND window, WPARAM wparam, LPARAM lparam);
 // WM_CTLCOLOREDIT: the brush of a field with colours of its own, or NULL.
 HBRUSH FieldsPageColour(HDC dc, HWND control);

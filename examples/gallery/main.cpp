@@ -1,6 +1,6 @@
 // The gallery's start, its message loop and its window procedure: page
-// switching, and the routing of commands, scroll and paint messages to the
-// pages.
+// switching, and the routing of commands, notifications, scroll, mouse and
+// paint messages to the pages and the window's fixed parts.
 #include <windows.h>
 
 #include <cstring>
@@ -8,6 +8,7 @@
 #include "gallery.hpp"
 #include "wk_controls.h"
 #include "wk_draw.h"
+#include "wk_text.h"
 #include "wk_windows.h"
 
 namespace gallery {
@@ -33,32 +34,7 @@ constexpr struct {
   const char* line;
 } kComing[] = {
     {kPageList, "A list view that imports and exports its rows."},
-    {kPageIcon, "The icon editor canvas: load, paint and save a 16-colour icon."},
 };
-
-// Until the toolbar is there, a row of push buttons chooses the page.
-constexpr int kBarButtonWidth = 86;
-constexpr int kBarHeight = 26;
-std::vector<HWND> g_page_bar;
-char g_report[256] = "";
-
-void MakePageBar(HWND window) {
-  int x = 2;
-  for (const PageInfo& page : kPages) {
-    g_page_bar.push_back(wk_ButtonCreate(window, x, 4, kBarButtonWidth, kBarHeight, page.name, "C",
-                                         "NORMAL", page.command));
-    x += kBarButtonWidth + 2;
-  }
-}
-
-void ShowPressedPage(int command) {
-  for (HWND button : g_page_bar) {
-    if (GetDlgCtrlID(button) == command)
-      wk_ButtonSetPushed(button);
-    else
-      wk_ButtonSetReleased(button);
-  }
-}
 
 void DestroyPageControls() {
   for (HWND control : Shared().controls) DestroyWindow(control);
@@ -70,7 +46,6 @@ void ShowPage(HWND window, int command) {
   DestroyPageControls();
   state.text_for_find = nullptr;
   state.page = command;
-  ShowPressedPage(command);
   char title[128];
   std::strcpy(title, kTitle);
   std::strcat(title, " - ");
@@ -83,14 +58,17 @@ void ShowPage(HWND window, int command) {
     case kPageControls:
       BuildControlsPage(window);
       break;
-    case kPageRichEdit:
-      BuildRichEditPage(window);
-      break;
     case kPageFields:
       BuildFieldsPage(window);
       break;
     case kPageWordProc:
       BuildWordProcPage(window);
+      break;
+    case kPageRichEdit:
+      BuildRichEditPage(window);
+      break;
+    case kPageIcon:
+      BuildIconPage(window);
       break;
     case kPageDialogs:
       BuildDialogsPage(window);
@@ -98,59 +76,100 @@ void ShowPage(HWND window, int command) {
     default:
       break;
   }
+  ChromeShowsPage(command);
   wk_WindowRepaint(window, "ERASED");
 }
 
-void PaintReport(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  wk_FillBox(window, 0, client.bottom - 22, client.right, 22, GetSysColor(COLOR_BTNFACE));
-  wk_DrawEtchedLine(window, 0, client.bottom - 24, client.right, "RIGHT", "LOWER", 1);
-  wk_WriteText(window, 8, client.bottom - 19, g_report, RGB(0, 0, 0), nullptr, 0);
-}
-
 void Paint(HWND window) {
-  const int page = Shared().page;
-  if (page == kPageDrawing) {
-    PaintDrawingPage(window);
-  } else if (page == kPageButtons) {
-    PaintButtonsPage(window);
-  } else if (page == kPageControls) {
-    PaintControlsPage(window);
-  } else if (page == kPageFields) {
-    PaintFieldsPage(window);
-  } else if (page == kPageWordProc) {
-    PaintWordProcPage(window);
-  } else if (page == kPageRichEdit) {
-    PaintRichEditPage(window);
-  } else if (page == kPageDialogs) {
-    PaintDialogsPage(window);
-  } else {
-    for (const auto& coming : kComing) {
-      if (coming.command == page) PaintPageHeading(window, Page(page).name, coming.line);
-    }
+  switch (Shared().page) {
+    case kPageButtons:
+      PaintButtonsPage(window);
+      break;
+    case kPageControls:
+      PaintControlsPage(window);
+      break;
+    case kPageFields:
+      PaintFieldsPage(window);
+      break;
+    case kPageWordProc:
+      PaintWordProcPage(window);
+      break;
+    case kPageRichEdit:
+      PaintRichEditPage(window);
+      break;
+    case kPageIcon:
+      PaintIconPage(window);
+      break;
+    case kPageDrawing:
+      PaintDrawingPage(window);
+      break;
+    case kPageDialogs:
+      PaintDialogsPage(window);
+      break;
+    default:
+      for (const auto& coming : kComing) {
+        if (coming.command == Shared().page) {
+          PaintPageHeading(window, Page(coming.command).name, coming.line);
+        }
+      }
+      break;
   }
-  PaintReport(window);
   // Each drawing operation ran a paint cycle of its own, which validated the
   // window. (ValidateRect would not do here: on a window without
   // WS_CLIPCHILDREN it validates the children too, which then never paint.)
+  // A page that draws nothing still needs one cycle.
+  wk_WriteText(window, 0, 0, "", 0, nullptr, 0);
+}
+
+bool PageCommand(HWND window, int command) {
+  switch (Shared().page) {
+    case kPageButtons:
+      return ButtonsPageCommand(window, command);
+    case kPageControls:
+      return ControlsPageCommand(window, command);
+    case kPageIcon:
+      return IconPageCommand(window, command);
+    default:
+      return false;
+  }
 }
 
 void OnCommand(HWND window, int command) {
   if (command >= kPageFirst && command < kPageEnd) {
     ShowPage(window, command);
-    return;
-  }
-  if (OpenDialog(window, command)) return;
-  if (command == kFindUp || command == kFindDown) {
+  } else if (command == kFindUp || command == kFindDown) {
     FindRequested(window, command);
-    return;
-  }
-  if (command == kMenuExit) {
+  } else if (command == kMenuExit) {
     wk_WindowDestroy(window);
-    return;
+  } else if (!OpenDialog(window, command) && !ChromeMenuCommand(window, command)) {
+    PageCommand(window, command);
   }
-  if (Shared().page == kPageButtons) ButtonsPageCommand(window, command);
+}
+
+// The caret of the page's text control that has the focus, counted from 1.
+bool CaretOfPage(int& line, int& column) {
+  if (WordProcCaret(line, column)) return true;
+  HWND focus = GetFocus();
+  HWND text = Shared().text_for_find;
+  if (Shared().page == kPageRichEdit && text != nullptr && focus == text) {
+    line = wk_RichEditCaretLine(text);
+    const int position = wk_RichEditCaretPosition(text, "FORMAT");
+    column = position - static_cast<int>(SendMessageA(text, EM_LINEINDEX, line - 1, 0)) + 1;
+    return true;
+  }
+  // A one-line field: the caret sits at the selection's end.
+  char class_name[16] = "";
+  if (focus != nullptr) GetClassNameA(focus, class_name, sizeof class_name);
+  if (focus != nullptr && GetParent(focus) == Shared().window &&
+      lstrcmpiA(class_name, "Edit") == 0) {
+    DWORD start = 0, end = 0;
+    SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    line = 1;
+    column = static_cast<int>(end) + 1;
+    return true;
+  }
+  return false;
 }
 
 int RunMessageLoop() {
@@ -180,17 +199,7 @@ State& Shared() {
   return state;
 }
 
-void Report(const char* text) {
-  std::strncpy(g_report, text, sizeof g_report - 1);
-  // Drawn at the next paint: a drawing operation made now would run a paint
-  // cycle of its own and so validate (and lose) any repaint still pending.
-  HWND window = Shared().window;
-  if (window == nullptr) return;
-  RECT strip{};
-  GetClientRect(window, &strip);
-  strip.top = strip.bottom - 24;
-  InvalidateRect(window, &strip, TRUE);
-}
+void Report(const char* text) { ChromeReport(text); }
 
 void PaintPageHeading(HWND window, const char* heading, const char* line) {
   static HFONT heading_font = wk_CreateFont(26, 0, 0, FW_BOLD, 0, 0, "Tahoma");
@@ -210,6 +219,12 @@ extern "C" LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wpar
       // what counts.
       OnCommand(window, LOWORD(wparam));
       return 0;
+    case WM_NOTIFY:
+      ChromeNotify(reinterpret_cast<NMHDR*>(lparam));
+      return 0;
+    case WM_TIMER:
+      ChromeCaretTick(CaretOfPage);
+      return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (Shared().page == kPageControls && ControlsPageScroll(window, wparam, lparam)) return 0;
@@ -223,6 +238,14 @@ extern "C" LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wpar
         }
       }
       break;
+    case WM_LBUTTONDOWN:
+      if (Shared().page == kPageIcon) IconPageMouse(window, LOWORD(lparam), HIWORD(lparam));
+      return 0;
+    case WM_MOUSEMOVE:
+      if (Shared().page == kPageIcon && (wparam & MK_LBUTTON)) {
+        IconPageMouse(window, LOWORD(lparam), HIWORD(lparam));
+      }
+      return 0;
     case WM_PAINT:
       Paint(window);
       return 0;
@@ -237,12 +260,12 @@ extern "C" LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wpar
 }
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int) {
-  HWND window = wk_WindowCreate(module, kTitle, 60, 20, kWidth, kHeight, "MIN_NOMAX_CLO");
+  HWND window = wk_WindowCreate(module, kTitle, 60, 10, kWidth, kHeight, "MIN_NOMAX_CLO");
   if (window == nullptr) return 1;
   Shared().window = window;
   wk_WindowSetIcon(window, "GALLERY_ICON");
-  MakePageBar(window);
+  BuildChrome(window);
   ShowPage(window, kPageButtons);
-  Report("Choose a page above.");
+  Report("Choose a page from the toolbar or the Pages menu.");
   return RunMessageLoop();
 }

@@ -1,6 +1,8 @@
-// The slider page: sliders of both orientations and every frame, with the
-// value of the one moved last written beside them.
+// The sliders page: sliders of both orientations and every frame, with the
+// value of the one moved last written beside them, and progress bars that a
+// button steps.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 
@@ -17,6 +19,11 @@ constexpr int kReadoutX = 300;
 constexpr int kReadoutY = kSliderTop + 250;
 
 constexpr const char* kFrames[] = {"NORMAL", "SUNKEN", "BAR", "EDGE"};
+
+constexpr int kProgressX = 300;
+constexpr int kProgressY = kReadoutY + 90;
+enum : int { kStep = kControlFirst + 200 };
+HWND g_progress[2] = {};
 
 HWND Keep(HWND control) {
   Shared().controls.push_back(control);
@@ -49,6 +56,25 @@ void BuildControlsPage(HWND window) {
     Keep(wk_SliderCreate(window, "V", x, y + 10, 44, 170, frame, 50, 5, 40));
     x += 60;
   }
+  // Ten steps of 10 fill a bar of 100; the eleventh starts it again.
+  g_progress[0] =
+      Keep(wk_ProgressCreate(window, kProgressX, kProgressY, 440, 22, "NORMAL", 100, 10));
+  g_progress[1] =
+      Keep(wk_ProgressCreate(window, kProgressX, kProgressY + 34, 440, 26, "SUNKEN", 100, 10));
+  for (int i = 0; i < 3; ++i) wk_ProgressStep(g_progress[0]);
+  for (int i = 0; i < 6; ++i) wk_ProgressStep(g_progress[1]);
+  Keep(wk_ButtonCreate(window, kProgressX, kProgressY + 74, 120, 28, "Step", "C", "NORMAL", kStep));
+}
+
+bool ControlsPageCommand(HWND, int command) {
+  if (command != kStep) return false;
+  for (HWND bar : g_progress) wk_ProgressStep(bar);
+  char line[80];
+  std::snprintf(line, sizeof line, "Progress bars at %d and %d of 100",
+                static_cast<int>(SendMessageA(g_progress[0], PBM_GETPOS, 0, 0)),
+                static_cast<int>(SendMessageA(g_progress[1], PBM_GETPOS, 0, 0)));
+  Report(line);
+  return true;
 }
 
 void PaintControlsPage(HWND window) {
@@ -58,6 +84,8 @@ void PaintControlsPage(HWND window) {
     y += 56;
   }
   wk_WriteText(window, kPageLeft, kSliderTop - 18, "Sliders: horizontal and vertical, four frames",
+               RGB(0, 0, 96), nullptr, 0);
+  wk_WriteText(window, kProgressX, kProgressY - 18, "Progress bars, \"NORMAL\" and \"SUNKEN\"",
                RGB(0, 0, 96), nullptr, 0);
   PaintReadout(window);
 }

@@ -4,6 +4,11 @@
 // go to gallery-shots/ in the build folder.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+
 #include <string>
 #include <vector>
 
@@ -84,6 +89,28 @@ class Gallery : public ::testing::Test {
     EXPECT_TRUE(wktest::SaveScreenBitmap(wktest::AreaOf(also), ShotPath(name))) << name;
   }
 
+  // The status bar's first part: what the gallery reports last.
+  std::string Status() {
+    HWND bar = FindWindowExA(window_, nullptr, "msctls_statusbar32", nullptr);
+    char text[512] = {};
+    SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                        5000, nullptr);
+    return text;
+  }
+
+  // Answers the dialog that the command opens; returns the status report
+  // that follows.
+  std::string Answer(int command, int answer) {
+    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+    PostMessageA(window_, WM_COMMAND, command, 0);
+    HWND dialog = wktest::WaitForNewDialog(app_.pid(), before);
+    if (dialog == nullptr) return "no dialog";
+    PostMessageA(dialog, WM_COMMAND, answer, 0);
+    wktest::WaitForClosed(dialog);
+    wktest::Sync(window_);
+    return Status();
+  }
+
   wktest::AppProcess app_{WK_GALLERY_EXE};
   HWND window_ = nullptr;
 };
@@ -114,7 +141,7 @@ TEST_F(Gallery, EveryPageIsShownUnderItsNameAndPhotographed) {
 
 TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
   Command(kPageButtons);
-  // 9 alignments, 8 frames, 7 images, 5 states, and the page row.
+  // 9 alignments, 8 frames, 7 images, 5 states.
   const int buttons = CountChildren(window_, "Button");
   EXPECT_GE(buttons, 29);
   EXPECT_NE(FindWindowExA(window_, nullptr, "Button", "SUNKEN_SHADOW"), nullptr);
@@ -311,6 +338,127 @@ TEST_F(Gallery, EveryModalDialogOpensOverTheWindowAndTakesItsAnswer) {
     wktest::Sync(window_);
     EXPECT_TRUE(IsWindowEnabled(window_));
   }
+}
+
+TEST_F(Gallery, EveryAnswerIsReportedInTheStatusBar) {
+  EXPECT_EQ(Answer(kDialogInformation, IDOK), "Information box: OK");
+  EXPECT_EQ(Answer(kDialogQuestion, IDYES), "Question box: Yes");
+  EXPECT_EQ(Answer(kDialogQuestion, IDNO), "Question box: No");
+  EXPECT_EQ(Answer(kDialogQuestion, IDCANCEL), "Question box: Cancel");
+  EXPECT_EQ(Answer(kDialogWarning, IDCANCEL), "Warning box: Cancel");
+  EXPECT_EQ(Answer(kDialogStop, IDRETRY), "Stop box: Retry");
+  EXPECT_EQ(Answer(kDialogShowMessage, IDOK), "Notice: shown, then its text cleared");
+  EXPECT_EQ(Answer(kDialogModal, IDCANCEL), "Modal dialog: Cancel");
+  EXPECT_EQ(Answer(kDialogSaveChanges, IDCANCEL), "Save changes: Cancel");
+  EXPECT_EQ(Answer(kDialogSaveChanges, IDNO), "Save changes: No");
+  EXPECT_EQ(Answer(kDialogSaveChanges, IDYES), "Save changes: Yes, saved");
+}
+
+TEST_F(Gallery, MenuItemsToolbarAndStatusBarFollowThePage) {
+  // The Items menu's checked item toggles with each choice.
+  Command(kMenuChecked);
+  EXPECT_EQ(Status(), "Checked item: unchecked");
+  Command(kMenuChecked);
+  EXPECT_EQ(Status(), "Checked item: checked");
+  Command(kMenuBitmap);
+  EXPECT_EQ(Status(), "Bitmap item chosen");
+  Command(kMenuMarked);
+  EXPECT_EQ(Status(), "Marked item chosen");
+
+  // A click on the toolbar's seventh button (the icon canvas) shows its page.
+  HWND toolbar = FindWindowExA(window_, nullptr, "ToolbarWindow32", nullptr);
+  ASSERT_NE(toolbar, nullptr);
+  EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), kPageCount + 1);  // and a separator
+  const LRESULT size = SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0);
+  const int x = 6 * LOWORD(size) + LOWORD(size) / 2, y = HIWORD(size) / 2;
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  ASSERT_TRUE(wktest::WaitFor(
+      [&] { return wktest::WindowText(window_) == std::string(kTitle) + " - Icon canvas"; }, 5000));
+  // The page's button is checked; the others are not.
+  EXPECT_TRUE(SendMessageA(toolbar, TB_ISBUTTONCHECKED, kPageIcon, 0));
+  EXPECT_FALSE(SendMessageA(toolbar, TB_ISBUTTONCHECKED, kPageButtons, 0));
+
+  // The mouse resting on a button brings its tooltip, with the page's name.
+  RECT bar{};
+  GetWindowRect(toolbar, &bar);
+  SetCursorPos(bar.left + LOWORD(size) * 2 + LOWORD(size) / 2, bar.top + HIWORD(size) / 2);
+  HWND tip = nullptr;
+  wktest::WaitFor(
+      [&] {
+        for (HWND w : wktest::TopLevelWindows(app_.pid())) {
+          if (wktest::ClassName(w) == "tooltips_class32") tip = w;
+        }
+        return tip != nullptr;
+      },
+      5000);
+  ASSERT_NE(tip, nullptr);
+  char text[64] = {};
+  SendMessageA(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "Fields");
+  Shoot("toolbar-tooltip", {tip});
+  SetCursorPos(1000, 700);
+}
+
+TEST_F(Gallery, IconCanvasIsPaintedUnderTheMouseAndSaved) {
+  Command(kPageIcon);
+  wktest::Pump(300);
+  // Blue from the palette (second row, fifth swatch), then a click on the
+  // top-left cell, transparent in the first picture.
+  constexpr int kSwatchX = kPageLeft + 384 + 30, kSwatchY = kPageTop + 24 + 140;
+  PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM(kSwatchX + 4 * 28 + 10, kSwatchY + 28 + 10));
+  POINT cell = {kPageLeft + 6, kPageTop + 24 + 6};
+  ClientToScreen(window_, &cell);
+  SetCursorPos(cell.x, cell.y);
+  PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kPageLeft + 6, kPageTop + 30));
+  wktest::Sync(window_);
+  wktest::Pump(200);
+  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 6, kPageTop + 30), RGB(0, 0, 255));
+  Shoot("page7-icon-painted");
+
+  HWND save = FindWindowExA(window_, nullptr, "Button", "Save icon file");
+  ASSERT_NE(save, nullptr);
+  SendMessageA(save, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  char path[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, path);
+  std::string file = std::string(path) + "gallery-canvas.ico";
+  std::vector<unsigned char> bytes;
+  if (FILE* in = std::fopen(file.c_str(), "rb")) {
+    unsigned char buffer[1024];
+    bytes.assign(buffer, buffer + std::fread(buffer, 1, sizeof buffer, in));
+    std::fclose(in);
+  }
+  ASSERT_EQ(bytes.size(), 766u) << file;
+  // Top row last in the colour bits (16 bytes a row, two cells a byte, the
+  // left one high); the mask (4 bytes a row) follows.
+  const size_t colour = 22 + 40 + 64 + 31 * 16;
+  EXPECT_EQ(bytes[colour] >> 4, 12);  // blue
+  const size_t mask = 22 + 40 + 64 + 512 + 31 * 4;
+  EXPECT_EQ(bytes[mask] & 0x80, 0);     // no longer transparent
+  EXPECT_EQ(bytes[mask] & 0x40, 0x40);  // its neighbour still is
+  EXPECT_NE(Status().find("Saved"), std::string::npos);
+}
+
+TEST_F(Gallery, OpenMenuIsPhotographed) {
+  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+  PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'i');
+  HWND popup = nullptr;
+  wktest::WaitFor(
+      [&] {
+        for (HWND w : wktest::TopLevelWindows(app_.pid())) {
+          if (wktest::ClassName(w) == "#32768") popup = w;
+        }
+        return popup != nullptr;
+      },
+      5000);
+  ASSERT_NE(popup, nullptr);
+  wktest::Pump(200);
+  Shoot("menu-items", {popup});
+  PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageA(window_, WM_CANCELMODE, 0, 0);
+  EXPECT_TRUE(wktest::WaitForClosed(popup));
 }
 
 TEST_F(Gallery, MessageBoxesShowTheirKeywordsIconsAndButtons) {
