@@ -10,6 +10,7 @@
 #include "gallery.hpp"
 #include "wk_controls.h"
 #include "wk_draw.h"
+#include "wk_files.h"
 #include "wk_text.h"
 #include "wk_windows.h"
 
@@ -29,6 +30,10 @@ constexpr struct {
     {kDialogSaveChanges, "Save changes?"},
     {kDialogModal, "Modal dialog"},
     {kDialogModeless, "Modeless dialog"},
+    {kDialogColour, "Colour"},
+    {kDialogOpen, "Open file"},
+    {kDialogSave, "Save file"},
+    {kDialogFont, "Font"},
     {kDialogFind, "Find"},
     {kDialogPrint, "Print"},
 };
@@ -178,6 +183,72 @@ void AskSaveChanges(HWND window) {
   }
 }
 
+void OpenColour(HWND window) {
+  const int colour = wk_ChooseColor(window);
+  if (colour == -1) {
+    ReportAnswer("Colour dialog", "cancelled");
+    return;
+  }
+  char line[64];
+  std::snprintf(line, sizeof line, "RGB(%d, %d, %d)", GetRValue(colour), GetGValue(colour),
+                GetBValue(colour));
+  ReportAnswer("Colour dialog", line);
+}
+
+// The chosen name is reported; the name keyword "NONE" leaves the window's
+// title alone ("FILENAME" or "PATH" would put the name there).
+void OpenFile(HWND window, bool save) {
+  const int chosen = save ? wk_SaveFileDialog(window, "Save as", "NONE", "TXT_FILTER", nullptr)
+                          : wk_OpenFileDialog(window, "Open a file", "NONE", "ALL_FILTER", nullptr);
+  const char* what = save ? "Save dialog" : "Open dialog";
+  if (chosen != 0) {
+    ReportAnswer(what, "cancelled");
+    return;
+  }
+  const char* path = save ? wk_SaveFilePath() : wk_OpenFilePath();
+  HWND wp = WordProcessor();
+  if (wp != nullptr) {
+    // On the word processor's page the file is really read or written.
+    const int result =
+        save ? wk_WordProcSimpleSaveFile(wp, path) : wk_WordProcSimpleLoadFile(wp, path);
+    char line[MAX_PATH + 32];
+    std::snprintf(line, sizeof line, "%s (result %d)", path, result);
+    ReportAnswer(what, line);
+    return;
+  }
+  ReportAnswer(what, path);
+}
+
+// The font dialog: on the rich edit page its choice goes to the rich edit's
+// selection; elsewhere the chosen font is kept and, on the word processor's
+// page, given to the word processor.
+void OpenFont(HWND window) {
+  static HFONT chosen = nullptr;
+  HWND rich = Shared().page == kPageRichEdit ? Shared().text_for_find : nullptr;
+  if (rich != nullptr) {
+    HFONT font = wk_FontDialog(rich, "ON", "RTF_AND_ON", nullptr);
+    ReportAnswer("Font dialog",
+                 font != nullptr ? "the rich edit's selection took the font" : "cancelled");
+    if (font != nullptr) DeleteObject(font);
+    return;
+  }
+  HFONT font = wk_FontDialog(window, "ON", "OFF", chosen);
+  if (font == nullptr || font == chosen) {
+    ReportAnswer("Font dialog", "cancelled");
+    return;
+  }
+  if (HWND wp = WordProcessor()) wk_WordProcSimpleSetFont(wp, reinterpret_cast<UINT_PTR>(font));
+  if (chosen != nullptr) DeleteObject(chosen);
+  chosen = font;
+  LOGFONTA description{};
+  GetObjectA(font, sizeof description, &description);
+  char line[LF_FACESIZE + 64];
+  std::snprintf(line, sizeof line, "%s, %ld pixels, colour %06lX", description.lfFaceName,
+                description.lfHeight < 0 ? -description.lfHeight : description.lfHeight,
+                static_cast<unsigned long>(wk_LastColor));
+  ReportAnswer("Font dialog", line);
+}
+
 }  // namespace
 
 bool FindDialogMessage(HWND window, UINT message, LPARAM lparam) {
@@ -284,6 +355,18 @@ bool OpenDialog(HWND window, int command) {
     }
     case kDialogModeless:
       OpenModeless(window);
+      return true;
+    case kDialogColour:
+      OpenColour(window);
+      return true;
+    case kDialogOpen:
+      OpenFile(window, false);
+      return true;
+    case kDialogSave:
+      OpenFile(window, true);
+      return true;
+    case kDialogFont:
+      OpenFont(window);
       return true;
     case kDialogFind:
       OpenFind(window);

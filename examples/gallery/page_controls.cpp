@@ -1,6 +1,6 @@
 // The sliders page: sliders of both orientations and every frame, with the
-// value of the one moved last written beside them, and progress bars that a
-// button steps.
+// value of the one moved last written beside them; up-down controls of both
+// orientations; progress bars that a button steps.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,6 +24,10 @@ constexpr int kProgressX = 300;
 constexpr int kProgressY = kReadoutY + 90;
 enum : int { kStep = kControlFirst + 200 };
 HWND g_progress[2] = {};
+
+constexpr int kUpDownX = 600;
+constexpr int kUpDownY = kReadoutY;
+HWND g_updown[2] = {};
 
 HWND Keep(HWND control) {
   Shared().controls.push_back(control);
@@ -64,6 +68,10 @@ void BuildControlsPage(HWND window) {
   for (int i = 0; i < 3; ++i) wk_ProgressStep(g_progress[0]);
   for (int i = 0; i < 6; ++i) wk_ProgressStep(g_progress[1]);
   Keep(wk_ButtonCreate(window, kProgressX, kProgressY + 74, 120, 28, "Step", "C", "NORMAL", kStep));
+  // Up-down controls: the upper end first, so the up arrow counts up.
+  g_updown[0] = Keep(wk_UpDownCreate(window, kUpDownX, kUpDownY, 24, 48, "", 100, 0, 50));
+  g_updown[1] =
+      Keep(wk_UpDownCreateHorz(window, kUpDownX + 40, kUpDownY + 12, 64, 24, "B", 10, 0, 5));
 }
 
 bool ControlsPageCommand(HWND, int command) {
@@ -85,6 +93,7 @@ void PaintControlsPage(HWND window) {
   }
   wk_WriteText(window, kPageLeft, kSliderTop - 18, "Sliders: horizontal and vertical, four frames",
                RGB(0, 0, 96), nullptr, 0);
+  wk_WriteText(window, kUpDownX, kUpDownY - 18, "Up-down controls", RGB(0, 0, 96), nullptr, 0);
   wk_WriteText(window, kProgressX, kProgressY - 18, "Progress bars, \"NORMAL\" and \"SUNKEN\"",
                RGB(0, 0, 96), nullptr, 0);
   PaintReadout(window);
@@ -93,6 +102,17 @@ void PaintControlsPage(HWND window) {
 bool ControlsPageScroll(HWND window, WPARAM wparam, LPARAM lparam) {
   HWND slider = reinterpret_cast<HWND>(lparam);
   if (slider == nullptr) return false;
+  for (HWND updown : g_updown) {
+    const int position = wk_UpDownPosFromScroll(updown, wparam, lparam);
+    if (position < 0) continue;
+    g_value = position;
+    const RECT readout = {kReadoutX, kReadoutY, kReadoutX + 200, kReadoutY + 48};
+    InvalidateRect(window, &readout, FALSE);
+    char line[80];
+    std::snprintf(line, sizeof line, "Up-down at %d", position);
+    Report(line);
+    return true;
+  }
   g_value = wk_SliderThumbFromScroll(slider, wparam, lparam);
   if (LOWORD(wparam) == SB_ENDSCROLL) g_value = wk_SliderQuery(slider, "SLIDERPOS");
   const RECT readout = {kReadoutX, kReadoutY, kReadoutX + 200, kReadoutY + 48};

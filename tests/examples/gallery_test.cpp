@@ -461,6 +461,89 @@ TEST_F(Gallery, OpenMenuIsPhotographed) {
   EXPECT_TRUE(wktest::WaitForClosed(popup));
 }
 
+TEST_F(Gallery, CommonDialogsReportWhatWasChosen) {
+  Command(kPageDialogs);
+  const auto open = [&](int command) {
+    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+    PostMessageA(window_, WM_COMMAND, command, 0);
+    HWND dialog = wktest::WaitForNewDialog(app_.pid(), before);
+    wktest::Pump(150);
+    return dialog;
+  };
+  const auto type = [](HWND dialog, int id, const char* text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  };
+  const auto confirm = [&](HWND dialog) {
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(wktest::WaitForClosed(dialog));
+    wktest::Sync(window_);
+  };
+
+  // The colour dialog: red, green and blue typed into its fields.
+  HWND colour = open(kDialogColour);
+  ASSERT_NE(colour, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(window_));
+  type(colour, 706, "10");
+  type(colour, 707, "20");
+  type(colour, 708, "200");
+  Shoot("dialog-colour", {colour});
+  confirm(colour);
+  EXPECT_EQ(Status(), "Colour dialog: RGB(10, 20, 200)");
+
+  // Open: an existing file, named in the name field.
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string existing = std::string(folder) + "gallery-open.txt";
+  if (FILE* out = std::fopen(existing.c_str(), "w")) {
+    std::fputs("opened\n", out);
+    std::fclose(out);
+  }
+  HWND open_dialog = open(kDialogOpen);
+  ASSERT_NE(open_dialog, nullptr);
+  type(open_dialog, 0x47C, existing.c_str());
+  Shoot("dialog-open", {open_dialog});
+  confirm(open_dialog);
+  EXPECT_EQ(Status(), "Open dialog: " + existing);
+
+  // Save: a name that does not exist yet.
+  const std::string fresh = std::string(folder) + "gallery-saved.txt";
+  DeleteFileA(fresh.c_str());
+  HWND save_dialog = open(kDialogSave);
+  ASSERT_NE(save_dialog, nullptr);
+  type(save_dialog, 0x47C, fresh.c_str());
+  confirm(save_dialog);
+  EXPECT_EQ(Status(), "Save dialog: " + fresh);
+
+  // The font dialog, confirmed as it opens.
+  HWND font = open(kDialogFont);
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(wktest::WindowText(font), "Font");
+  Shoot("dialog-font", {font});
+  confirm(font);
+  EXPECT_EQ(Status().rfind("Font dialog: ", 0), 0u) << Status();
+  EXPECT_NE(Status(), "Font dialog: cancelled");
+
+  // Cancelled, each says so.
+  EXPECT_EQ(Answer(kDialogColour, IDCANCEL), "Colour dialog: cancelled");
+  EXPECT_EQ(Answer(kDialogOpen, IDCANCEL), "Open dialog: cancelled");
+  EXPECT_EQ(Answer(kDialogFont, IDCANCEL), "Font dialog: cancelled");
+}
+
+TEST_F(Gallery, UpDownControlsCountWithTheirArrows) {
+  Command(kPageControls);
+  HWND updown = FindWindowExA(window_, nullptr, "msctls_updown32", nullptr);
+  ASSERT_NE(updown, nullptr);
+  // The vertical one comes first: 0 to 100 from 50; its upper half counts up.
+  RECT r{};
+  GetClientRect(updown, &r);
+  PostMessageA(updown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 4));
+  PostMessageA(updown, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 4));
+  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Up-down at 51"; }, 5000)) << Status();
+  PostMessageA(updown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
+  PostMessageA(updown, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
+  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Up-down at 50"; }, 5000)) << Status();
+}
+
 TEST_F(Gallery, MessageBoxesShowTheirKeywordsIconsAndButtons) {
   Command(kPageDialogs);
   const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
