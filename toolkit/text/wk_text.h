@@ -372,6 +372,21 @@ int wk_ClipboardHasText(void);
    the default printer of the profile ([windows] device). Any other value
    gives no printer. */
 
+/* Prints the word processor's text, or its selection (source 1: when the
+   print dialog asked for the selection; source 0: when one exists), on
+   pages with margins left, top, right, bottom in units of 11 printer
+   pixels, zoom percent (100 normal size, at least 20), and a print font
+   scaled from font (0..4: SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT,
+   DEFAULT_GUI_FONT, OEM_FIXED_FONT; else a font handle, which stays the
+   caller's) with face and effects of the font dialog's chosen font. Source
+   1 prints the dialog's copies, as whole sets when it asked for collation.
+   Shows the wait cursor meanwhile. Returns 0 when printed, 1 zoom below
+   20, 2 no text to print, 3 the document or a page could not be started,
+   4 no printer (nothing started), 5 not even one line fits on a page
+   (nothing started). */
+int wk_WordProcSimplePrint(HWND word_processor, int left, int top, int right, int bottom,
+                           const char* document_name, int zoom, UINT_PTR font, int source);
+
 /* Prints the rich edit's formatted text, or its selection, with margins
    left and top in millimetres and the page narrowed and shortened by
    width_change and height_change millimetres when those are 0 or negative
