@@ -15,6 +15,7 @@
 #define WK_CONTROLS_H
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 
 #ifdef __cplusplus
@@ -276,7 +277,146 @@ int wk_StatusShow(HWND bar);
 
 /* ---- List view ---- */
 
+/* The column record wk_ListInsertColumn fills; its format stays for an unknown alignment. */
+extern LVCOLUMNA wk_ListColumnRecord;
+/* The item record rows are inserted with; lParam keeps the last wk_ListSetCell text pointer. */
+extern LVITEMA wk_ListItemRecord;
+/* The 0-based row of the last wk_ListSetCell; -1 at start. */
+extern int wk_ListLastRow;
+/* 1 after a column click, 0 after a finished label edit; chooses the sort comparison. */
+extern int wk_ListSortArmed;
+
+/* Creates a report list view with editable labels; all-zero geometry fills the parent. Handle or
+ * NULL. */
+HWND wk_ListCreate(HWND parent, int x, int y, int width, int height);
+/* Sets text and background colours and repaints: 0 if repainted, 1 otherwise. */
+int wk_ListSetColors(HWND list, COLORREF text, COLORREF background);
+/* Inserts a column ("L", "C", "R"; other words keep the last format): its index or -1. */
+int wk_ListInsertColumn(HWND list, int width, const char* alignment, const char* title, int column);
+/* Deletes a 0-based column: 0 on success, 1 on failure. */
+int wk_ListDeleteColumn(HWND list, int column);
+/* A column's width, or -1 when it is wider than 2000. */
+int wk_ListColumnWidth(HWND list, int column);
+/* Inserts an empty row before the 1-based row. Returns 0. */
+int wk_ListInsertRow(HWND list, int row);
+/* Sets a cell, inserting the row when the row differs from the last call's. Returns 0. */
+int wk_ListSetCell(HWND list, const char* text, int row, int column);
+/* Changes an existing cell's text. Returns 0. */
+int wk_ListChangeCell(HWND list, const char* text, int row, int column);
+/* Copies a cell into a 255-byte buffer; returns its length. */
+int wk_ListGetCell(HWND list, char* buffer, int row, int column);
+/* Deletes the 1-based row: 0 on success, 1 on failure. */
+int wk_ListDeleteRow(HWND list, int row);
+/* Redraws the 1-based row: 0 on success, 1 on failure. */
+int wk_ListUpdateRow(HWND list, int row);
+/* The number of rows that fit in the visible area. */
+int wk_ListRowsPerPage(HWND list);
+/* The number of rows. */
+int wk_ListRowCount(HWND list);
+/* Invalidates the whole list with erasing: 0 on success, 1 on failure. */
+int wk_ListRedraw(HWND list);
+/* A font from points, weight, style code (1 italic, 2 underline, 3 strike-out digits) and face;
+ * caller owns it. */
+HFONT wk_ListMakeFont(HWND list, int points, int weight, int style_code, int ignored,
+                      const char* face);
+/* Sets the list's font and redraws. Returns 0. */
+int wk_ListSetFont(HWND list, HFONT font);
+/* For WM_NOTIFY: the clicked column (0..254), -1 for other notifications, 0 if list == other. */
+int wk_ListClickedColumn(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: limits the label editor, stores a finished label's text. Returns 0. */
+int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: sorts on a click on the first column's title. Returns 0. */
+int wk_ListSortOnClick(HWND list, HWND other, const NMHDR* header);
+/* The sort comparison used once the sort is armed: 1 for every pair. */
+int CALLBACK wk_ListCompareAlways(LPARAM first, LPARAM second, LPARAM sort_value);
+/* Common control operations; Move and FitToParent return the platform's result (non-zero on
+ * success). */
+int wk_ListDestroy(HWND list);
+int wk_ListHide(HWND list);
+int wk_ListShow(HWND list);
+int wk_ListMove(HWND list, int x, int y);
+int wk_ListCenter(HWND list);
+int wk_ListGetPosition(HWND list);
+int wk_ListResize(HWND list, int width, int height);
+int wk_ListFitToParent(HWND list, int x, int y, int dw, int dh);
+int wk_ListGetSize(HWND list);
+int wk_ListDisable(HWND list);
+int wk_ListEnable(HWND list);
+
 /* ---- Image buttons, check boxes, group boxes ---- */
+
+/* The button class's own procedure, saved at the last image button's creation (NULL before). */
+extern WNDPROC wk_ImageButtonBaseProc;
+/* The system double-click time read at the last image button's creation. */
+extern UINT wk_SavedDoubleClickTime;
+
+/* Creates an owner-drawn button ("B": with border) with its 200 ms timer and the toolkit's
+ * procedure in front; the handle or NULL. */
+HWND wk_ImageButtonCreate(HWND parent, int x, int y, int width, int height, const char* border,
+                          int id);
+/* The image buttons' procedure: 10 ms double-click time while tracked, mouse moves to the parent.
+ */
+LRESULT CALLBACK wk_ImageButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+/* For the parent's WM_DRAWITEM: draws the pressed or released bitmap if the id is the button's. 0.
+ */
+int wk_ImageButtonDraw(HWND button, int control_id, const DRAWITEMSTRUCT* item,
+                       const char* released, const char* pressed);
+/* Copies a bitmap of the parent's module onto the button at once. Returns 0. */
+int wk_ImageButtonPaint(HWND button, const char* bitmap);
+/* Disables and invalidates the button; always 1. */
+int wk_ImageButtonDisable(HWND button);
+/* Enables and invalidates the button; always 0. */
+int wk_ImageButtonEnable(HWND button);
+/* Draws the button pushed in (BM_SETSTATE 1). Returns 0. */
+int wk_ImageButtonSetPushed(HWND button);
+/* Draws the button released (BM_SETSTATE 0). Returns 0. */
+int wk_ImageButtonSetReleased(HWND button);
+/* The platform's BM_GETSTATE bits. */
+int wk_ImageButtonGetState(HWND button);
+/* Common control operations, with the results of the push buttons'. */
+int wk_ImageButtonDestroy(HWND button);
+int wk_ImageButtonHide(HWND button);
+int wk_ImageButtonShow(HWND button);
+int wk_ImageButtonMove(HWND button, int x, int y);
+int wk_ImageButtonCenter(HWND button);
+int wk_ImageButtonGetPosition(HWND button);
+int wk_ImageButtonResize(HWND button, int width, int height);
+int wk_ImageButtonGetSize(HWND button);
+int wk_ImageButtonFitToParent(HWND button, int x, int y, int dw, int dh);
+int wk_ImageButtonRepaint(HWND button, const char* keyword);
+
+/* Creates a check box ("SQUARE") or radio button ("ROUND") sized to its caption; NULL for
+ * another shape or when the platform refuses. */
+HWND wk_CheckCreate(HWND parent, int x, int y, const char* shape, const char* caption, int id);
+/* Resizes the box to the caption and sets it: 0 if set, 1 if not. */
+int wk_CheckSetText(HWND box, const char* caption);
+/* Copies the caption into a 255-byte buffer; returns its length. */
+int wk_CheckGetText(HWND box, char* buffer);
+/* Checks the box. Returns 0. */
+int wk_CheckSet(HWND box);
+/* Clears the box. Returns 0. */
+int wk_CheckClear(HWND box);
+/* The platform's BM_GETSTATE bits (1 when checked). */
+int wk_CheckGetState(HWND box);
+/* Common control operations. */
+int wk_CheckDestroy(HWND box);
+int wk_CheckHide(HWND box);
+int wk_CheckShow(HWND box);
+int wk_CheckMove(HWND box, int x, int y);
+int wk_CheckDisable(HWND box);
+int wk_CheckEnable(HWND box);
+
+/* Creates a titled group frame; the handle or NULL. */
+HWND wk_GroupCreate(HWND parent, int x, int y, int width, int height, const char* caption);
+/* Common control operations. */
+int wk_GroupDestroy(HWND group);
+int wk_GroupHide(HWND group);
+int wk_GroupShow(HWND group);
+int wk_GroupMove(HWND group, int x, int y);
+int wk_GroupResize(HWND group, int width, int height);
+
+/* Replaces a window's procedure; returns the previous one. */
+WNDPROC wk_SetWindowProc(HWND window, WNDPROC procedure);
 
 /* ---- Up-down controls and colour dialog ---- */
 
@@ -327,6 +467,29 @@ extern COLORREF wk_LastColor;
 int wk_ChooseColor(HWND owner);
 
 /* ---- List view text import and export ---- */
+
+/* The result of wk_ListExport and wk_ListImport for a column count below 1 (nothing changes). */
+#define WK_LIST_BAD_COLUMNS 1
+
+/* Writes every row, each cell cut to 19 characters and followed by the separator
+ * ("COMMA", "POINT", "TAB", "SPACE", "STAR", "PLUS", "MINUS", "VLINE"; other words: none),
+ * one line per row; "APPEND" adds to the file, other modes replace it.
+ * 0 success, 1 bad column count, 2 cannot open, 3 write error. */
+int wk_ListExport(HWND list, const char* mode, const char* file_name, int columns,
+                  const char* separator);
+/* Reads such a file into rows ahead of the existing ones ("WRITE" deletes those first); another
+ * separator word separates by its first character; cells are cut at 254.
+ * 0 success, 1 bad column count, 2 cannot open, 3 read error. */
+int wk_ListImport(HWND list, const char* mode, const char* file_name, int columns,
+                  const char* separator);
+/* Deletes all rows: 0 on success, 1 otherwise. */
+int wk_ListClear(HWND list);
+/* Focuses the list and starts editing the 1-based row's label: 0 if editing began, 1 otherwise. */
+int wk_ListEditLabel(HWND list, int position);
+/* Focuses the list; the 1-based row whose label begins with the text, or -1. */
+int wk_ListFindItem(HWND list, const char* text);
+/* The edit control editing a label, or NULL. */
+HWND wk_ListGetEditControl(HWND list);
 
 #ifdef __cplusplus
 }

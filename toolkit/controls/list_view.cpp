@@ -1,0 +1,217 @@
+// List views: the platform's report-style list view with titled columns and
+// 1-based rows, filled cell by cell.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "control_ops.hpp"
+#include "toolkit/core/font_maker.hpp"
+#include "wk_controls.h"
+
+LVCOLUMNA wk_ListColumnRecord = {};
+LVITEMA wk_ListItemRecord = {};
+int wk_ListLastRow = -1;
+int wk_ListSortArmed = 0;
+
+namespace {
+
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_EDITLABELS;
+// No operation addresses the list by id; this one only keeps it apart from
+// other children in the parent's WM_NOTIFY.
+constexpr int kListId = 0x5600;
+
+constexpr wk::Keyword<int> kAlignments[] = {
+    {"L", LVCFMT_LEFT}, {"C", LVCFMT_CENTER}, {"R", LVCFMT_RIGHT}};
+
+// LVM_SETITEMTEXTA for one cell; the row is 0-based here.
+LRESULT SetItemText(HWND list, int item, int column, const char* text) {
+  LVITEMA cell{};
+  cell.iSubItem = column;
+  cell.pszText = const_cast<char*>(text);
+  const WPARAM wparam = static_cast<WPARAM>(item);
+  const LPARAM lparam = reinterpret_cast<LPARAM>(&cell);
+  return SendMessageA(list, LVM_SETITEMTEXTA, wparam, lparam);
+}
+
+// Inserts an empty row at the 0-based position with the record's current
+// application value; the text is set to empty after the insertion.
+void InsertEmptyRow(HWND list, int item) {
+  wk_ListItemRecord.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
+  wk_ListItemRecord.iItem = item;
+  wk_ListItemRecord.iSubItem = 0;
+  wk_ListItemRecord.state = 0;
+  wk_ListItemRecord.stateMask = 0;
+  wk_ListItemRecord.pszText = LPSTR_TEXTCALLBACKA;
+  wk_ListItemRecord.iImage = item;
+  SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&wk_ListItemRecord));
+  SetItemText(list, item, 0, "");
+}
+
+}  // namespace
+
+extern "C" HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) {
+  HWND list =
+      CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", kListStyle, x, y, width, height, parent,
+                      reinterpret_cast<HMENU>(kListId), wk::ops::InstanceOf(parent), nullptr);
+  if (list && x + y + width + height == 0) {
+    RECT client{};
+    GetClientRect(parent, &client);
+    MoveWindow(list, 0, 0, client.right, client.bottom, TRUE);
+  }
+  return list;
+}
+
+extern "C" int wk_ListSetColors(HWND list, COLORREF text, COLORREF background) {
+  SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
+  SendMessageA(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+  return InvalidateRect(list, nullptr, TRUE) ? 0 : 1;
+}
+
+extern "C" int wk_ListInsertColumn(HWND list, int width, const char* alignment, const char* title,
+                                   int column) {
+  wk_ListColumnRecord.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  // An unknown alignment keeps the format of the previous column.
+  wk_ListColumnRecord.fmt = wk::KeywordValue(kAlignments, alignment, wk_ListColumnRecord.fmt);
+  wk_ListColumnRecord.cx = width;
+  wk_ListColumnRecord.pszText = const_cast<char*>(title);
+  wk_ListColumnRecord.iSubItem = column;
+  const WPARAM wparam = static_cast<WPARAM>(column);
+  const LPARAM lparam = reinterpret_cast<LPARAM>(&wk_ListColumnRecord);
+  return static_cast<int>(SendMessageA(list, LVM_INSERTCOLUMNA, wparam, lparam));
+}
+
+extern "C" int wk_ListDeleteColumn(HWND list, int column) {
+  return SendMessageA(list, LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0) ? 0 : 1;
+}
+
+extern "C" int wk_ListColumnWidth(HWND list, int column) {
+  const LRESULT width = SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0);
+  return width <= 2000 ? static_cast<int>(width) : -1;
+}
+
+extern "C" int wk_ListInsertRow(HWND list, int row) {
+  InsertEmptyRow(list, row - 1);
+  return 0;
+}
+
+extern "C" int wk_ListSetCell(HWND list, const char* text, int row, int column) {
+  if (row - 1 != wk_ListLastRow) {
+    // The new row carries the cell's text pointer as its application value.
+    wk_ListItemRecord.lParam = reinterpret_cast<LPARAM>(text);
+    InsertEmptyRow(list, row - 1);
+  }
+  wk_ListLastRow = row - 1;
+  SetItemText(list, row - 1, column, text);
+  return 0;
+}
+
+extern "C" int wk_ListChangeCell(HWND list, const char* text, int row, int column) {
+  SetItemText(list, row - 1, column, text);
+  return 0;
+}
+
+extern "C" int wk_ListGetCell(HWND list, char* buffer, int row, int column) {
+  constexpr int kRoom = 255;
+  LVITEMA cell{};
+  cell.iSubItem = column;
+  cell.pszText = buffer;
+  cell.cchTextMax = kRoom;
+  const WPARAM wparam = static_cast<WPARAM>(row - 1);
+  const LPARAM lparam = reinterpret_cast<LPARAM>(&cell);
+  buffer[0] = '\0';
+  SendMessageA(list, LVM_GETITEMTEXTA, wparam, lparam);
+  // A list view may fill the whole room of a longer text without the zero
+  // (Wine does); the length the caller gets is that of the text it holds.
+  buffer[kRoom - 1] = '\0';
+  return lstrlenA(buffer);
+}
+
+extern "C" int wk_ListDeleteRow(HWND list, int row) {
+  return SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row - 1), 0) ? 0 : 1;
+}
+
+extern "C" int wk_ListUpdateRow(HWND list, int row) {
+  return SendMessageA(list, LVM_UPDATE, static_cast<WPARAM>(row - 1), 0) ? 0 : 1;
+}
+
+extern "C" int wk_ListRowsPerPage(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+}
+
+extern "C" int wk_ListRowCount(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+extern "C" int wk_ListRedraw(HWND list) { return wk::ops::RepaintErased(list); }
+
+extern "C" HFONT wk_ListMakeFont(HWND list, int points, int weight, int style_code, int,
+                                 const char* face) {
+  return wk::MakeFontFor(list, points, weight, style_code, face);
+}
+
+extern "C" int wk_ListSetFont(HWND list, HFONT font) {
+  SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+  return 0;
+}
+
+// ---- Notifications from the parent's WM_NOTIFY ----
+
+extern "C" int wk_ListClickedColumn(HWND list, HWND other, const NMHDR* header) {
+  if (list == other) return 0;
+  if (header == nullptr || header->code != LVN_COLUMNCLICK) return -1;
+  const int column = reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem;
+  return column >= 0 && column <= 254 ? column : -1;
+}
+
+extern "C" int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header) {
+  if (list == other || header == nullptr) return 0;
+  const UINT code = header->code;
+  if (code == LVN_BEGINLABELEDITA) {
+    HWND edit = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+    SendMessageA(edit, EM_LIMITTEXT, 255, 0);
+  } else if (code == LVN_ENDLABELEDITA) {
+    // A cancelled edit carries no text and changes nothing.
+    const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA*>(header)->item;
+    if (item.iItem != -1 && item.pszText != nullptr) {
+      SetItemText(list, item.iItem, 0, item.pszText);
+    }
+  }
+  return 0;
+}
+
+extern "C" int CALLBACK wk_ListCompareAlways(LPARAM, LPARAM, LPARAM) { return 1; }
+
+extern "C" int wk_ListSortOnClick(HWND list, HWND other, const NMHDR* header) {
+  if (list == other || header == nullptr) return 0;
+  const UINT code = header->code;
+  if (code == LVN_COLUMNCLICK) {
+    if (reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem == 0) {
+      // The first click sorts with no comparison function (the platform
+      // decides what that does); later clicks with the constant one.
+      const LPARAM compare =
+          wk_ListSortArmed == 1 ? reinterpret_cast<LPARAM>(&wk_ListCompareAlways) : 0;
+      SendMessageA(header->hwndFrom, LVM_SORTITEMS, 0, compare);
+    }
+    wk_ListSortArmed = 1;
+  } else if (code == LVN_ENDLABELEDITA) {
+    wk_ListSortArmed = 0;
+  }
+  return 0;
+}
+
+// ---- Common control operations ----
+
+WK_CONTROL_OP_DESTROY(List)
+WK_CONTROL_OP_HIDE(List)
+WK_CONTROL_OP_SHOW(List, SW_SHOW)
+WK_CONTROL_OP_CENTER(List)
+WK_CONTROL_OP_GETPOSITION(List)
+WK_CONTROL_OP_RESIZE(List)
+WK_CONTROL_OP_GETSIZE(List)
+WK_CONTROL_OP_DISABLE(List)
+WK_CONTROL_OP_ENABLE(List)
+
+// These two report the platform's own result: non-zero on success.
+extern "C" int wk_ListMove(HWND list, int x, int y) { return wk::ops::MoveRaw(list, x, y); }
+extern "C" int wk_ListFitToParent(HWND list, int x, int y, int dw, int dh) {
+  return wk::ops::FitToParentRaw(list, x, y, dw, dh);
+}
