@@ -141,6 +141,52 @@ int wk_SpinEditLoadFile(HWND field, const char* file_name);
 
 /* ---- Combo boxes ---- */
 
+/* Creates a combo box of a type ("READDROP", "WRITEDROP", "READDROPSORT", "WRITEDROPSORT",
+ * "SIMPLE", "SIMPLESORT"; other words: type bits 0); height includes the list. Handle or NULL. */
+HWND wk_ComboCreate(HWND parent, int x, int y, int width, int height, const char* type);
+/* Common control operations (Show with SW_SHOW). */
+int wk_ComboDestroy(HWND combo);
+int wk_ComboHide(HWND combo);
+int wk_ComboShow(HWND combo);
+int wk_ComboMove(HWND combo, int x, int y);
+int wk_ComboCenter(HWND combo);
+int wk_ComboGetPosition(HWND combo);
+int wk_ComboResize(HWND combo, int width, int height);
+int wk_ComboGetSize(HWND combo);
+int wk_ComboFitToParent(HWND combo, int x, int y, int dw, int dh);
+int wk_ComboDisable(HWND combo);
+int wk_ComboEnable(HWND combo);
+/* Invalidates the whole combo box with erasing: 0 on success, 1 on failure. */
+int wk_ComboRepaint(HWND combo);
+/* Gives the combo box the focus; returns the window that had it. */
+HWND wk_ComboSetFocus(HWND combo);
+/* 0 when the combo box (or its edit part) has the keyboard focus, 1 otherwise. */
+int wk_ComboLacksFocus(HWND combo);
+/* Limits the edit part's text. Returns 0. */
+int wk_ComboSetEditLimit(HWND combo, int limit);
+/* Adds an item (in order when sorted, else at the end). Returns 0. */
+int wk_ComboAddItem(HWND combo, const char* text);
+/* Position 0 sets the combo box's own text; n >= 1 inserts before item n. Returns 0. */
+int wk_ComboInsertItem(HWND combo, int position, const char* text);
+/* Copies item n (0: the own text, at most 254 characters) into the buffer; returns its length. */
+int wk_ComboGetItem(HWND combo, int position, char* buffer);
+/* The length of item n (0: of the own text, at most 254). */
+int wk_ComboGetItemLength(HWND combo, int position);
+/* The edit part's selected text, in the toolkit's 256-byte buffer (unchanged when nothing is
+ * selected). */
+const char* wk_ComboGetSelectedText(HWND combo);
+/* A font from points, weight, style code and face for the combo box's display; caller owns it. */
+HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int style_code, int ignored,
+                         const char* face);
+/* Sets the font and redraws. Returns 0. */
+int wk_ComboSetFont(HWND combo, HFONT font);
+/* Writes item n (0: the own text) whole to a file, without terminator: 0, 2 cannot create, 3 write
+ * error. */
+int wk_ComboSaveItem(HWND combo, int position, const char* file_name);
+/* Reads a file's first 255 bytes into item n (0: the own text); a missing file is created empty:
+ * 0, 2 cannot open, 3 read error, 4 file of 65,536 bytes or more (nothing changes). */
+int wk_ComboLoadItem(HWND combo, int position, const char* file_name);
+
 /* ---- Simple word processor ---- */
 
 /* The selection pair, written by wk_WordProcSimpleHasSelection and

@@ -1,0 +1,160 @@
+// Combo boxes: the platform's "COMBOBOX" of six kinds. Items are addressed
+// from 1; position 0 stands for the combo box's own text (its edit part), so
+// one set of operations reads and writes both.
+#include <windows.h>
+
+#include <memory>
+
+#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/font_maker.hpp"
+#include "toolkit/core/gdi.hpp"
+#include "wk_text.h"
+
+namespace {
+
+constexpr wk::Keyword<DWORD> kTypes[] = {
+    {"READDROP", CBS_DROPDOWNLIST},
+    {"WRITEDROP", CBS_DROPDOWN},
+    {"READDROPSORT", CBS_DROPDOWNLIST | CBS_SORT},
+    {"WRITEDROPSORT", CBS_DROPDOWN | CBS_SORT},
+    {"SIMPLE", CBS_SIMPLE},
+    {"SIMPLESORT", CBS_SIMPLE | CBS_SORT},
+};
+
+constexpr DWORD kComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_AUTOHSCROLL;
+// The combo box's own text is read with room for 255 characters.
+constexpr int kOwnTextRoom = 255;
+constexpr int kLoadBytes = 255;
+constexpr DWORD kTooLarge = 65536;
+
+char g_selected[256] = {};
+
+int OwnTextLength(HWND combo) {
+  char text[kOwnTextRoom];
+  return GetWindowTextA(combo, text, kOwnTextRoom);
+}
+
+int ItemLength(HWND combo, int position) {
+  return static_cast<int>(SendMessageA(combo, CB_GETLBTEXTLEN, position - 1, 0));
+}
+
+}  // namespace
+
+extern "C" HWND wk_ComboCreate(HWND parent, int x, int y, int width, int height, const char* type) {
+  const DWORD bits = wk::KeywordValue(kTypes, type, 0ul);
+  return CreateWindowExA(0, "COMBOBOX", "", bits | kComboStyle, x, y, width, height, parent,
+                         nullptr, wk::ops::InstanceOf(parent), nullptr);
+}
+
+WK_CONTROL_OP_DESTROY(Combo)
+WK_CONTROL_OP_HIDE(Combo)
+WK_CONTROL_OP_SHOW(Combo, SW_SHOW)
+WK_CONTROL_OPS_GEOMETRY(Combo)
+WK_CONTROL_OP_DISABLE(Combo)
+WK_CONTROL_OP_ENABLE(Combo)
+WK_CONTROL_OP_SETFOCUS(Combo)
+
+extern "C" int wk_ComboRepaint(HWND combo) { return wk::ops::RepaintErased(combo); }
+
+// The focus sits in the combo box's edit part when it has one.
+extern "C" int wk_ComboLacksFocus(HWND combo) {
+  HWND focus = GetFocus();
+  return focus != nullptr && (focus == combo || IsChild(combo, focus)) ? 0 : 1;
+}
+
+extern "C" int wk_ComboSetEditLimit(HWND combo, int limit) {
+  SendMessageA(combo, CB_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  return 0;
+}
+
+extern "C" int wk_ComboAddItem(HWND combo, const char* text) {
+  SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  return 0;
+}
+
+extern "C" int wk_ComboInsertItem(HWND combo, int position, const char* text) {
+  if (position == 0) {
+    SetWindowTextA(combo, text);
+  } else {
+    SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(position - 1),
+                 reinterpret_cast<LPARAM>(text));
+  }
+  return 0;
+}
+
+extern "C" int wk_ComboGetItem(HWND combo, int position, char* buffer) {
+  if (position == 0) {
+    const int n = OwnTextLength(combo);
+    return GetWindowTextA(combo, buffer, n + 1);
+  }
+  const int n = ItemLength(combo, position);
+  SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position - 1),
+               reinterpret_cast<LPARAM>(buffer));
+  return n;
+}
+
+extern "C" int wk_ComboGetItemLength(HWND combo, int position) {
+  return position == 0 ? OwnTextLength(combo) : ItemLength(combo, position);
+}
+
+extern "C" const char* wk_ComboGetSelectedText(HWND combo) {
+  DWORD start = 0, end = 0;
+  SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  if (start + end == 0) return g_selected;
+  // The buffer holds 255 characters; a selection reaching further is cut
+  // there rather than written past it.
+  char text[sizeof g_selected];
+  const DWORD room = end + 1 < sizeof text ? end + 1 : sizeof text;
+  const int got = GetWindowTextA(combo, text, static_cast<int>(room));
+  DWORD n = 0;
+  for (DWORD i = start; i < end && i < static_cast<DWORD>(got); ++i) g_selected[n++] = text[i];
+  g_selected[n] = '\0';
+  return g_selected;
+}
+
+extern "C" HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int style_code, int,
+                                    const char* face) {
+  return wk::MakeFontFor(combo, points, weight, style_code, face);
+}
+
+extern "C" int wk_ComboSetFont(HWND combo, HFONT font) {
+  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+  return 0;
+}
+
+extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name) {
+  wk::FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.valid()) return 2;
+  // The item is taken whole, however long: a buffer of its own length.
+  int length = position == 0 ? GetWindowTextLengthA(combo) : ItemLength(combo, position);
+  if (length < 0) length = 0;
+  std::unique_ptr<char[]> text(new (std::nothrow) char[length + 1]);
+  if (!text) return 3;
+  text[0] = '\0';
+  if (position == 0) {
+    length = GetWindowTextA(combo, text.get(), length + 1);
+  } else if (length > 0) {
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position - 1),
+                 reinterpret_cast<LPARAM>(text.get()));
+  }
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file.get(), text.get(), static_cast<DWORD>(length), &written, nullptr);
+  return ok && written == static_cast<DWORD>(length) ? 0 : 3;
+}
+
+extern "C" int wk_ComboLoadItem(HWND combo, int position, const char* file_name) {
+  wk::FileHandle file(CreateFileA(file_name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.valid()) return 2;
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (high != 0 || size >= kTooLarge) return 4;
+  char text[kLoadBytes + 1];
+  DWORD read = 0;
+  if (!ReadFile(file.get(), text, kLoadBytes, &read, nullptr)) return 3;
+  text[read] = '\0';
+  wk_ComboInsertItem(combo, position, text);
+  return 0;
+}
