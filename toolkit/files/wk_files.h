@@ -46,9 +46,90 @@ HFONT wk_FontDialog(HWND window, const char* effects, const char* mode, HFONT cu
 
 /* ---- Text and file helpers ---- */
 
+/* The difference buffers of wk_StrCompareDiff: characters equal, differing, and of b past a's end,
+ * "=" elsewhere; each keeps its last byte zero. wk_DiffLength: length of b less length of a. */
+extern char wk_DiffEqual[256];
+extern char wk_DiffDiffering[272];
+extern char wk_DiffExtra[256];
+extern int wk_DiffLength;
+
+/* Mode 0 case-insensitive, 1 case-sensitive comparison: negative, 0 or positive; other modes 0. */
+int wk_StrCompare(const char* a, const char* b, int mode);
+/* As wk_StrCompare, and fills the difference buffers. */
+int wk_StrCompareDiff(const char* a, const char* b, int mode);
+/* Appends the text to the destination; returns the destination. */
+char* wk_StrAppend(char* destination, const char* text);
+/* The number of characters. */
+int wk_StrLength(const char* text);
+/* Mode 0 small letters, 1 capitals, in place: the text's length; other modes: the other's length.
+ */
+int wk_StrSetCase(int mode, const char* other, char* text);
+/* Copies the first count characters (all for count <= 0); returns the destination. */
+char* wk_StrCopyFirst(char* destination, const char* source, int count);
+/* The class of a character: 0 space, 1 other, 2 digit, 3 small letter, 4 capital. */
+int wk_CharClass(const char* text, int position);
+/* The character's code as a signed 8-bit value. */
+int wk_CharAt(const char* text, int position);
+/* The length plus the number of line feeds and tabs. */
+int wk_StrExpandedLength(const char* text);
+/* The number of line feeds. */
+int wk_StrCountLineFeeds(const char* text);
+/* The number of line feeds less 1. */
+int wk_StrLastLineIndex(const char* text);
+/* Writes the value in decimal; returns the buffer. */
+char* wk_IntToText(char* buffer, int value);
+/* The decimal value at the start of the text. */
+int wk_TextToInt(const char* text);
+/* A zero-filled block of count x 4 bytes (release with free), or NULL. */
+void* wk_AllocZeroed(int count);
+/* Creates or truncates the file and writes the text: 0, 2 cannot open, 3 write error. */
+int wk_FileWriteText(const char* name, const char* text);
+/* Adds the text to an existing file (alone if the file holds under 2 characters, else as a line):
+ * 0, 2 cannot open, 3 read or write error. */
+int wk_FileAddLine(const char* name, const char* text);
+/* Creates or truncates the file: 0, 2 or 3. */
+int wk_FileEmpty(const char* name);
+/* Deletes the file: 0, or 3 when it could not be deleted. */
+int wk_FileDelete(const char* name);
+/* "SAVE_IF_EXIST" copies over, "NO_SAVE_IF_EXIST" only to a new file: 0 copied, 1 not;
+ * another keyword copies nothing and returns 0. */
+int wk_FileCopy(int unused, const char* new_name, const char* existing_name, const char* keyword);
+/* The number of lines (pieces of at most 1999 characters): the count, -2 cannot open, -3 read
+ * error. */
+int wk_FileCountLines(const char* name);
+/* The number of lines less 1 (0 for an empty file); -2, -3. */
+int wk_FileLastLineIndex(const char* name);
+/* The characters read in text mode; -2, -3. */
+int wk_FileCountChars(const char* name);
+/* Characters plus lines; -2, -3. */
+int wk_FileCountCharsAndLines(const char* name);
+/* Appends the whole file to the terminated text in the destination: 0, 2 or 3. */
+int wk_FileReadAll(const char* name, char* destination);
+
 /* ---- Settings files ---- */
 
+/* A file name without a folder names a file in the folder of the program's executable. */
+
+/* Reads a setting: the characters copied, or -1 when key, section or file is missing
+ * (the buffer then holds ten spaces). */
+int wk_ReadSetting(const char* file_name, const char* section, const char* key, char* buffer,
+                   int buffer_size);
+/* Writes a setting (NULL value removes the key, NULL key the section): 0 on success, 1 on failure.
+ */
+int wk_WriteSetting(const char* file_name, const char* section, const char* key, const char* value);
+/* Copies the folder that bare settings file names refer to: 0, or 1 when it does not fit. */
+int wk_SettingsFolder(char* buffer, int buffer_size);
+
 /* ---- Operating-system version ---- */
+
+/* The version code, build number and update text of the last wk_OsVersion. */
+extern int wk_OsVersionCode;
+extern int wk_OsBuildNumber;
+extern char wk_OsUpdateText[152];
+
+/* The version code (95, 98, 99, 351, 400, 500, 510, 520; 0 unlisted version; -1 unknown family);
+ * "SHOW" also shows it in the box "OS version info" and returns when it is closed. */
+int wk_OsVersion(const char* keyword);
 
 #ifdef __cplusplus
 }

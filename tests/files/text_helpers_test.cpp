@@ -1,0 +1,149 @@
+// The text and file helpers on the platform: its string functions, its code
+// page and its text-mode files.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "wk_files.h"
+#include "wktest.hpp"
+
+namespace {
+
+class Files : public testing::Test {
+ protected:
+  std::string Path(const char* tag) {
+    return wktest::BuildPath(std::string("text_helpers_") + tag + "_" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+  static std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  static void Put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+};
+
+}  // namespace
+
+TEST(Strings, ComparisonsCaseAndCharacters) {
+  EXPECT_EQ(wk_StrCompare("abc", "ABC", 0), 0);
+  EXPECT_NE(wk_StrCompare("abc", "ABC", 1), 0);
+  EXPECT_LT(wk_StrCompare("abc", "abd", 1), 0);
+  EXPECT_EQ(wk_StrCompare("abc", "xyz", 2), 0);  // another mode compares nothing
+
+  char text[] =
+      "Sm\xE5 \xF6"
+      "ar";
+  EXPECT_EQ(wk_StrSetCase(1, "", text), 7);
+  EXPECT_STREQ(text, "SM\xC5 \xD6\x41R");  // the code page's capitals of å and ö
+  EXPECT_EQ(wk_StrSetCase(0, "", text), 7);
+  EXPECT_STREQ(text, "sm\xE5 \xF6\x61r");
+  EXPECT_EQ(wk_StrSetCase(5, "other", text), 5);
+  EXPECT_STREQ(text, "sm\xE5 \xF6\x61r");
+
+  EXPECT_EQ(wk_CharClass("a\xF6\xC5 \t9\xD7", 1), 3);
+  EXPECT_EQ(wk_CharClass("a\xF6\xC5 \t9\xD7", 2), 4);
+  EXPECT_EQ(wk_CharClass("a\xF6\xC5 \t9\xD7", 3), 0);
+  EXPECT_EQ(wk_CharClass("a\xF6\xC5 \t9\xD7", 4), 1);
+  EXPECT_EQ(wk_CharClass("a\xF6\xC5 \t9\xD7", 5), 2);
+  EXPECT_EQ(wk_CharClass("a\xF6\xC5 \t9\xD7", 6), 1);
+  EXPECT_EQ(wk_CharAt("\xE5", 0), -27);
+  EXPECT_EQ(wk_CharAt("A", 0), 65);
+
+  char buffer[32] = "ab";
+  EXPECT_EQ(wk_StrAppend(buffer, "cd"), buffer);
+  EXPECT_STREQ(buffer, "abcd");
+  EXPECT_EQ(wk_StrLength(buffer), 4);
+  EXPECT_STREQ(wk_StrCopyFirst(buffer, "abcdef", 3), "abc");
+  EXPECT_STREQ(wk_IntToText(buffer, -1234), "-1234");
+  EXPECT_EQ(wk_TextToInt("42 apor"), 42);
+  EXPECT_EQ(wk_StrExpandedLength("a\tb\n"), 6);
+  EXPECT_EQ(wk_StrCountLineFeeds("a\nb\n"), 2);
+  EXPECT_EQ(wk_StrLastLineIndex("utan radbrytning"), -1);
+  EXPECT_EQ(wk_StrLastLineIndex("a\nb\n"), 1);
+
+  int* block = static_cast<int*>(wk_AllocZeroed(10));
+  ASSERT_NE(block, nullptr);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(block[i], 0);
+  std::free(block);
+}
+
+TEST(Strings, CompareDiffFillsTheProcessWideBuffers) {
+  EXPECT_LT(wk_StrCompareDiff("abc", "abXde", 1), 0);
+  EXPECT_STREQ(wk_DiffEqual, "ab===");
+  EXPECT_STREQ(wk_DiffDiffering, "==c==");
+  EXPECT_STREQ(wk_DiffExtra, "===de");
+  EXPECT_EQ(wk_DiffLength, 2);
+  EXPECT_EQ(wk_StrCompareDiff("ABC", "abc", 0), 0);
+
+  // A second text longer than the buffers compares whole and stays inside them.
+  const std::string a(10, 'a');
+  const std::string b(5000, 'b');
+  EXPECT_LT(wk_StrCompareDiff(a.c_str(), b.c_str(), 1), 0);
+  EXPECT_EQ(wk_DiffLength, 4990);
+  EXPECT_EQ(std::strlen(wk_DiffEqual), sizeof wk_DiffEqual - 1);
+  EXPECT_EQ(std::strlen(wk_DiffExtra), sizeof wk_DiffExtra - 1);
+  EXPECT_EQ(wk_DiffExtra[200], 'b');
+}
+
+TEST_F(Files, TextModeTurnsLineFeedsIntoPairs) {
+  const std::string path = Path("mode");
+  EXPECT_EQ(wk_FileWriteText(path.c_str(), "ett\ntv\xE5\n"), 0);
+  EXPECT_EQ(Bytes(path), "ett\r\ntv\xE5\r\n");
+  EXPECT_EQ(wk_FileCountLines(path.c_str()), 2);
+  EXPECT_EQ(wk_FileLastLineIndex(path.c_str()), 1);
+  EXPECT_EQ(wk_FileCountChars(path.c_str()), 8);  // each pair reads as one
+  EXPECT_EQ(wk_FileCountCharsAndLines(path.c_str()), 10);
+
+  char all[64] = "> ";
+  EXPECT_EQ(wk_FileReadAll(path.c_str(), all), 0);
+  EXPECT_STREQ(all, "> ett\ntv\xE5\n");
+
+  EXPECT_EQ(wk_FileEmpty(path.c_str()), 0);
+  EXPECT_EQ(Bytes(path), "");
+  EXPECT_EQ(wk_FileLastLineIndex(path.c_str()), 0);
+  EXPECT_EQ(wk_FileDelete(path.c_str()), 0);
+  EXPECT_EQ(wk_FileDelete(path.c_str()), 3);
+  EXPECT_EQ(wk_FileCountLines(path.c_str()), -2);
+  EXPECT_EQ(wk_FileReadAll(path.c_str(), all), 2);
+}
+
+TEST_F(Files, AddLineToEmptyAndFilledFiles) {
+  const std::string path = Path("add");
+  std::remove(path.c_str());
+  EXPECT_EQ(wk_FileAddLine(path.c_str(), "x"), 2);
+  EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+  Put(path, "");
+  EXPECT_EQ(wk_FileAddLine(path.c_str(), "first"), 0);
+  EXPECT_EQ(Bytes(path), "first");
+  EXPECT_EQ(wk_FileAddLine(path.c_str(), "second"), 0);
+  EXPECT_EQ(Bytes(path), "firstsecond\r\n");
+  std::remove(path.c_str());
+}
+
+TEST_F(Files, CopyKeywords) {
+  const std::string from = Path("from"), to = Path("to");
+  Put(from, "new");
+  Put(to, "old");
+  EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "NO_SAVE_IF_EXIST"), 1);
+  EXPECT_EQ(Bytes(to), "old");
+  EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "save_if_exist"), 0);  // copies nothing
+  EXPECT_EQ(Bytes(to), "old");
+  EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "SAVE_IF_EXIST"), 0);
+  EXPECT_EQ(Bytes(to), "new");
+  std::remove(to.c_str());
+  EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "NO_SAVE_IF_EXIST"), 0);
+  EXPECT_EQ(Bytes(to), "new");
+  std::remove(to.c_str());
+  std::remove(from.c_str());
+}

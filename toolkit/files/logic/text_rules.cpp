@@ -1,0 +1,201 @@
+#include "text_rules.hpp"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace wk::text {
+
+int CharClass(unsigned char c) {
+  if (c == ' ') return 0;
+  if (c >= '0' && c <= '9') return 2;
+  if ((c >= 'a' && c <= 'z') || (c >= 224 && c <= 254 && c != 247)) return 3;
+  if ((c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223 && c != 215)) return 4;
+  return 1;
+}
+
+int FillDifference(const char* a, const char* b, const DiffBuffers& buffers) {
+  const std::size_t la = std::strlen(a);
+  const std::size_t lb = std::strlen(b);
+  auto put = [](char* buffer, std::size_t size, std::size_t i, char c) {
+    if (i + 1 < size) buffer[i] = c;
+  };
+  for (std::size_t i = 0; i < lb; ++i) {
+    put(buffers.equal, buffers.equal_size, i, '=');
+    put(buffers.differing, buffers.differing_size, i, '=');
+    put(buffers.extra, buffers.extra_size, i, '=');
+  }
+  for (std::size_t i = 0; i < lb; ++i) {
+    if (i < la && a[i] == b[i]) {
+      put(buffers.equal, buffers.equal_size, i, a[i]);
+    } else if (i < la) {
+      put(buffers.differing, buffers.differing_size, i, a[i]);
+    } else {
+      put(buffers.extra, buffers.extra_size, i, b[i]);
+    }
+  }
+  return static_cast<int>(lb) - static_cast<int>(la);
+}
+
+int ExpandedLength(const char* text) {
+  int n = 0;
+  for (const char* p = text; *p; ++p) n += (*p == '\n' || *p == '\t') ? 2 : 1;
+  return n;
+}
+
+int CountLineFeeds(const char* text) {
+  int n = 0;
+  for (const char* p = text; *p; ++p) n += *p == '\n';
+  return n;
+}
+
+char* CopyFirst(char* destination, const char* source, int count) {
+  destination[0] = '\0';
+  std::size_t n = std::strlen(source);
+  if (count > 0 && static_cast<std::size_t>(count) < n) n = static_cast<std::size_t>(count);
+  std::memcpy(destination, source, n);
+  destination[n] = '\0';
+  return destination;
+}
+
+bool CountLinePieces(std::FILE* file, long* pieces, long* characters) {
+  char line[kLinePieceRoom];
+  *pieces = 0;
+  *characters = 0;
+  while (std::fgets(line, sizeof line, file) != nullptr) {
+    ++*pieces;
+    *characters += static_cast<long>(std::strlen(line));
+  }
+  if (std::ferror(file)) {
+    std::clearerr(file);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+struct Closer {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, Closer>;
+
+File Open(const char* name, const char* mode) {
+  return File(name ? std::fopen(name, mode) : nullptr);
+}
+
+// Writes the text and reports the stream's error state.
+int Write(File file, const char* text) {
+  if (!file) return kFileOpenFailed;
+  std::fputs(text, file.get());
+  if (std::ferror(file.get())) {
+    std::clearerr(file.get());
+    return kFileIoFailed;
+  }
+  // Text written but not flushed can still fail when the file is closed.
+  return std::fclose(file.release()) == 0 ? kFileOk : kFileIoFailed;
+}
+
+// The line readers' common pass: -2, -3 or the counts.
+long ReadCounts(const char* name, long* pieces, long* characters) {
+  File file = Open(name, "r");
+  if (!file) return -2;
+  return CountLinePieces(file.get(), pieces, characters) ? 0 : -3;
+}
+
+}  // namespace
+
+int WriteTextFile(const char* name, const char* text) {
+  return Write(Open(name, "w"), text ? text : "");
+}
+
+int AddLine(const char* name, const char* text) {
+  if (text == nullptr || text[0] == '\0') return kFileOk;
+  char head[10] = {};
+  {
+    File file = Open(name, "r");
+    if (!file) return kFileOpenFailed;
+    if (std::fgets(head, sizeof head, file.get()) == nullptr && std::ferror(file.get())) {
+      std::clearerr(file.get());
+      return kFileIoFailed;
+    }
+  }
+  // An empty file (or one of a single character) takes the text as its only
+  // line; otherwise the text is added as a line of its own.
+  if (std::strlen(head) < 2) return Write(Open(name, "w"), text);
+  File file = Open(name, "a");
+  if (!file) return kFileOpenFailed;
+  std::fputs(text, file.get());
+  std::fputc('\n', file.get());
+  if (std::ferror(file.get())) {
+    std::clearerr(file.get());
+    return kFileIoFailed;
+  }
+  return std::fclose(file.release()) == 0 ? kFileOk : kFileIoFailed;
+}
+
+int RemoveFile(const char* name) {
+  return name && std::remove(name) == 0 ? kFileOk : kFileIoFailed;
+}
+
+long CountLines(const char* name) {
+  long pieces = 0, characters = 0;
+  const long failed = ReadCounts(name, &pieces, &characters);
+  return failed ? failed : pieces;
+}
+
+long LastLineIndex(const char* name) {
+  const long lines = CountLines(name);
+  if (lines < 0) return lines;
+  return lines == 0 ? 0 : lines - 1;
+}
+
+long CountChars(const char* name) {
+  long pieces = 0, characters = 0;
+  const long failed = ReadCounts(name, &pieces, &characters);
+  return failed ? failed : characters;
+}
+
+long CountCharsAndLines(const char* name) {
+  long pieces = 0, characters = 0;
+  const long failed = ReadCounts(name, &pieces, &characters);
+  return failed ? failed : characters + pieces;
+}
+
+int ReadAll(const char* name, char* destination) {
+  // First pass: the longest line sets the work buffer's size.
+  std::size_t longest = 0;
+  {
+    File file = Open(name, "r");
+    if (!file) return kFileOpenFailed;
+    char piece[kLinePieceRoom];
+    std::size_t current = 0;
+    while (std::fgets(piece, sizeof piece, file.get()) != nullptr) {
+      const std::size_t n = std::strlen(piece);
+      current += n;
+      if (current > longest) longest = current;
+      if (n > 0 && piece[n - 1] == '\n') current = 0;
+    }
+    if (std::ferror(file.get())) {
+      std::clearerr(file.get());
+      return kFileIoFailed;
+    }
+  }
+  File file = Open(name, "r");
+  if (!file) return kFileOpenFailed;
+  std::unique_ptr<char[]> line(new (std::nothrow) char[longest + 2]);
+  if (!line) return kFileIoFailed;
+  char* end = destination + std::strlen(destination);
+  while (std::fgets(line.get(), static_cast<int>(longest + 2), file.get()) != nullptr) {
+    const std::size_t n = std::strlen(line.get());
+    std::memcpy(end, line.get(), n + 1);
+    end += n;
+  }
+  if (std::ferror(file.get())) {
+    std::clearerr(file.get());
+    return kFileIoFailed;
+  }
+  return kFileOk;
+}
+
+}  // namespace wk::text

@@ -1,0 +1,134 @@
+// Text and file helpers: thin calls over the platform's string functions and
+// the C library's text-mode files. The rules of their own (character
+// classes, difference buffers, line readers) live in logic/text_rules.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "logic/text_rules.hpp"
+#include "toolkit/core/keywords.hpp"
+#include "wk_files.h"
+
+namespace wt = wk::text;
+
+char wk_DiffEqual[256] = {};
+char wk_DiffDiffering[272] = {};
+char wk_DiffExtra[256] = {};
+int wk_DiffLength = 0;
+
+namespace {
+
+enum class CopyRule { kReplace, kKeep };
+constexpr wk::Keyword<CopyRule> kCopyRules[] = {{"SAVE_IF_EXIST", CopyRule::kReplace},
+                                                {"NO_SAVE_IF_EXIST", CopyRule::kKeep}};
+
+int Compare(const char* a, const char* b, int mode) {
+  if (mode == 0) return lstrcmpiA(a, b);
+  if (mode == 1) return lstrcmpA(a, b);
+  return 0;
+}
+
+}  // namespace
+
+extern "C" int wk_StrCompare(const char* a, const char* b, int mode) { return Compare(a, b, mode); }
+
+extern "C" int wk_StrCompareDiff(const char* a, const char* b, int mode) {
+  const int result = Compare(a, b, mode);
+  if (a && b) {
+    const wt::DiffBuffers buffers{wk_DiffEqual,     sizeof wk_DiffEqual,
+                                  wk_DiffDiffering, sizeof wk_DiffDiffering,
+                                  wk_DiffExtra,     sizeof wk_DiffExtra};
+    wk_DiffLength = wt::FillDifference(a, b, buffers);
+  }
+  return result;
+}
+
+extern "C" char* wk_StrAppend(char* destination, const char* text) {
+  return lstrcatA(destination, text);
+}
+
+extern "C" int wk_StrLength(const char* text) { return lstrlenA(text); }
+
+extern "C" int wk_StrSetCase(int mode, const char* other, char* text) {
+  if (mode == 0) {
+    CharLowerA(text);
+    return lstrlenA(text);
+  }
+  if (mode == 1) {
+    CharUpperA(text);
+    return lstrlenA(text);
+  }
+  return lstrlenA(other);
+}
+
+extern "C" char* wk_StrCopyFirst(char* destination, const char* source, int count) {
+  return wt::CopyFirst(destination, source, count);
+}
+
+extern "C" int wk_CharClass(const char* text, int position) {
+  return wt::CharClass(static_cast<unsigned char>(text[position]));
+}
+
+extern "C" int wk_CharAt(const char* text, int position) {
+  return static_cast<signed char>(text[position]);
+}
+
+extern "C" int wk_StrExpandedLength(const char* text) { return wt::ExpandedLength(text); }
+
+extern "C" int wk_StrCountLineFeeds(const char* text) { return wt::CountLineFeeds(text); }
+
+extern "C" int wk_StrLastLineIndex(const char* text) { return wt::CountLineFeeds(text) - 1; }
+
+extern "C" char* wk_IntToText(char* buffer, int value) {
+  std::sprintf(buffer, "%i", value);
+  return buffer;
+}
+
+extern "C" int wk_TextToInt(const char* text) { return std::atoi(text); }
+
+extern "C" void* wk_AllocZeroed(int count) {
+  return count < 0 ? nullptr : std::calloc(static_cast<std::size_t>(count), 4);
+}
+
+// ---- Files ----
+
+extern "C" int wk_FileWriteText(const char* name, const char* text) {
+  return wt::WriteTextFile(name, text);
+}
+
+extern "C" int wk_FileAddLine(const char* name, const char* text) {
+  return wt::AddLine(name, text);
+}
+
+extern "C" int wk_FileEmpty(const char* name) { return wt::WriteTextFile(name, ""); }
+
+extern "C" int wk_FileDelete(const char* name) { return wt::RemoveFile(name); }
+
+extern "C" int wk_FileCopy(int, const char* new_name, const char* existing_name,
+                           const char* keyword) {
+  const CopyRule* rule = wk::FindKeyword(kCopyRules, keyword);
+  if (rule == nullptr) return 0;
+  const BOOL fail_if_exists = *rule == CopyRule::kKeep;
+  return CopyFileA(existing_name, new_name, fail_if_exists) ? 0 : 1;
+}
+
+extern "C" int wk_FileCountLines(const char* name) {
+  return static_cast<int>(wt::CountLines(name));
+}
+
+extern "C" int wk_FileLastLineIndex(const char* name) {
+  return static_cast<int>(wt::LastLineIndex(name));
+}
+
+extern "C" int wk_FileCountChars(const char* name) {
+  return static_cast<int>(wt::CountChars(name));
+}
+
+extern "C" int wk_FileCountCharsAndLines(const char* name) {
+  return static_cast<int>(wt::CountCharsAndLines(name));
+}
+
+extern "C" int wk_FileReadAll(const char* name, char* destination) {
+  return wt::ReadAll(name, destination);
+}
