@@ -163,6 +163,23 @@ TEST_F(ListText, LongCellsAndLongLinesAreReadWithoutOverrun) {
   EXPECT_EQ(rows[2], (std::vector<std::string>{"last", "d"}));
 }
 
+TEST_F(ListText, ImportLeavesTheListVisibleOrHiddenAsItWasAndDrawn) {
+  Write("ett,\ntv\xE5,\n");
+  wk_ListSetColors(list, RGB(0, 0, 0), RGB(0, 128, 0));
+  ASSERT_EQ(wk_ListImport(list, "WRITE", path.c_str(), 1, "COMMA"), 0);
+  EXPECT_TRUE(IsWindowVisible(list));
+  wktest::Pump(100);
+  RECT label{};
+  label.left = LVIR_LABEL;
+  SendMessageA(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&label));
+  // The second row's label, past its text, shows the text background.
+  EXPECT_EQ(wktest::PixelAt(list, label.right - 3, (label.top + label.bottom) / 2), RGB(0, 128, 0));
+  wk_ListHide(list);
+  ASSERT_EQ(wk_ListImport(list, "APPEND", path.c_str(), 1, "COMMA"), 0);
+  EXPECT_FALSE(IsWindowVisible(list));
+  EXPECT_EQ(wk_ListRowCount(list), 4);
+}
+
 TEST_F(ListText, FindItemAndLabelEditing) {
   Fill({{"abc", "1"}, {"abd", "2"}, {"xyz", "3"}});
   EXPECT_EQ(wk_ListFindItem(list, "ab"), 1);
