@@ -95,6 +95,50 @@ bool IsOurHeader(const WAVEHDR* header) {
   return header != nullptr && (header == g_audio.headers[0] || header == g_audio.headers[1]);
 }
 
+// waveOutOpen, waveOutReset and waveOutClose wait for the platform's sound
+// thread, and a thread that waits for another still receives the messages
+// that other programs send it (a BM_CLICK from an automation tool, say). A
+// switch that arrives that way in the middle of opening or closing a device
+// is carried out after it, so that no opening overwrites the handle of
+// another and leaves that device open out of reach.
+enum class Switch { kNone, kOn, kOff, kClose };
+bool g_switching = false;
+Switch g_pending = Switch::kNone;
+HWND g_pending_window = nullptr;
+
+void SwitchOnNow(HWND window) {
+  // Without the blocks (creation failed) there is nothing to play from.
+  if (!HaveBlocks()) return;
+  CloseDevice();
+  OpenDevice(window);
+}
+
+void SwitchOffNow() {
+  if (g_audio.device == nullptr) return;
+  g_audio.closing = 1;
+  // Nothing queued (the device has not started the buffers yet): nothing
+  // will come back to close it, so close it now.
+  if (!AnyQueued()) CloseDevice();
+}
+
+void RunSwitch(Switch what, HWND window) {
+  if (g_switching) {
+    g_pending = what;
+    g_pending_window = window;
+    return;
+  }
+  g_switching = true;
+  while (what != Switch::kNone) {
+    if (what == Switch::kOn) SwitchOnNow(window);
+    if (what == Switch::kOff) SwitchOffNow();
+    if (what == Switch::kClose) CloseDevice();
+    what = g_pending;
+    window = g_pending_window;
+    g_pending = Switch::kNone;
+  }
+  g_switching = false;
+}
+
 void Queue(WAVEHDR* header, int step) {
   FillSineBuffer(reinterpret_cast<unsigned char*>(header->lpData), step, g_phase);
   waveOutWrite(g_audio.device, header, sizeof(WAVEHDR));
@@ -122,20 +166,9 @@ LRESULT AudioCreate(HWND window) {
   return kAudioReady;
 }
 
-void AudioSwitchOn(HWND window) {
-  // Without the blocks (creation failed) there is nothing to play from.
-  if (!HaveBlocks()) return;
-  CloseDevice();
-  OpenDevice(window);
-}
+void AudioSwitchOn(HWND window) { RunSwitch(Switch::kOn, window); }
 
-void AudioSwitchOff() {
-  if (g_audio.device == nullptr) return;
-  g_audio.closing = 1;
-  // Nothing queued (the device has not started the buffers yet): nothing
-  // will come back to close it, so close it now.
-  if (!AnyQueued()) CloseDevice();
-}
+void AudioSwitchOff() { RunSwitch(Switch::kOff, nullptr); }
 
 void AudioDeviceOpened(HWAVEOUT device, int step) {
   if (device == nullptr || device != g_audio.device || g_audio.closing || g_audio.circulating) {
@@ -149,7 +182,7 @@ void AudioDeviceOpened(HWAVEOUT device, int step) {
 bool AudioBufferReturned(HWAVEOUT device, const WAVEHDR* header) {
   if (device == nullptr || device != g_audio.device || !IsOurHeader(header)) return false;
   if (g_audio.closing) {
-    if (!AnyQueued()) CloseDevice();
+    if (!AnyQueued()) RunSwitch(Switch::kClose, nullptr);
     return false;
   }
   return g_audio.circulating;
