@@ -54,7 +54,20 @@ size_t FindBytesAt(const std::vector<unsigned char>& haystack,
   return at == haystack.end() ? std::string::npos : static_cast<size_t>(at - haystack.begin());
 }
 
-std::vector<int> UnixProcesses(const std::string& command, const std::string& capture) {
+namespace {
+int ParentOf(int pid) {
+  const std::string stat = ReadWholeFile(ProcPath(pid, "stat"));
+  const size_t close = stat.rfind(')');
+  if (close == std::string::npos) return -1;
+  std::istringstream fields(stat.substr(close + 2));
+  std::string state;
+  int parent = -1;
+  fields >> state >> parent;
+  return parent;
+}
+}  // namespace
+
+std::vector<int> UnixProcesses(const std::string& command, const std::string& capture, int parent) {
   std::vector<int> found;
   const std::string marker = "WK_CAPTURE=" + capture + '\0';
   WIN32_FIND_DATAA entry;
@@ -66,7 +79,9 @@ std::vector<int> UnixProcesses(const std::string& command, const std::string& ca
     if (*end != '\0' || pid <= 0) continue;
     if (ReadWholeFile(ProcPath(pid, "comm")) != command + "\n") continue;
     const std::string environment = ReadWholeFile(ProcPath(pid, "environ")) + '\0';
-    if (environment.find(marker) != std::string::npos) found.push_back(static_cast<int>(pid));
+    if (environment.find(marker) == std::string::npos) continue;
+    if (parent != 0 && ParentOf(static_cast<int>(pid)) != parent) continue;
+    found.push_back(static_cast<int>(pid));
   } while (FindNextFileA(search, &entry));
   FindClose(search);
   return found;

@@ -37,8 +37,12 @@ size_t FindBytesAt(const std::vector<unsigned char>& haystack,
 
 // The Unix processes started with WK_CAPTURE equal to `capture` whose
 // command name is `command` ("cat" for each open sound stream of the bench's
-// file sink, "vindra.exe" for the program itself).
-std::vector<int> UnixProcesses(const std::string& command, const std::string& capture);
+// file sink, "vindra.exe" for the program itself); with a parent, only its
+// children. (A stream's "cat" can outlive its stream when a process that
+// Wine started meanwhile inherited the pipe, so streams are counted among
+// the program's own children.)
+std::vector<int> UnixProcesses(const std::string& command, const std::string& capture,
+                               int parent = 0);
 
 struct UnixProcessFigures {
   long resident_kib = -1;  // VmRSS

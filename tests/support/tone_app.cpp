@@ -75,7 +75,7 @@ COLORREF Snapshot::At(int x, int y) const {
 }
 
 int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORREF colour,
-                    HFONT font, COLORREF background, COLORREF under) {
+                    HFONT font, COLORREF background, COLORREF under, RECT within) {
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HGDIOBJ old_font = SelectObject(memory, font ? font : GetStockObject(SYSTEM_FONT));
@@ -98,7 +98,9 @@ int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORR
   int differences = 0;
   for (int j = 0; j < size.cy; ++j) {
     for (int i = 0; i < size.cx; ++i) {
-      differences += GetPixel(memory, i, j) != shot.At(x + i, y + j);
+      const POINT at{x + i, y + j};
+      if (!PtInRect(&within, at)) continue;
+      differences += GetPixel(memory, i, j) != shot.At(at.x, at.y);
     }
   }
   SelectObject(memory, old_bitmap);

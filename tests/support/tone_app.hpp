@@ -61,9 +61,12 @@ class Snapshot {
 
 // A text drawn the way the program draws it (colour, font or system font,
 // background colour or transparent over `under`), for comparison with a
-// snapshot: the number of pixels in the text's cell that differ.
+// snapshot: the number of pixels in the text's cell that differ, counting
+// only those inside `within` (client coordinates), where other things may
+// cover parts of the text.
 int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORREF colour,
-                    HFONT font, COLORREF background, COLORREF under = 0);
+                    HFONT font, COLORREF background, COLORREF under = 0,
+                    RECT within = {0, 0, 0x7FFF, 0x7FFF});
 
 // `count` buffers of FillSineBuffer output at `step` from `phase` (advanced).
 std::vector<unsigned char> SineBytes(int step, double& phase, int count);
