@@ -10,7 +10,7 @@ if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   wine wine32:i386 wine64 fonts-wine
   g++-mingw-w64-i686 cmake make googletest
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils xdotool
   g++ clang libclang-rt-14-dev clang-format
   ghostscript poppler-utils sox
 )
