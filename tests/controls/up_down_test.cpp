@@ -122,17 +122,24 @@ TEST(ColourDialog, WhiteEveryTimeCustomColoursKeptLastColourOnlyWhenConfirmed) {
   // first custom cell shows it); cancelled, so the last colour stays.
   Shown picked;
   answerer.Then(ReadThen(second, [&picked](HWND dialog) {
-    // The first custom cell is painted in the chosen colour.
-    UpdateWindow(dialog);
+    // The first custom cell is painted in the chosen colour. On a busy
+    // machine the dialog may not have painted yet when this runs, so the
+    // look is repeated for up to a second.
     RECT area{};
     GetWindowRect(GetDlgItem(dialog, kCustomArea), &area);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
-    for (int dy = 0; dy < 12 && !picked.red; ++dy) {
-      for (int dx = 0; dx < 12 && !picked.red; ++dx) {
-        if (wktest::PixelAt(dialog, area.left + dx, area.top + dy) == RGB(10, 20, 30))
-          picked.red = 1;
-      }
-    }
+    wktest::WaitFor(
+        [&] {
+          RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+          for (int dy = 0; dy < 12 && !picked.red; ++dy) {
+            for (int dx = 0; dx < 12 && !picked.red; ++dx) {
+              if (wktest::PixelAt(dialog, area.left + dx, area.top + dy) == RGB(10, 20, 30))
+                picked.red = 1;
+            }
+          }
+          return picked.red == 1;
+        },
+        1000);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   }));
   EXPECT_EQ(wk_ChooseColor(window), -1);
