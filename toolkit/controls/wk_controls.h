@@ -158,15 +158,24 @@ int wk_ProgressStep(HWND bar);
 /* A solid brush of the colour becomes the background of every progress bar
    (class brush; the one it replaces is released). Returns 0. */
 int wk_ProgressSetBackground(HWND bar, COLORREF colour);
-/* Common control operations (see push buttons); Show uses SW_SHOW. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ProgressDestroy(HWND bar);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_ProgressHide(HWND bar);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_ProgressShow(HWND bar);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_ProgressMove(HWND bar, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_ProgressCenter(HWND bar);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_ProgressGetPosition(HWND bar);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_ProgressResize(HWND bar, int width, int height);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ProgressGetSize(HWND bar);
+/* Moves to (x, y), sized as the parent's client area plus (dw, dh).
+   0 on success, 1 on failure. */
 int wk_ProgressFitToParent(HWND bar, int x, int y, int dw, int dh);
 
 /* ---- Toolbar ---- */
@@ -207,16 +216,26 @@ int wk_ToolbarSetBackground(HWND toolbar, COLORREF colour);
    area less 2 pixels (Dock) or all of it (DockFull). 0, or 1 on failure or
    for another side word. */
 int wk_ToolbarDock(HWND toolbar, const char* side, int thickness, int x, int y, int extra);
+/* As wk_ToolbarDock, along the whole client area. 0, or 1 on failure or for
+   another side word. */
 int wk_ToolbarDockFull(HWND toolbar, const char* side, int thickness, int x, int y, int extra);
 /* Per-button changes by command id: 0 when the control reports success, 1
    otherwise (also for an id it does not have). */
+/* Enables the button. 0 or 1. */
 int wk_ToolbarEnableButton(HWND toolbar, int id);
+/* Greys the button. 0 or 1. */
 int wk_ToolbarDisableButton(HWND toolbar, int id);
+/* Checks (holds down) a check or group button. 0 or 1. */
 int wk_ToolbarCheckButton(HWND toolbar, int id);
+/* Releases a checked button. 0 or 1. */
 int wk_ToolbarUncheckButton(HWND toolbar, int id);
+/* Draws the button pressed. 0 or 1. */
 int wk_ToolbarPressButton(HWND toolbar, int id);
+/* Draws the button released. 0 or 1. */
 int wk_ToolbarReleaseButton(HWND toolbar, int id);
+/* Hides the button. 0 or 1. */
 int wk_ToolbarHideButton(HWND toolbar, int id);
+/* Shows a hidden button. 0 or 1. */
 int wk_ToolbarShowButton(HWND toolbar, int id);
 /* Gives the button image number `image` (1 for the first image). 0 or 1. */
 int wk_ToolbarChangeImage(HWND toolbar, int id, int image);
@@ -224,19 +243,23 @@ int wk_ToolbarChangeImage(HWND toolbar, int id, int image);
 int wk_ToolbarGetButtonState(HWND toolbar, int id);
 /* Deletes the button at the 1-based position. 0 or 1. */
 int wk_ToolbarDeleteButton(HWND toolbar, int position);
-/* Common control operations (see push buttons); Show uses SW_SHOW. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ToolbarDestroy(HWND toolbar);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_ToolbarHide(HWND toolbar);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_ToolbarShow(HWND toolbar);
 
 /* ---- Status bar ---- */
 
-/* Right edges of parts 1 to 20 as last handed to a status bar, the running
-   total of widths, the highest part number set and the y of the last
-   wk_StatusMove. Shared by all status bars. */
+/* Shared by all status bars: */
+/* Right edges of parts 1 to 20 as last handed to a status bar. */
 extern int wk_StatusEdges[20];
+/* The running total of part widths (cleared when the highest part is set). */
 extern int wk_StatusTotal;
+/* The highest part number set so far. */
 extern int wk_StatusMaxPart;
+/* The y of the last wk_StatusMove. */
 extern int wk_StatusTop;
 
 /* Creates a status bar with frame "NOBAR", "NOBARSIZEGRIP", "BAR" or
@@ -270,9 +293,11 @@ int wk_StatusGetPosition(HWND bar);
 /* A solid brush of the colour becomes the background of every status bar
    (class brush; the one it replaces is released). Returns 0. */
 int wk_StatusSetBackground(HWND bar, COLORREF colour);
-/* Common control operations (see push buttons); Show uses SW_SHOW. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_StatusDestroy(HWND bar);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_StatusHide(HWND bar);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_StatusShow(HWND bar);
 
 /* ---- List view ---- */

@@ -30,11 +30,13 @@ int wk_OpenFileDialog(HWND owner, const char* title, const char* name_keyword,
 int wk_SaveFileDialog(HWND owner, const char* title, const char* name_keyword,
                       const char* filter_keyword, const char* own_filter);
 /* The open dialog's last full path (after a multiple choice: the folder, then the
- * names, each zero-terminated) and name without folder. Valid until the next call. */
+ * names, each zero-terminated). Valid until the next call. */
 const char* wk_OpenFilePath(void);
+/* The open dialog's last chosen name without its folder. Valid until the next call. */
 const char* wk_OpenFileName(void);
-/* The save dialog's last full path and name without folder. */
+/* The save dialog's last full path. Valid until the next call. */
 const char* wk_SaveFilePath(void);
+/* The save dialog's last chosen name without its folder. Valid until the next call. */
 const char* wk_SaveFileName(void);
 /* The font dialog, starting from current. Effects "ON" offers strike-out,
  * underline and colour. Mode "OFF": plain without script choice; "RTF_AND_ON" or

@@ -49,56 +49,72 @@ int wk_MenuBarRemove(HWND window, HMENU menu);
 int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left, int top,
                       int right, int bottom);
 
-/* Append a text item: enabled, checked, grayed. 0 or 1. */
+/* Appends an enabled text item. 0 or 1. */
 int wk_MenuAppendItem(HMENU menu, const char* text, UINT id);
+/* Appends a checked text item. 0 or 1. */
 int wk_MenuAppendCheckedItem(HMENU menu, const char* text, UINT id);
+/* Appends a grayed text item (it cannot be chosen). 0 or 1. */
 int wk_MenuAppendGrayedItem(HMENU menu, const char* text, UINT id);
 /* Appends a separator with identifier 1. 0 or 1. */
 int wk_MenuAppendSeparator(HMENU menu);
-/* Append a checked (and grayed) text item whose check mark is the bitmap. 0 or 1. */
+/* Appends a checked text item whose check mark is the bitmap. 0 or 1. */
 int wk_MenuAppendMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Appends a checked, grayed text item whose check mark is the bitmap. 0 or 1. */
 int wk_MenuAppendGrayedMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
-/* Append an item that shows the bitmap: enabled, checked, grayed. 0 or 1. */
+/* Appends an enabled item that shows the bitmap. 0 or 1. */
 int wk_MenuAppendBitmapItem(HMENU menu, const char* bitmap, UINT id);
+/* Appends a checked item that shows the bitmap. 0 or 1. */
 int wk_MenuAppendCheckedBitmapItem(HMENU menu, const char* bitmap, UINT id);
+/* Appends a grayed item that shows the bitmap. 0 or 1. */
 int wk_MenuAppendGrayedBitmapItem(HMENU menu, const char* bitmap, UINT id);
 
-/* Insert a text item before the item at the position: enabled, checked,
-   grayed. 0 or 1. */
+/* Inserts an enabled text item before the item at the position. 0 or 1. */
 int wk_MenuInsertItem(HMENU menu, int position, const char* text, UINT id);
+/* Inserts a checked text item before the item at the position. 0 or 1. */
 int wk_MenuInsertCheckedItem(HMENU menu, int position, const char* text, UINT id);
+/* Inserts a grayed text item before the item at the position. 0 or 1. */
 int wk_MenuInsertGrayedItem(HMENU menu, int position, const char* text, UINT id);
 /* Inserts a separator with identifier 0. 0 or 1. */
 int wk_MenuInsertSeparator(HMENU menu, int position);
-/* Insert an unchecked (enabled or grayed) text item whose check mark is the
-   bitmap. 0 or 1. */
+/* Inserts an enabled, unchecked text item whose check mark is the bitmap.
+   0 or 1. */
 int wk_MenuInsertMarkedItem(HMENU menu, int position, const char* bitmap, const char* text,
                             UINT id);
+/* Inserts a grayed, unchecked text item whose check mark is the bitmap. 0 or 1. */
 int wk_MenuInsertGrayedMarkedItem(HMENU menu, int position, const char* bitmap, const char* text,
                                   UINT id);
-/* Insert an item that shows the bitmap: enabled, checked, grayed. 0 or 1. */
+/* Inserts an enabled item that shows the bitmap. 0 or 1. */
 int wk_MenuInsertBitmapItem(HMENU menu, int position, const char* bitmap, UINT id);
+/* Inserts a checked item that shows the bitmap. 0 or 1. */
 int wk_MenuInsertCheckedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id);
+/* Inserts a grayed item that shows the bitmap. 0 or 1. */
 int wk_MenuInsertGrayedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id);
 
 /* Replaces the item's text; enabled and unchecked. 0 or 1 (1 for NULL text). */
 int wk_MenuSetItemText(HMENU menu, const char* text, UINT id);
-/* Text or NULL: grayed and unchecked. */
+/* Text: replaced, grayed and unchecked, 0 or 1; NULL: grayed and unchecked,
+   0 if it was checked before, 1 if unchecked or missing. */
 int wk_MenuGrayItem(HMENU menu, const char* text, UINT id);
-/* Text: enabled and unchecked; NULL: only the check mark is removed. */
+/* Text: replaced, enabled and unchecked, 0 or 1; NULL: only the check mark
+   is removed, 0 if it was checked before, 1 if unchecked or missing. */
 int wk_MenuEnableItem(HMENU menu, const char* text, UINT id);
-/* Text: checked and enabled; NULL: the check mark is set. */
+/* Text: replaced, checked and enabled, 0 or 1; NULL: the check mark is set,
+   0 if it was checked before, 1 if unchecked or missing. */
 int wk_MenuCheckItem(HMENU menu, const char* text, UINT id);
-/* Text: enabled and unchecked; NULL: the check mark is removed. */
+/* Text: replaced, enabled and unchecked, 0 or 1; NULL: the check mark is
+   removed, 0 if it was checked before, 1 if unchecked or missing. */
 int wk_MenuUncheckItem(HMENU menu, const char* text, UINT id);
 /* As wk_MenuCheckItem, then the bitmap becomes the check mark (not when NULL
-   text finds no item). */
+   text finds no item). Result as wk_MenuCheckItem. */
 int wk_MenuCheckMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
-/* Checked and grayed, then the bitmap becomes the check mark. */
+/* Checked and grayed (text replaced unless NULL), then the bitmap becomes
+   the check mark. Result as wk_MenuCheckItem. */
 int wk_MenuCheckGrayMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id);
-/* The item becomes the bitmap: enabled, checked, grayed. 0 or 1. */
+/* The item shows the bitmap, enabled and unchecked. 0 or 1. */
 int wk_MenuSetItemBitmap(HMENU menu, const char* bitmap, UINT id);
+/* The item shows the bitmap, checked. 0 or 1. */
 int wk_MenuSetItemCheckedBitmap(HMENU menu, const char* bitmap, UINT id);
+/* The item shows the bitmap, grayed. 0 or 1. */
 int wk_MenuSetItemGrayedBitmap(HMENU menu, const char* bitmap, UINT id);
 
 /* Deletes the item at the position (a popup's submenu with it). 0 or 1. */
@@ -109,30 +125,49 @@ int wk_MenuDeleteItemRedraw(HMENU menu, int position);
 /* The window's own copy of its system menu, as the menu-bar operations of
    the same kind; chosen items arrive as WM_SYSCOMMAND with the identifier.
    Operations whose text is required return 1 for NULL. 0 or 1. */
+/* As wk_MenuAppendItem on the window's system menu. 0 or 1. */
 int wk_SysMenuAppend(HWND window, const char* text, UINT id);
+/* As wk_MenuAppendCheckedItem on the system menu. 0 or 1. */
 int wk_SysMenuAppendChecked(HWND window, const char* text, UINT id);
+/* As wk_MenuAppendGrayedItem on the system menu. 0 or 1. */
 int wk_SysMenuAppendGrayed(HWND window, const char* text, UINT id);
+/* As wk_MenuAppendSeparator on the system menu. 0 or 1. */
 int wk_SysMenuAppendSeparator(HWND window);
+/* As wk_MenuAppendMarkedItem on the system menu (bitmap of the window's
+   module). 0 or 1. */
 int wk_SysMenuAppendCheckBitmap(HWND window, const char* bitmap, const char* text, UINT id);
+/* As wk_MenuAppendBitmapItem on the system menu. 0 or 1. */
 int wk_SysMenuAppendBitmap(HWND window, const char* bitmap, UINT id);
+/* As wk_MenuInsertItem on the system menu. 0 or 1. */
 int wk_SysMenuInsert(HWND window, int position, const char* text, UINT id);
+/* As wk_MenuInsertCheckedItem on the system menu. 0 or 1. */
 int wk_SysMenuInsertChecked(HWND window, int position, const char* text, UINT id);
+/* As wk_MenuInsertGrayedItem on the system menu. 0 or 1. */
 int wk_SysMenuInsertGrayed(HWND window, int position, const char* text, UINT id);
+/* As wk_MenuInsertSeparator on the system menu. 0 or 1. */
 int wk_SysMenuInsertSeparator(HWND window, int position);
+/* As wk_MenuInsertBitmapItem on the system menu. 0 or 1. */
 int wk_SysMenuInsertBitmap(HWND window, int position, const char* bitmap, UINT id);
-/* Unlike wk_MenuInsertMarkedItem, the inserted item is checked. */
+/* As wk_MenuInsertMarkedItem on the system menu, but the item is checked.
+   0 or 1. */
 int wk_SysMenuInsertCheckBitmap(HWND window, int position, const char* bitmap, const char* text,
                                 UINT id);
-/* The three are one operation: text replaced, enabled and unchecked. */
+/* Replaces the system-menu item's text, enabled and unchecked. 0 or 1. */
 int wk_SysMenuModify(HWND window, const char* text, UINT id);
+/* The same operation as wk_SysMenuModify. 0 or 1. */
 int wk_SysMenuModifyEnabled(HWND window, const char* text, UINT id);
+/* The same operation as wk_SysMenuModify. 0 or 1. */
 int wk_SysMenuModifyUnchecked(HWND window, const char* text, UINT id);
+/* Replaces the text, grayed and unchecked. 0 or 1 (1 for NULL text). */
 int wk_SysMenuModifyGrayed(HWND window, const char* text, UINT id);
+/* Replaces the text, checked and enabled. 0 or 1 (1 for NULL text). */
 int wk_SysMenuModifyChecked(HWND window, const char* text, UINT id);
-/* Text replaced, checked, then the check-mark bitmap; the result is that of
-   the text change. */
+/* Text replaced, checked, then the check-mark bitmap; 0 or 1 for the text
+   change (1 for NULL text). */
 int wk_SysMenuModifyCheckBitmap(HWND window, const char* bitmap, const char* text, UINT id);
+/* The system-menu item shows the bitmap, enabled and unchecked. 0 or 1. */
 int wk_SysMenuModifyBitmap(HWND window, const char* bitmap, UINT id);
+/* Deletes the system-menu item at the 1-based position. 0 or 1. */
 int wk_SysMenuDelete(HWND window, int position);
 
 #ifdef __cplusplus

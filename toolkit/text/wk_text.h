@@ -37,21 +37,33 @@ HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int
    destroyed. Returns the new field, or NULL. */
 HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* frame,
                    const char* alignment, int limit);
-/* Common control operations: 0 on success (Hide/Show/Disable/Enable: 0 when
-   the state changed, 1 when it already was so); Repaint invalidates with
-   erasing; SetFocus returns the window that had the focus. */
+/* Common control operations (password fields use these too): */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_EditDestroy(HWND field);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_EditHide(HWND field);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_EditShow(HWND field);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_EditMove(HWND field, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_EditCenter(HWND field);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_EditGetPosition(HWND field);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_EditResize(HWND field, int width, int height);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_EditGetSize(HWND field);
+/* Moves to (x, y), sized as the parent's client area plus the changes.
+   0 on success, 1 on failure. */
 int wk_EditFitToParent(HWND field, int x, int y, int width_change, int height_change);
+/* Greys it. 0 if it was enabled before, 1 if already disabled. */
 int wk_EditDisable(HWND field);
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_EditEnable(HWND field);
+/* Invalidates it with erasing. 0 on success, 1 on failure. */
 int wk_EditRepaint(HWND field);
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_EditSetFocus(HWND field);
 /* Sets the left margin (low 16 bits of margin). Returns the previous left
    margin. */
@@ -107,36 +119,66 @@ HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const ch
    text into buffer, steps counter (SB_LINEUP down to 0, SB_LINEDOWN up) and
    shows buffer. Returns the new counter. */
 int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer, int counter);
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_SpinEditDestroy(HWND field);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_SpinEditHide(HWND field);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_SpinEditShow(HWND field);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_SpinEditMove(HWND field, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_SpinEditCenter(HWND field);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_SpinEditGetPosition(HWND field);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_SpinEditResize(HWND field, int width, int height);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_SpinEditGetSize(HWND field);
+/* Moves to (x, y), sized as the parent's client area plus the changes.
+   0 on success, 1 on failure. */
 int wk_SpinEditFitToParent(HWND field, int x, int y, int width_change, int height_change);
+/* Greys it. 0 if it was enabled before, 1 if already disabled. */
 int wk_SpinEditDisable(HWND field);
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_SpinEditEnable(HWND field);
+/* Invalidates it with erasing. 0 on success, 1 on failure. */
 int wk_SpinEditRepaint(HWND field);
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_SpinEditSetFocus(HWND field);
 /* The text operations as for edit fields, with the spin fields' own brush
-   and selected-text buffer. */
+   and selected-text buffer: */
+/* Sets the left margin. Returns the previous left margin. */
 int wk_SpinEditSetLeftMargin(HWND field, int margin);
+/* Sets the text limit. Returns the previous limit. */
 int wk_SpinEditSetLimit(HWND field, int limit);
+/* Returns the text limit. */
 int wk_SpinEditGetLimit(HWND field);
+/* For WM_CTLCOLOREDIT, as wk_EditColor. Returns the spin fields' brush. */
 HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control);
+/* "OFF" read-only, "ON" editable. Returns the platform's result, 0 for
+   another word. */
 int wk_SpinEditSetEditable(HWND field, const char* keyword);
+/* Returns 0 when the field has the keyboard focus, else 1. */
 int wk_SpinEditLacksFocus(HWND field);
+/* As wk_EditFocusOnEnter. Returns 0. */
 int wk_SpinEditFocusOnEnter(HWND field, HWND next);
+/* Sets the text. Returns 0. */
 int wk_SpinEditSetText(HWND field, const char* text);
+/* Copies the text into buffer (limit characters). Returns the length. */
 int wk_SpinEditGetText(HWND field, char* buffer);
+/* Returns the length of the text. */
 int wk_SpinEditGetTextLength(HWND field);
+/* Returns the selected text in the spin fields' own buffer ("" for none). */
 char* wk_SpinEditGetSelectedText(HWND field);
+/* As wk_EditCreateFont. The caller owns the font. */
 HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int unused,
                             const char* face);
+/* WM_SETFONT with redraw. Returns 0. */
 int wk_SpinEditSetFont(HWND field, HFONT font);
+/* Writes the text, raw. Returns 0, 2 (cannot create) or 3 (write failed). */
 int wk_SpinEditSaveFile(HWND field, const char* file_name);
+/* Reads the file into the field. Returns 0, 2, 3 or 4 (as wk_EditLoadFile). */
 int wk_SpinEditLoadFile(HWND field, const char* file_name);
 
 /* ---- Combo boxes ---- */
@@ -191,7 +233,9 @@ int wk_ComboLoadItem(HWND combo, int position, const char* file_name);
 
 /* The selection pair, written by wk_WordProcSimpleHasSelection and
  * wk_RichEditHasSelection; read it right after the call. */
+/* Where the selection starts (each has-selection operation says how). */
 extern int wk_SelStart;
+/* Where the selection ends (each has-selection operation says how). */
 extern int wk_SelEnd;
 
 /* Multi-line text area with scroll bars "NOSCROLL", "HSCROLL", "VSCROLL" or
@@ -206,20 +250,32 @@ HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height,
    window, or NULL. */
 HWND wk_WordProcSimpleModify_1(HWND old, int x, int y, int width, int height, const char* frame,
                                const char* scroll, int maxchar);
-/* Common control operations; Hide also moves the window to (0, 0) and
-   returns 0 on success, 1 on failure. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_WordProcSimpleDestroy(HWND wp);
+/* Hides it and moves it to (0, 0). 0 on success, 1 on failure. */
 int wk_WordProcSimpleHide(HWND wp);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_WordProcSimpleShow(HWND wp);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_WordProcSimpleMove(HWND wp, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_WordProcSimpleCenter(HWND wp);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_WordProcSimpleGetPosition(HWND wp);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_WordProcSimpleResize(HWND wp, int width, int height);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_WordProcSimpleGetSize(HWND wp);
+/* Moves to (x, y), sized as the parent's client area plus the changes.
+   0 on success, 1 on failure. */
 int wk_WordProcSimpleFitToParent(HWND wp, int x, int y, int width_change, int height_change);
+/* Greys it. 0 if it was enabled before, 1 if already disabled. */
 int wk_WordProcSimpleDisable(HWND wp);
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_WordProcSimpleEnable(HWND wp);
+/* Invalidates it with erasing. 0 on success, 1 on failure. */
 int wk_WordProcSimpleRepaint(HWND wp);
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_WordProcSimpleSetFocus(HWND wp);
 /* Sets the left margin. Returns both previous margins (left low, right
    high 16 bits). */

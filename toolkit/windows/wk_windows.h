@@ -26,7 +26,9 @@ extern "C" {
 
 /* Result pair: get-position operations store x and y here, get-size
    operations width and height. Read them right after the call. */
+/* x, or width, of the last operation that stored a result pair. */
 extern int wk_ResultX;
+/* y, or height, of the last operation that stored a result pair. */
 extern int wk_ResultY;
 
 /* The application's window procedure; wk_WindowCreate installs it for every
