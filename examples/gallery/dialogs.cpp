@@ -223,7 +223,9 @@ void OpenFile(HWND window, bool save) {
 // selection; elsewhere the chosen font is kept and, on the word processor's
 // page, given to the word processor.
 void OpenFont(HWND window) {
-  static HFONT chosen = nullptr;
+  // The dialog starts from the font it is given (without one it would start
+  // from whatever face the system lists first).
+  static HFONT chosen = wk_CreateFont(-13, 0, 0, FW_NORMAL, 0, 0, "Tahoma");
   HWND rich = Shared().page == kPageRichEdit ? Shared().text_for_find : nullptr;
   if (rich != nullptr) {
     HFONT font = wk_FontDialog(rich, "ON", "RTF_AND_ON", nullptr);
