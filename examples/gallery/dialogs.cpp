@@ -119,27 +119,38 @@ void OpenModeless(HWND window) {
 
 // The print dialog is owned by the parent or owner of the window it is
 // given, so a child of the main window is handed to it to make it modal to
-// the main window. On the rich edit page the confirmed dialog's printer
-// prints the rich edit.
+// the main window. On the rich edit and word processor pages the confirmed
+// dialog's printer prints that control's text.
 void OpenPrint(HWND window) {
   HWND rich = Shared().page == kPageRichEdit ? Shared().text_for_find : nullptr;
-  HWND child = rich != nullptr ? rich : GetWindow(window, GW_CHILD);
+  HWND wp = WordProcessor();
+  HWND text = rich != nullptr ? rich : wp;
+  HWND child = text != nullptr ? text : GetWindow(window, GW_CHILD);
   if (wk_PrintDialog(child != nullptr ? child : window) != 1) {
     ReportAnswer("Print dialog", "cancelled");
     return;
   }
-  if (rich == nullptr) {
+  if (text == nullptr) {
     // Nothing to print here; the device context is ours to release.
     if (wk_PrintDialogRecord.hDC != nullptr) DeleteDC(wk_PrintDialogRecord.hDC);
     wk_PrintDialogRecord.hDC = nullptr;
     ReportAnswer("Print dialog", "confirmed");
     return;
   }
-  constexpr const char* kResults[] = {"printed",          "stopped after the last page",
-                                      "nothing to print", "the document could not start",
-                                      "no printer",       "printed as far as laid out"};
-  const int result = wk_RichEditPrint(rich, 20, 20, 0, 0, "wk Gallery - rich edit", 0, 1);
-  ReportAnswer("Rich edit print", result >= 0 && result <= 5 ? kResults[result] : "?");
+  char line[64];
+  if (rich != nullptr) {
+    constexpr const char* kResults[] = {"printed",          "stopped after the last page",
+                                        "nothing to print", "the document could not start",
+                                        "no printer",       "printed as far as laid out"};
+    const int result = wk_RichEditPrint(rich, 20, 20, 0, 0, "wk Gallery - rich edit", 0, 1);
+    ReportAnswer("Rich edit print", result >= 0 && result <= 5 ? kResults[result] : "?");
+    return;
+  }
+  // Margins in units of 11 printer pixels, normal size, the default GUI font.
+  const int result =
+      wk_WordProcSimplePrint(wp, 20, 20, 20, 20, "wk Gallery - word processor", 100, 3, 1);
+  std::snprintf(line, sizeof line, "result %d", result);
+  ReportAnswer("Word processor print", result == 0 ? "printed" : line);
 }
 
 void OpenFind(HWND window) {

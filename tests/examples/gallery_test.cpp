@@ -282,6 +282,28 @@ TEST_F(Gallery, PrintDialogPrintsTheRichEdit) {
   EXPECT_TRUE(IsWindowEnabled(window_));
 }
 
+TEST_F(Gallery, PrintDialogPrintsTheWordProcessor) {
+  ASSERT_TRUE(wktest::EnsureBenchPrinter());
+  wktest::PrintCapture capture("gallery-word-processor");
+  ASSERT_TRUE(capture.ready());
+  Command(kPageWordProc);
+  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+  PostMessageA(window_, WM_COMMAND, kDialogPrint, 0);
+  HWND print = wktest::WaitForNewDialog(app_.pid(), before);
+  ASSERT_NE(print, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(window_));
+  PostMessageA(print, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(wktest::WaitForClosed(print));
+  ASSERT_TRUE(wktest::WaitFor([&] { return capture.pages() >= 1; }, 20000));
+  const std::string page = capture.PageText(1);
+  // (The PostScript round trip turns hyphens into soft hyphens.)
+  EXPECT_NE(page.find("The simple word processor is a multi"), std::string::npos) << page;
+  EXPECT_NE(page.find("line text area of the platform."), std::string::npos) << page;
+  EXPECT_NE(page.find("Tab stops:"), std::string::npos) << page;
+  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Word processor print: printed"; }, 5000))
+      << Status();
+}
+
 TEST_F(Gallery, ButtonsAnswerClicksWithTheirState) {
   Command(kPageButtons);
   HWND target = FindWindowExA(window_, nullptr, "Button", "Released");
@@ -430,6 +452,7 @@ TEST_F(Gallery, IconCanvasIsPaintedUnderTheMouseAndSaved) {
     bytes.assign(buffer, buffer + std::fread(buffer, 1, sizeof buffer, in));
     std::fclose(in);
   }
+  SetCursorPos(1000, 700);  // out of the way of later programs
   ASSERT_EQ(bytes.size(), 766u) << file;
   // Top row last in the colour bits (16 bytes a row, two cells a byte, the
   // left one high); the mask (4 bytes a row) follows.
