@@ -354,18 +354,29 @@ int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header);
 int wk_ListSortOnClick(HWND list, HWND other, const NMHDR* header);
 /* The sort comparison used once the sort is armed: 1 for every pair. */
 int CALLBACK wk_ListCompareAlways(LPARAM first, LPARAM second, LPARAM sort_value);
-/* Common control operations; Move and FitToParent return the platform's result (non-zero on
- * success). */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ListDestroy(HWND list);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_ListHide(HWND list);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_ListShow(HWND list);
+/* Moves it without resizing. The platform's result: non-zero on success, 0 on
+   failure. */
 int wk_ListMove(HWND list, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_ListCenter(HWND list);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_ListGetPosition(HWND list);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_ListResize(HWND list, int width, int height);
+/* Moves to (x, y), sized as the parent's client area plus (dw, dh). The
+   platform's result: non-zero on success, 0 on failure. */
 int wk_ListFitToParent(HWND list, int x, int y, int dw, int dh);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ListGetSize(HWND list);
+/* Greys it. 0 if it was enabled before, 1 if already disabled. */
 int wk_ListDisable(HWND list);
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_ListEnable(HWND list);
 
 /* ---- Image buttons, check boxes, group boxes ---- */
@@ -398,16 +409,27 @@ int wk_ImageButtonSetPushed(HWND button);
 int wk_ImageButtonSetReleased(HWND button);
 /* The platform's BM_GETSTATE bits. */
 int wk_ImageButtonGetState(HWND button);
-/* Common control operations, with the results of the push buttons'. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ImageButtonDestroy(HWND button);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_ImageButtonHide(HWND button);
+/* ShowWindow(SW_SHOWNORMAL). 0 if it was hidden before, 1 if already visible. */
 int wk_ImageButtonShow(HWND button);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_ImageButtonMove(HWND button, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_ImageButtonCenter(HWND button);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_ImageButtonGetPosition(HWND button);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_ImageButtonResize(HWND button, int width, int height);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ImageButtonGetSize(HWND button);
+/* Moves to (x, y), sized as the parent's client area plus (dw, dh).
+   0 on success, 1 on failure. */
 int wk_ImageButtonFitToParent(HWND button, int x, int y, int dw, int dh);
+/* "ERASED" invalidates with, "UNERASED" without erasing. 0 if invalidated,
+   1 on failure or any other word. */
 int wk_ImageButtonRepaint(HWND button, const char* keyword);
 
 /* Creates a check box ("SQUARE") or radio button ("ROUND") sized to its caption; NULL for
@@ -423,21 +445,30 @@ int wk_CheckSet(HWND box);
 int wk_CheckClear(HWND box);
 /* The platform's BM_GETSTATE bits (1 when checked). */
 int wk_CheckGetState(HWND box);
-/* Common control operations. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_CheckDestroy(HWND box);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_CheckHide(HWND box);
+/* ShowWindow(SW_SHOWNORMAL). 0 if it was hidden before, 1 if already visible. */
 int wk_CheckShow(HWND box);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_CheckMove(HWND box, int x, int y);
+/* Greys it. 0 if it was enabled before, 1 if already disabled. */
 int wk_CheckDisable(HWND box);
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_CheckEnable(HWND box);
 
 /* Creates a titled group frame; the handle or NULL. */
 HWND wk_GroupCreate(HWND parent, int x, int y, int width, int height, const char* caption);
-/* Common control operations. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_GroupDestroy(HWND group);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_GroupHide(HWND group);
+/* ShowWindow(SW_SHOWNORMAL). 0 if it was hidden before, 1 if already visible. */
 int wk_GroupShow(HWND group);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_GroupMove(HWND group, int x, int y);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_GroupResize(HWND group, int width, int height);
 
 /* Replaces a window's procedure; returns the previous one. */

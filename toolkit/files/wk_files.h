@@ -50,9 +50,13 @@ HFONT wk_FontDialog(HWND window, const char* effects, const char* mode, HFONT cu
 
 /* The difference buffers of wk_StrCompareDiff: characters equal, differing, and of b past a's end,
  * "=" elsewhere; each keeps its last byte zero. wk_DiffLength: length of b less length of a. */
+/* The characters equal in both texts, "=" elsewhere. */
 extern char wk_DiffEqual[256];
+/* The characters that differ, "=" elsewhere. */
 extern char wk_DiffDiffering[272];
+/* The characters of b past a's end, "=" elsewhere. */
 extern char wk_DiffExtra[256];
+/* The length of b less the length of a. */
 extern int wk_DiffLength;
 
 /* Mode 0 case-insensitive, 1 case-sensitive comparison: negative, 0 or positive; other modes 0. */
@@ -125,8 +129,11 @@ int wk_SettingsFolder(char* buffer, int buffer_size);
 /* ---- Operating-system version ---- */
 
 /* The version code, build number and update text of the last wk_OsVersion. */
+/* The version code of the last wk_OsVersion. */
 extern int wk_OsVersionCode;
+/* The build number of the last wk_OsVersion. */
 extern int wk_OsBuildNumber;
+/* The update text (service pack) of the last wk_OsVersion. */
 extern char wk_OsUpdateText[152];
 
 /* The version code (95, 98, 99, 351, 400, 500, 510, 520; 0 unlisted version; -1 unknown family);

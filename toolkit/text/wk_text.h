@@ -186,17 +186,28 @@ int wk_SpinEditLoadFile(HWND field, const char* file_name);
 /* Creates a combo box of a type ("READDROP", "WRITEDROP", "READDROPSORT", "WRITEDROPSORT",
  * "SIMPLE", "SIMPLESORT"; other words: type bits 0); height includes the list. Handle or NULL. */
 HWND wk_ComboCreate(HWND parent, int x, int y, int width, int height, const char* type);
-/* Common control operations (Show with SW_SHOW). */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ComboDestroy(HWND combo);
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_ComboHide(HWND combo);
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_ComboShow(HWND combo);
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_ComboMove(HWND combo, int x, int y);
+/* Centres it in its parent's client area. Returns 0. */
 int wk_ComboCenter(HWND combo);
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_ComboGetPosition(HWND combo);
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_ComboResize(HWND combo, int width, int height);
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ComboGetSize(HWND combo);
+/* Moves to (x, y), sized as the parent's client area plus (dw, dh).
+   0 on success, 1 on failure. */
 int wk_ComboFitToParent(HWND combo, int x, int y, int dw, int dh);
+/* Greys it. 0 if it was enabled before, 1 if already disabled. */
 int wk_ComboDisable(HWND combo);
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_ComboEnable(HWND combo);
 /* Invalidates the whole combo box with erasing: 0 on success, 1 on failure. */
 int wk_ComboRepaint(HWND combo);
