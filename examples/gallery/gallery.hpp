@@ -119,6 +119,7 @@ void BuildDialogsPage(HWND window);
 HWND BuildRichEditPage(HWND window);
 void BuildFieldsPage(HWND window);
 void BuildIconPage(HWND window);
+void BuildListPage(HWND window);
 HWND BuildWordProcPage(HWND window);
 void PaintButtonsPage(HWND window);
 void PaintControlsPage(HWND window);
@@ -126,6 +127,7 @@ void PaintDialogsPage(HWND window);
 void PaintRichEditPage(HWND window);
 void PaintFieldsPage(HWND window);
 void PaintIconPage(HWND window);
+void PaintListPage(HWND window);
 void PaintWordProcPage(HWND window);
 void PaintDrawingPage(HWND window);
 void PaintPageHeading(HWND window, const char* heading, const char* line);
@@ -135,6 +137,11 @@ bool ControlsPageScroll(HWND window, WPARAM wparam, LPARAM lparam);
 bool ButtonsPageCommand(HWND window, int command);
 bool ControlsPageCommand(HWND window, int command);
 bool IconPageCommand(HWND window, int command);
+bool ListPageCommand(HWND window, int command);
+// WM_NOTIFY from the list view: label editing and sorting.
+bool ListPageNotify(HWND window, NMHDR* header);
+// WM_DRAWITEM: the image button's look.
+bool ButtonsPageDrawItem(int id, const DRAWITEMSTRUCT* item);
 // A click or a drag at (x, y) of the client area on the icon page.
 bool IconPageMouse(HWND window, int x, int y);
 bool FieldsPageScroll(HWND window, WPARAM wparam, LPARAM lparam);

@@ -28,14 +28,6 @@ constexpr PageInfo kPages[] = {
 };
 static_assert(sizeof kPages / sizeof kPages[0] == kPageCount);
 
-// The pages not yet built show what they will hold.
-constexpr struct {
-  int command;
-  const char* line;
-} kComing[] = {
-    {kPageList, "A list view that imports and exports its rows."},
-};
-
 void DestroyPageControls() {
   for (HWND control : Shared().controls) DestroyWindow(control);
   Shared().controls.clear();
@@ -69,6 +61,9 @@ void ShowPage(HWND window, int command) {
       break;
     case kPageIcon:
       BuildIconPage(window);
+      break;
+    case kPageList:
+      BuildListPage(window);
       break;
     case kPageDialogs:
       BuildDialogsPage(window);
@@ -106,12 +101,10 @@ void Paint(HWND window) {
     case kPageDialogs:
       PaintDialogsPage(window);
       break;
+    case kPageList:
+      PaintListPage(window);
+      break;
     default:
-      for (const auto& coming : kComing) {
-        if (coming.command == Shared().page) {
-          PaintPageHeading(window, Page(coming.command).name, coming.line);
-        }
-      }
       break;
   }
   // Each drawing operation ran a paint cycle of its own, which validated the
@@ -129,6 +122,8 @@ bool PageCommand(HWND window, int command) {
       return ControlsPageCommand(window, command);
     case kPageIcon:
       return IconPageCommand(window, command);
+    case kPageList:
+      return ListPageCommand(window, command);
     default:
       return false;
   }
@@ -220,8 +215,18 @@ extern "C" LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wpar
       OnCommand(window, LOWORD(wparam));
       return 0;
     case WM_NOTIFY:
+      if (Shared().page == kPageList && ListPageNotify(window, reinterpret_cast<NMHDR*>(lparam))) {
+        return 0;
+      }
       ChromeNotify(reinterpret_cast<NMHDR*>(lparam));
       return 0;
+    case WM_DRAWITEM:
+      if (Shared().page == kPageButtons &&
+          ButtonsPageDrawItem(static_cast<int>(wparam),
+                              reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) {
+        return TRUE;
+      }
+      break;
     case WM_TIMER:
       ChromeCaretTick(CaretOfPage);
       return 0;

@@ -1,5 +1,6 @@
 // The buttons page: push buttons in every alignment and frame, with images,
-// fonts and states.
+// fonts and states; check boxes and radio buttons in group boxes, and an
+// image button drawn from two bitmaps.
 #include <windows.h>
 
 #include <cstdio>
@@ -22,12 +23,21 @@ enum : int {
   kDisable,
   kDisabled,
   kBigFont,
+  kImage,
+  kCheckFirst,                    // three check boxes
+  kRadioFirst = kCheckFirst + 3,  // three radio buttons
 };
 
 constexpr int kRowAlign = kPageTop + 20;
 constexpr int kRowFrame = kRowAlign + 76;
 constexpr int kRowImage = kRowFrame + 68;
 constexpr int kRowState = kRowImage + 76;
+constexpr int kRowChecks = kRowState + 70;
+
+constexpr const char* kChecks[] = {"Bold", "Italic", "Underlined"};
+constexpr const char* kRadios[] = {"Sine", "Square", "Triangle"};
+
+HWND g_image = nullptr;
 
 HWND Keep(HWND control) {
   Shared().controls.push_back(control);
@@ -78,6 +88,29 @@ void BuildButtonsPage(HWND window) {
   HWND big = Keep(wk_ButtonCreate(window, kPageLeft + 600, kRowState, 160, 40, "Own font", "C",
                                   "EDGE", kBigFont));
   wk_ButtonSetFont(big, BigFont());
+
+  // Check boxes and radio buttons size themselves to their captions; group
+  // boxes frame them.
+  Keep(wk_GroupCreate(window, kPageLeft, kRowChecks, 240, 124, "Check boxes"));
+  Keep(wk_GroupCreate(window, kPageLeft + 260, kRowChecks, 240, 124, "Radio buttons"));
+  for (int i = 0; i < 3; ++i) {
+    HWND check = Keep(wk_CheckCreate(window, kPageLeft + 16, kRowChecks + 26 + i * 30, "SQUARE",
+                                     kChecks[i], kCheckFirst + i));
+    if (i == 0) wk_CheckSet(check);
+    HWND radio = Keep(wk_CheckCreate(window, kPageLeft + 276, kRowChecks + 26 + i * 30, "ROUND",
+                                     kRadios[i], kRadioFirst + i));
+    if (i == 0) wk_CheckSet(radio);
+  }
+  Keep(wk_GroupCreate(window, kPageLeft + 520, kRowChecks, 240, 124, "Image button"));
+  // Drawn by the page at WM_DRAWITEM, released or pressed.
+  g_image =
+      Keep(wk_ImageButtonCreate(window, kPageLeft + 540, kRowChecks + 34, 64, 64, "", kImage));
+}
+
+bool ButtonsPageDrawItem(int id, const DRAWITEMSTRUCT* item) {
+  if (g_image == nullptr || id != kImage) return false;
+  wk_ImageButtonDraw(g_image, id, item, "IMAGE_UP", "IMAGE_DOWN");
+  return true;
 }
 
 void PaintButtonsPage(HWND window) {
@@ -87,6 +120,8 @@ void PaintButtonsPage(HWND window) {
                nullptr, 0);
   wk_WriteText(window, kPageLeft, kRowState - 18, "Pushed and released, disabled, own font",
                RGB(0, 0, 96), nullptr, 0);
+  wk_WriteText(window, kPageLeft + 620, kRowChecks + 50, "Press it:", RGB(0, 0, 0), nullptr, 0);
+  wk_WriteText(window, kPageLeft + 620, kRowChecks + 68, "two bitmaps", RGB(0, 0, 0), nullptr, 0);
 }
 
 bool ButtonsPageCommand(HWND window, int command) {
@@ -113,7 +148,19 @@ bool ButtonsPageCommand(HWND window, int command) {
         wk_ButtonSetText(disabled, "Enabled");
       }
       return true;
+    case kImage:
+      Report("Image button pressed");
+      return true;
     default:
+      if (command >= kCheckFirst && command < kRadioFirst + 3) {
+        char caption[255];
+        HWND box = GetDlgItem(window, command);
+        wk_CheckGetText(box, caption);
+        std::snprintf(line, sizeof line, "%s: %s", caption,
+                      (wk_CheckGetState(box) & BST_CHECKED) ? "checked" : "not checked");
+        Report(line);
+        return true;
+      }
       if (command >= kControlFirst && command < kToggle) {
         char caption[255];
         wk_ButtonGetText(GetDlgItem(window, command), caption);

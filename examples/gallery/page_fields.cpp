@@ -1,6 +1,6 @@
 // The fields page: one-line edit fields in every alignment and frame, a
-// password field, a spin field stepping through the days of the week, and a
-// field with colours of its own.
+// password field, a spin field stepping through the days of the week, a
+// field with colours of its own, and combo boxes of the six kinds.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +20,11 @@ constexpr const char* kFrames[] = {"FLAT",        "SMAL_SUNKEN", "SUNKEN", "MAX_
 constexpr const char* kDays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                  "Friday", "Saturday", "Sunday"};
 constexpr int kDayCount = sizeof kDays / sizeof kDays[0];
+
+constexpr const char* kComboKinds[] = {"READDROP",      "WRITEDROP", "READDROPSORT",
+                                       "WRITEDROPSORT", "SIMPLE",    "SIMPLESORT"};
+constexpr const char* kFruit[] = {"Pear", "Apple", "Orange", "Banana", "Cherry"};
+constexpr int kComboTop = kPageTop + 330;
 
 constexpr int kLimit = 64;
 constexpr int kColumn2 = kPageLeft + 400;
@@ -76,6 +81,16 @@ void BuildFieldsPage(HWND window) {
   HWND read_only = Keep(wk_EditCreate(window, kColumn2, kRowSpin + 240, 300, 24, "L", kLimit));
   wk_EditSetText(read_only, "Read-only");
   wk_EditSetEditable(read_only, "OFF");
+  // Combo boxes: the height includes the list; the simple kinds show it.
+  for (int i = 0; i < 6; ++i) {
+    const int x = kColumn2 + (i % 2) * 190;
+    const int y = kComboTop + (i / 2) * 52;
+    const bool simple = i >= 4;
+    HWND combo = Keep(wk_ComboCreate(window, x, y, 170, simple ? 92 : 150, kComboKinds[i]));
+    for (const char* fruit : kFruit) wk_ComboAddItem(combo, fruit);
+    // Position 0 is the combo box's own text.
+    wk_ComboInsertItem(combo, 0, simple ? "Type or pick" : kFruit[i % 5]);
+  }
   wk_EditSetFocus(g_fields.password);
 }
 
@@ -90,6 +105,10 @@ void PaintFieldsPage(HWND window) {
   wk_WriteText(window, kColumn2, kRowSpin + 102, "Colours of its own", kInk, nullptr, 0);
   wk_WriteText(window, kColumn2, kRowSpin + 162, "A font of its own", kInk, nullptr, 0);
   wk_WriteText(window, kColumn2, kRowSpin + 222, "Read-only", kInk, nullptr, 0);
+  for (int i = 0; i < 6; ++i) {
+    wk_WriteText(window, kColumn2 + (i % 2) * 190, kComboTop + (i / 2) * 52 - 16, kComboKinds[i],
+                 kInk, nullptr, 0);
+  }
 }
 
 bool FieldsPageScroll(HWND, WPARAM wparam, LPARAM lparam) {

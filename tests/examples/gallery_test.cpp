@@ -141,9 +141,9 @@ TEST_F(Gallery, EveryPageIsShownUnderItsNameAndPhotographed) {
 
 TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
   Command(kPageButtons);
-  // 9 alignments, 8 frames, 7 images, 5 states.
-  const int buttons = CountChildren(window_, "Button");
-  EXPECT_GE(buttons, 29);
+  // 9 alignments, 8 frames, 7 images, 5 states, 3 group boxes, 3 check
+  // boxes, 3 radio buttons, an image button.
+  EXPECT_EQ(CountChildren(window_, "Button"), 39);
   EXPECT_NE(FindWindowExA(window_, nullptr, "Button", "SUNKEN_SHADOW"), nullptr);
 
   Command(kPageControls);
@@ -177,7 +177,8 @@ TEST_F(Gallery, FieldsPageSpinsThroughTheDaysAndHidesThePassword) {
   Command(kPageFields);
   // 3 alignments, 7 frames, password, coloured, own font, read-only; the
   // spin field is an edit control too.
-  EXPECT_EQ(CountChildren(window_, "Edit"), 15);
+  // The four combo boxes that take typing hold an edit control each.
+  EXPECT_EQ(CountChildren(window_, "Edit"), 15 + 4);
   HWND password = FindWindowExA(window_, nullptr, "Edit", nullptr);
   while (password != nullptr && !(GetWindowLongA(password, GWL_STYLE) & ES_PASSWORD)) {
     password = FindWindowExA(window_, password, "Edit", nullptr);
@@ -302,6 +303,86 @@ TEST_F(Gallery, PrintDialogPrintsTheWordProcessor) {
   EXPECT_NE(page.find("Tab stops:"), std::string::npos) << page;
   EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Word processor print: printed"; }, 5000))
       << Status();
+}
+
+TEST_F(Gallery, ListViewRowsTravelThroughATextFile) {
+  Command(kPageList);
+  HWND list = FindWindowExA(window_, nullptr, "SysListView32", nullptr);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 12);
+  const auto press = [&](const char* caption) {
+    HWND button = FindWindowExA(window_, nullptr, "Button", caption);
+    EXPECT_NE(button, nullptr) << caption;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    wktest::Sync(window_);
+  };
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string file = std::string(folder) + "gallery-rows.txt";
+  const auto read = [&] {
+    std::string text;
+    if (FILE* in = std::fopen(file.c_str(), "rb")) {
+      char buffer[4096];
+      text.assign(buffer, std::fread(buffer, 1, sizeof buffer, in));
+      std::fclose(in);
+    }
+    return text;
+  };
+  press("Export rows to file");
+  EXPECT_EQ(Status(), "Exported: result 0, 12 rows (" + file + ")");
+  const std::string exported = read();
+  EXPECT_EQ(exported.rfind("Push button\twk_ButtonCreate\twk_controls.h\t", 0), 0u) << exported;
+  press("Clear the list");
+  EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
+  Shoot("page4-list-cleared");
+  press("Import rows from file");
+  EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 12);
+  EXPECT_EQ(Status(), "Imported: result 0, 12 rows (" + file + ")");
+  // Exported again, the rows come out as they went in.
+  press("Export rows to file");
+  EXPECT_EQ(read(), exported);
+}
+
+TEST_F(Gallery, CheckBoxesRadioButtonsAndTheImageButtonAnswer) {
+  Command(kPageButtons);
+  HWND italic = FindWindowExA(window_, nullptr, "Button", "Italic");
+  ASSERT_NE(italic, nullptr);
+  SendMessageA(italic, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  EXPECT_EQ(Status(), "Italic: checked");
+  EXPECT_EQ(SendMessageA(italic, BM_GETCHECK, 0, 0), BST_CHECKED);
+  HWND sine = FindWindowExA(window_, nullptr, "Button", "Sine");
+  HWND square = FindWindowExA(window_, nullptr, "Button", "Square");
+  ASSERT_NE(square, nullptr);
+  EXPECT_EQ(SendMessageA(sine, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageA(square, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  EXPECT_EQ(Status(), "Square: checked");
+  EXPECT_EQ(SendMessageA(sine, BM_GETCHECK, 0, 0), BST_UNCHECKED);  // one of the group
+  // The image button shows its released bitmap, and answers a press.
+  HWND image = nullptr;
+  for (HWND b = FindWindowExA(window_, nullptr, "Button", nullptr); b;
+       b = FindWindowExA(window_, b, "Button", nullptr)) {
+    if ((GetWindowLongA(b, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) image = b;
+  }
+  ASSERT_NE(image, nullptr);
+  wktest::Pump(150);
+  EXPECT_GT(PixelsOf(image, RGB(0x30, 0x70, 0xD0)), 64 * 40);
+  SendMessageA(image, BM_CLICK, 0, 0);
+  wktest::Sync(window_);
+  EXPECT_EQ(Status(), "Image button pressed");
+}
+
+TEST_F(Gallery, ComboBoxesOfTheSixKinds) {
+  Command(kPageFields);
+  EXPECT_EQ(CountChildren(window_, "ComboBox"), 6);
+  int lists_shown = 0;
+  for (HWND c = FindWindowExA(window_, nullptr, "ComboBox", nullptr); c;
+       c = FindWindowExA(window_, c, "ComboBox", nullptr)) {
+    EXPECT_EQ(SendMessageA(c, CB_GETCOUNT, 0, 0), 5);
+    lists_shown += (GetWindowLongA(c, GWL_STYLE) & 3) == CBS_SIMPLE;
+  }
+  EXPECT_EQ(lists_shown, 2);
 }
 
 TEST_F(Gallery, ButtonsAnswerClicksWithTheirState) {
