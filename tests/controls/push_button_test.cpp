@@ -12,8 +12,8 @@ namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+using wktest::ExStyle;
+using wktest::Style;
 
 // The control's top-left in its parent's client coordinates.
 POINT ClientPos(HWND control) {

@@ -12,8 +12,8 @@
 
 namespace {
 
-DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+using wktest::ExStyle;
+using wktest::Style;
 
 // A parent that keeps every scroll message it receives.
 struct Scroll {

@@ -108,6 +108,15 @@ class TestWindow {
   HWND window_;
 };
 
+// A window's styles and outer rectangle, as the platform reports them now.
+inline DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
+inline DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+inline RECT Rect(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+
 // The pixel at client coordinates (x, y) of a window, read from the screen.
 COLORREF PixelAt(HWND window, int x, int y);
 

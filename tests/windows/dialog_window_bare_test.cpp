@@ -19,13 +19,9 @@ struct Dialog {
   operator HWND() const { return handle; }
 };
 
-RECT Rect(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  return r;
-}
-DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+using wktest::ExStyle;
+using wktest::Rect;
+using wktest::Style;
 
 }  // namespace
 

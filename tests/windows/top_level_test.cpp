@@ -29,8 +29,8 @@ struct Created {
   }
 };
 
-DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+using wktest::ExStyle;
+using wktest::Style;
 DWORD ClassStyle(HWND w) { return static_cast<DWORD>(GetClassLongA(w, GCL_STYLE)); }
 int Height(HWND w) {
   RECT r{};

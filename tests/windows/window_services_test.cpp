@@ -21,14 +21,10 @@ struct Window {
   operator HWND() const { return handle; }
 };
 
-RECT Rect(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  return r;
-}
+using wktest::Rect;
 
-DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+using wktest::ExStyle;
+using wktest::Style;
 
 }  // namespace
 
