@@ -114,7 +114,7 @@ TEST(ColourDialog, WhiteEveryTimeCustomColoursKeptLastColourOnlyWhenConfirmed) {
   EXPECT_EQ(wk_LastColor, RGB(10, 20, 30));
   EXPECT_EQ(first.red + first.green + first.blue, 3u * 255);
   EXPECT_EQ(wk_CustomColors[0], RGB(10, 20, 30));
-  EXPECT_EQ(wk_ColorDialogRecord.lStructSize, 36u);
+  EXPECT_EQ(wk_ColorDialogRecord.lStructSize, wktest::RecordSize(36, sizeof(CHOOSECOLORA)));
   EXPECT_EQ(wk_ColorDialogRecord.Flags, static_cast<DWORD>(CC_RGBINIT | CC_SHOWHELP));
   EXPECT_EQ(wk_ColorDialogRecord.hwndOwner, window.get());
 

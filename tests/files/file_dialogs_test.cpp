@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -43,7 +44,8 @@ TEST(OpenFileDialog, CancelledAtFirstUseEmptiesTheTitleWithPath) {
   EXPECT_EQ(answerer.seen()[0].title, "V\xE4lj fil");
 
   const OPENFILENAMEA& r = wk::OpenFileRecord();
-  EXPECT_EQ(r.lStructSize, 76u);
+  EXPECT_EQ(r.lStructSize,
+            wktest::RecordSize(76, offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR)));
   EXPECT_EQ(r.Flags & 0x81204u, 0x81204u);
   EXPECT_EQ(r.nFilterIndex, 1u);
   EXPECT_EQ(r.nMaxFile, 260u);
@@ -106,7 +108,8 @@ TEST(SaveFileDialog, NameKeywordOnlyForAChosenName) {
   EXPECT_EQ(Title(owner), "dialog_saved.txt");
   EXPECT_STREQ(wk_SaveFileName(), "dialog_saved.txt");
   const OPENFILENAMEA& r = wk::SaveFileRecord();
-  EXPECT_EQ(r.lStructSize, 76u);
+  EXPECT_EQ(r.lStructSize,
+            wktest::RecordSize(76, offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR)));
   EXPECT_EQ(r.Flags & 0x80006u, 0x80006u);
   EXPECT_STREQ(r.lpstrFilter, "Alla filer (*.*)");
   // The open dialog's record is a different one.

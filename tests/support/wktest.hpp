@@ -18,6 +18,13 @@
 
 namespace wktest {
 
+// The size a platform record has on 32-bit Windows, where the toolkit's
+// records are pinned to their documented byte counts; 64-bit Windows has
+// its own layouts (pointer-sized fields), so there the platform's size holds.
+constexpr unsigned RecordSize(unsigned size_on_32bit, unsigned platform_size) {
+  return sizeof(void*) == 4 ? size_on_32bit : platform_size;
+}
+
 // What an answerer sees of a dialog when its turn comes.
 struct DialogSeen {
   HWND dialog = nullptr;

@@ -90,7 +90,7 @@ TEST(PrintDialog, CancelledReturnsZeroAndNoDeviceContext) {
   wk_PrintDialogRecord.hDC = reinterpret_cast<HDC>(0x1);  // cleared before the call
   EXPECT_EQ(wk_PrintDialog(owner), 0);
   EXPECT_EQ(wk_PrintDialogRecord.hDC, nullptr);
-  EXPECT_EQ(wk_PrintDialogRecord.lStructSize, 66u);
+  EXPECT_EQ(wk_PrintDialogRecord.lStructSize, wktest::RecordSize(66, sizeof(PRINTDLGA)));
   EXPECT_EQ(wk_PrintDialogRecord.nCopies, 1);
   EXPECT_EQ(answerer.unexpected(), 0);
   // Whether a dialog appeared depends on a printer being installed; report.
@@ -158,7 +158,7 @@ TEST(FindDialog, StartsWithTheSelectionAsSearchText) {
   EXPECT_EQ(wktest::WindowText(GetDlgItem(owner.dialog, kFindWhat)), "cde");
   EXPECT_STREQ(wk_FindDialogRecord.lpstrFindWhat, "cde");
   EXPECT_EQ(wk_FindDialogRecord.wFindWhatLen, 1024);
-  EXPECT_EQ(wk_FindDialogRecord.lStructSize, 40u);
+  EXPECT_EQ(wk_FindDialogRecord.lStructSize, wktest::RecordSize(40, sizeof(FINDREPLACEA)));
   DestroyWindow(owner.dialog);
 }
 

@@ -141,10 +141,8 @@ TEST(WindowCreate, ClassIsNamedAfterTheTitleAndServedByAppWindowProc) {
 TEST(WindowCreate, EmptyTitleUsesClassAndTheModuleHandleInDecimal) {
   HWND w = wk_WindowCreate(Module(), "", 0, 0, 100, 100, "CLO");
   ASSERT_NE(w, nullptr);
-  char expected[64];
-  std::snprintf(expected, sizeof expected, "Class%li",
-                static_cast<long>(reinterpret_cast<LONG_PTR>(Module())));
-  EXPECT_EQ(wktest::ClassName(w), expected);
+  // The whole handle: on 64-bit Windows it does not fit in 32 bits.
+  EXPECT_EQ(wktest::ClassName(w), "Class" + std::to_string(reinterpret_cast<LONG_PTR>(Module())));
   // A second untitled window cannot be made either.
   EXPECT_EQ(wk_WindowCreate(Module(), "", 0, 0, 100, 100, "CLO"), nullptr);
   DestroyWindow(w);

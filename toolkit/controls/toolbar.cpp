@@ -15,8 +15,9 @@ namespace {
 using wk::Keyword;
 using wk::ops::PlatformCompare;
 
-// The button record the control reads: 20 bytes on this platform.
-static_assert(sizeof(TBBUTTON) == 20);
+// The button record the control reads: 20 bytes on 32-bit Windows (its
+// data and string fields are pointer-sized, so 32 bytes on 64-bit).
+static_assert(sizeof(TBBUTTON) == (sizeof(void*) == 4 ? 20 : 32));
 constexpr int kToolbarId = 1000;
 constexpr DWORD kBaseStyle =
     WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_TOP;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "../core/keywords.hpp"
@@ -40,8 +41,10 @@ constexpr wk::Keyword<const char*> kFilters[] = {
 };
 
 // The record size of the platform's first explorer-style dialogs, which
-// every later version accepts.
-constexpr DWORD kRecordSize = 76;
+// every later version accepts: the record up to its template name, 76 bytes
+// on 32-bit Windows (its pointer fields make it 136 on 64-bit).
+constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(sizeof(void*) != 4 || kRecordSize == 76);
 constexpr DWORD kOpenFlags =
     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
 constexpr DWORD kSaveFlags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;

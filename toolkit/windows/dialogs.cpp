@@ -13,10 +13,13 @@ PRINTDLGA wk_PrintDialogRecord{};
 FINDREPLACEA wk_FindDialogRecord{};
 FINDREPLACEA* wk_FindNotice = nullptr;
 
-// The records are the platform's packed 32-bit layouts; the sizes are part of
-// what the dialogs check.
+// The records are the platform's own layouts and the dialogs check their
+// sizes: on 32-bit Windows the print record is packed to 66 bytes; 64-bit
+// Windows has records of its own (120 and 80 bytes) with pointer-sized fields.
+#ifndef _WIN64
 static_assert(sizeof(PRINTDLGA) == 66, "PRINTDLGA must be the packed 66-byte record");
 static_assert(sizeof(FINDREPLACEA) == 40, "FINDREPLACEA must be the 40-byte record");
+#endif
 
 namespace {
 

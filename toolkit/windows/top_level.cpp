@@ -69,8 +69,9 @@ constexpr std::size_t kClassNameSize = 250;
 bool MakeClassName(HINSTANCE module, const char* title, char (&name)[kClassNameSize]) {
   if (title == nullptr) return false;
   if (title[0] == '\0') {
-    std::snprintf(name, sizeof name, "Class%li",
-                  static_cast<long>(reinterpret_cast<LONG_PTR>(module)));
+    // The whole handle, also where it is wider than a long (64-bit Windows).
+    std::snprintf(name, sizeof name, "Class%lld",
+                  static_cast<long long>(reinterpret_cast<LONG_PTR>(module)));
     return true;
   }
   // A title that does not fit is refused rather than cut: a cut name could
