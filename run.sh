@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds and starts the tone generator.
+# Builds and starts the tone generator: the 32-bit program where this machine
+# runs 32-bit programs, else the same program built for 64-bit Windows
+# (WK_ARCH=i686 or x86_64 chooses).
 #
 # With a desktop (DISPLAY set) it opens the window there. Without one it runs
 # headless in the test bench, switches the tone on as a user would, and
@@ -8,11 +10,25 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
-win=build/win
-cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+arch=${WK_ARCH:-auto}
+if [ "$arch" = auto ]; then
+  if why=$(tests/bench/can-run-32bit); then
+    arch=i686
+  else
+    echo "run: starting the 64-bit build: $why"
+    arch=x86_64
+  fi
+fi
+case "$arch" in
+  i686) win=build/win loader=/usr/bin/wine ;;
+  x86_64) win=build/win64 loader=/usr/lib/wine/wine64 ;;
+  *) echo "run: WK_ARCH must be auto, i686 or x86_64, not '$arch'" >&2; exit 2 ;;
+esac
+echo "run: the $arch tone generator ($win/vindra.exe)"
+cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$win" -j"$(nproc)" --target vindra
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine "$win/vindra.exe"
+  exec "$loader" "$win/vindra.exe"
 fi
-exec tests/bench/headless-run.sh "$win"
+exec tests/bench/headless-run.sh "$win" "$arch"

@@ -9,10 +9,10 @@ if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
 PACKAGES=(
   wine wine32:i386 wine64 fonts-wine
-  g++-mingw-w64-i686 cmake make googletest
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake make googletest
   xvfb xauth imagemagick x11-utils xdotool
   g++ clang libclang-rt-14-dev clang-format
-  ghostscript poppler-utils sox
+  ghostscript poppler-utils sox ccache
 )
 
 missing=()
@@ -31,17 +31,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# GoogleTest built once with the cross compiler, installed where the
-# toolchain file looks for it.
-GTEST_PREFIX=/opt/wk/i686
-if [ ! -f "$GTEST_PREFIX/lib/libgtest.a" ]; then
-  echo "setup: building GoogleTest for i686-w64-mingw32"
-  tmp="$(mktemp -d)"
-  cmake -S /usr/src/googletest -B "$tmp" -G "Unix Makefiles" \
-    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$GTEST_PREFIX" \
-    -DCMAKE_CXX_FLAGS="-static" -Dgtest_disable_pthreads=OFF >/dev/null
-  cmake --build "$tmp" -j"$(nproc)" >/dev/null
-  $SUDO cmake --install "$tmp" >/dev/null
-  rm -rf "$tmp"
-fi
+# GoogleTest built once per Windows target with its cross compiler,
+# installed where that target's toolchain file looks for it.
+for arch in i686 x86_64; do
+  GTEST_PREFIX=/opt/wk/$arch
+  if [ ! -f "$GTEST_PREFIX/lib/libgtest.a" ]; then
+    echo "setup: building GoogleTest for $arch-w64-mingw32"
+    tmp="$(mktemp -d)"
+    cmake -S /usr/src/googletest -B "$tmp" -G "Unix Makefiles" \
+      -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" \
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$GTEST_PREFIX" \
+      -DCMAKE_CXX_FLAGS="-static" -Dgtest_disable_pthreads=OFF >/dev/null
+    cmake --build "$tmp" -j"$(nproc)" >/dev/null
+    $SUDO cmake --install "$tmp" >/dev/null
+    rm -rf "$tmp"
+  fi
+done

@@ -1,22 +1,70 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite headless:
-# the Windows test programs under Wine in a private Xvfb display, and the
-# pure logic natively under AddressSanitizer, UBSan and libFuzzer.
+# Builds everything and runs the whole test suite headless: the Windows test
+# programs under Wine in a private Xvfb display, for each Windows target the
+# machine can run, and the pure logic natively under AddressSanitizer, UBSan
+# and libFuzzer.
+#
+#   WK_ARCH=auto    (default) both targets where 32-bit programs run, else the
+#                   64-bit one alone, saying why
+#   WK_ARCH=i686 | x86_64 | both
+#
+# Arguments go to ctest (for example -R windows/ or -L bench).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
 
 jobs=$(nproc)
 native=build/native
-win=build/win
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 
-CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+arch=${WK_ARCH:-auto}
+case "$arch" in
+  auto)
+    if why=$(tests/bench/can-run-32bit); then
+      targets=(i686 x86_64)
+    else
+      echo "test: the 32-bit suite is skipped: $why. Running the 64-bit suite."
+      targets=(x86_64)
+    fi
+    ;;
+  both) targets=(i686 x86_64) ;;
+  i686 | x86_64) targets=("$arch") ;;
+  *)
+    echo "test: WK_ARCH must be auto, i686, x86_64 or both, not '$arch'" >&2
+    exit 2
+    ;;
+esac
+
+CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
 cmake --build "$native" -j"$jobs"
 
-cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DWK_NATIVE_DIR="$PWD/$native" >/dev/null
-cmake --build "$win" -j"$jobs"
+build_dir() { if [ "$1" = i686 ]; then echo build/win; else echo build/win64; fi; }
 
-tests/bench/bench.sh start "$win/bench"
-trap 'tests/bench/bench.sh stop "$win/bench"' EXIT
-ctest --test-dir "$win" --output-on-failure "$@"
+failed=()
+bench=
+trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"' EXIT
+native_dir="$PWD/$native"
+for target in "${targets[@]}"; do
+  win=$(build_dir "$target")
+  # The native logic run is one test of the first suite only.
+  cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$target.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DWK_NATIVE_DIR="$native_dir" "${launcher[@]}" >/dev/null
+  native_dir=
+  cmake --build "$win" -j"$jobs"
+
+  echo "test: the $target suite ($win)"
+  bench=$win/bench
+  tests/bench/bench.sh start "$bench" "$target"
+  if ! ctest --test-dir "$win" --output-on-failure "$@"; then failed+=("$target"); fi
+  tests/bench/bench.sh stop "$bench"
+  bench=
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "test: failures in the ${failed[*]} suite" >&2
+  exit 1
+fi

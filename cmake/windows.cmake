@@ -1,5 +1,16 @@
-# The 32-bit Windows build: toolkit library, the tone generator, and the test
+# The Windows build, 32-bit (i686, the program as shipped) or 64-bit (x86_64)
+# by the toolchain file: toolkit library, the tone generator, and the test
 # programs that run under Wine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(WK_ARCH x86_64)
+  set(WK_PACKAGE_SUFFIX win64)
+  # 64-bit Windows decorates no C names.
+  set(WK_APP_PROC_SYMBOL AppWindowProc)
+else()
+  set(WK_ARCH i686)
+  set(WK_PACKAGE_SUFFIX win32)
+  set(WK_APP_PROC_SYMBOL _AppWindowProc@16)
+endif()
 enable_language(RC)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
 set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32)
@@ -73,7 +84,7 @@ foreach(test_source ${WK_WINE_TESTS})
   # Asked for up front, the window procedure comes from the test's own
   # objects when it defines one, else from wk_default_app_proc, wherever the
   # libraries stand on the link line.
-  target_link_options(${target} PRIVATE "LINKER:-u,_AppWindowProc@16")
+  target_link_options(${target} PRIVATE "LINKER:-u,${WK_APP_PROC_SYMBOL}")
   add_dependencies(${target} vindra gallery)
   add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
   set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)
@@ -100,12 +111,12 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME vindra)
-set(CPACK_PACKAGE_FILE_NAME vindra-${PROJECT_VERSION}-win32)
+set(CPACK_PACKAGE_FILE_NAME vindra-${PROJECT_VERSION}-${WK_PACKAGE_SUFFIX})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)
 
 # The package builds, and a C program compiles and links against it alone.
 add_test(NAME package/c-program
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/package_test.sh ${CMAKE_BINARY_DIR}
-                 ${CMAKE_SOURCE_DIR})
+                 ${CMAKE_SOURCE_DIR} ${WK_ARCH} ${WK_PACKAGE_SUFFIX})
 set_tests_properties(package/c-program PROPERTIES TIMEOUT 300)

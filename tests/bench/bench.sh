@@ -2,22 +2,31 @@
 # The headless test bench: one Xvfb display, one private Wine prefix and one
 # persistent wineserver per build folder.
 #
-#   bench.sh start DIR   start (or reuse) the bench whose state lives in DIR
-#   bench.sh stop DIR    stop everything the bench started
+#   bench.sh start DIR [ARCH]   start (or reuse) the bench whose state lives
+#                               in DIR, for i686 (default) or x86_64 programs
+#   bench.sh stop DIR           stop everything the bench started
 #
 # start writes DIR/bench.env, which tests/bench/wine-run reads to run a
-# Windows program inside the bench.
+# Windows program inside the bench. Each target has its own loader and
+# prefix: Debian's /usr/bin/wine always starts the 32-bit loader, so 64-bit
+# programs go through /usr/lib/wine/wine64 with a win64 prefix.
 set -euo pipefail
 cmd=${1:?start or stop}
 dir=$(mkdir -p "${2:?bench folder}" && cd "$2" && pwd)
+arch=${3:-i686}
 here="$(cd "$(dirname "$0")" && pwd)"
 env_file="$dir/bench.env"
+
+fail() {
+  echo "bench: $*" >&2
+  exit 1
+}
 
 stop() {
   if [ -f "$env_file" ]; then
     # shellcheck disable=SC1090
     . "$env_file"
-    WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$WINEPREFIX" "${WK_WINESERVER:-wineserver}" -k >/dev/null 2>&1 || true
     if [ -n "${SERVER_PID:-}" ]; then kill "$SERVER_PID" 2>/dev/null || true; fi
     if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
     rm -f "$env_file"
@@ -25,6 +34,25 @@ stop() {
 }
 
 if [ "$cmd" = stop ]; then stop; exit 0; fi
+
+case "$arch" in
+  i686)
+    loader=/usr/bin/wine
+    winearch=win32
+    if ! why=$("$here/can-run-32bit"); then
+      fail "32-bit Wine cannot start here: $why; use the x86_64 build"
+    fi
+    ;;
+  x86_64)
+    loader=/usr/lib/wine/wine64
+    winearch=win64
+    ;;
+  *) fail "unknown target '$arch' (i686 or x86_64)" ;;
+esac
+[ -x "$loader" ] || fail "the Wine loader $loader is missing (run ./setup.sh)"
+server=/usr/lib/wine/wineserver64
+[ -x "$server" ] || server=/usr/lib/wine/wineserver32
+[ -x "$server" ] || server=$(command -v wineserver) || fail "no wineserver found (run ./setup.sh)"
 
 # Reuse a running bench.
 if [ -f "$env_file" ]; then
@@ -41,6 +69,7 @@ while [ -z "$xvfb_pid" ]; do
   while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
     display=$((display + 1))
   done
+  command -v Xvfb >/dev/null || fail "Xvfb is missing (run ./setup.sh)"
   Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
@@ -74,6 +103,10 @@ cat >"$env_file" <<ENV
 export DISPLAY=:$display
 export XVFB_PID=$xvfb_pid
 export WINEPREFIX=$prefix
+export WINEARCH=$winearch
+export WK_WINE=$loader
+export WK_WINESERVER=$server
+export WK_ARCH=$arch
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export HOME=$home
@@ -81,19 +114,23 @@ ENV
 . "$env_file"
 
 if [ ! -f "$prefix/.wk-ready" ]; then
-  wineboot -i </dev/null >/dev/null 2>&1
-  wineserver -w
+  rm -rf "$prefix"
+  if ! "$loader" wineboot -i </dev/null >"$dir/wineboot.log" 2>&1; then
+    fail "making the $winearch Wine prefix failed ($loader wineboot -i); its output: $dir/wineboot.log"
+  fi
+  "$server" -w
   # Debian's Wine does not find its own fonts (no Tahoma, no Marlett for the
   # caption buttons) unless they are in the prefix.
   cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
   # Without a window manager every window shown or hidden would wait for one.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wineserver -w
+  "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 ||
+    fail "could not write the prefix's X11 settings"
+  "$server" -w
   touch "$prefix/.wk-ready"
 fi
 
 # A persistent wineserver makes each program start take a tenth of a second.
 # Every daemon gets null output so none holds the caller's pipe open.
-wineserver -f -p </dev/null >/dev/null 2>&1 &
+"$server" -f -p </dev/null >/dev/null 2>&1 &
 echo "export SERVER_PID=$!" >>"$env_file"
-wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$loader" cmd /c exit </dev/null >/dev/null 2>&1 || true

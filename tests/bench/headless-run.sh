@@ -4,7 +4,7 @@
 # 441 with the arrow keys (a 440 Hz tone), then takes a screenshot of the
 # window and records what it plays as a WAV file. Both go to out/.
 #
-#   tests/bench/headless-run.sh BUILD_DIR     (run.sh calls it)
+#   tests/bench/headless-run.sh BUILD_DIR [i686|x86_64]    (run.sh calls it)
 set -euo pipefail
 win=$(cd "${1:?build folder}" && pwd)
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -12,7 +12,7 @@ root="$(cd "$here/../.." && pwd)"
 out="$root/out"
 mkdir -p "$out"
 bench="$win/bench"
-"$here/bench.sh" start "$bench"
+"$here/bench.sh" start "$bench" "${2:-i686}"
 # shellcheck disable=SC1091
 . "$bench/bench.env"
 
@@ -22,7 +22,7 @@ shot="$out/vindra-screenshot.png"
 export WK_CAPTURE="$raw"
 : >"$raw"
 
-wine "$win/vindra.exe" </dev/null >"$out/vindra.log" 2>&1 &
+"$WK_WINE" "$win/vindra.exe" </dev/null >"$out/vindra.log" 2>&1 &
 app=$!
 window=
 for _ in $(seq 100); do
