@@ -15,6 +15,18 @@ enable_language(RC)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
 set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32)
 
+# The project's one version number, for the public header wk_version.h, the
+# programs' version resources and the packages.
+set(WK_VERSION_MAJOR ${PROJECT_VERSION_MAJOR})
+set(WK_VERSION_MINOR ${PROJECT_VERSION_MINOR})
+set(WK_VERSION_PATCH 0)
+if(NOT PROJECT_VERSION_PATCH STREQUAL "")
+  set(WK_VERSION_PATCH ${PROJECT_VERSION_PATCH})
+endif()
+set(WK_GENERATED_INCLUDE ${CMAKE_BINARY_DIR}/include)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/wk_version.h.in ${WK_GENERATED_INCLUDE}/wk_version.h
+               @ONLY)
+
 file(GLOB WK_TOOLKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*/*.cpp)
 add_library(wk_toolkit STATIC ${WK_TOOLKIT_SOURCES} ${WK_LOGIC_SOURCES})
 target_include_directories(wk_toolkit PUBLIC ${WK_PUBLIC_INCLUDES} PRIVATE ${CMAKE_SOURCE_DIR})
@@ -41,6 +53,10 @@ add_executable(gallery WIN32 ${WK_GALLERY_SOURCES} ${WK_RESOURCE_OBJECTS})
 target_include_directories(gallery PRIVATE ${CMAKE_SOURCE_DIR}/examples/gallery)
 target_link_libraries(gallery PRIVATE wk_toolkit)
 
+# Both programs' resource scripts include the shared version resource.
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/vindra.rc ${CMAKE_SOURCE_DIR}/examples/gallery/gallery.rc
+             PROPERTY INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/packaging ${WK_GENERATED_INCLUDE})
+
 # ---- Tests under Wine --------------------------------------------------------
 include(CTest)
 find_package(GTest REQUIRED)
@@ -64,13 +80,11 @@ add_library(wk_default_app_proc STATIC ${CMAKE_SOURCE_DIR}/tests/support/default
 # Only the header: the library must come after the toolkit on the link line.
 target_include_directories(wk_default_app_proc PRIVATE ${WK_PUBLIC_INCLUDES})
 
-
-file(GLOB WK_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_test.cpp)
-foreach(test_source ${WK_WINE_TESTS})
+# A GoogleTest program of the test support, with the toolkit's resources
+# unless its name ends in _bare_test.
+function(wk_add_test_program target test_source)
   get_filename_component(test_name ${test_source} NAME_WE)
   get_filename_component(test_dir ${test_source} DIRECTORY)
-  get_filename_component(test_folder ${test_dir} NAME)
-  set(target test_${test_folder}_${test_name})
   set(sources ${test_source})
   if(EXISTS ${test_dir}/${test_name}.rc)
     list(APPEND sources ${test_dir}/${test_name}.rc)
@@ -86,6 +100,15 @@ foreach(test_source ${WK_WINE_TESTS})
   # libraries stand on the link line.
   target_link_options(${target} PRIVATE "LINKER:-u,${WK_APP_PROC_SYMBOL}")
   add_dependencies(${target} vindra gallery)
+endfunction()
+
+file(GLOB WK_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_test.cpp)
+foreach(test_source ${WK_WINE_TESTS})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  get_filename_component(test_folder ${test_source} DIRECTORY)
+  get_filename_component(test_folder ${test_folder} NAME)
+  set(target test_${test_folder}_${test_name})
+  wk_add_test_program(${target} ${test_source})
   add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
   set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)
 endforeach()
@@ -99,16 +122,41 @@ if(WK_NATIVE_DIR)
 endif()
 
 # ---- Release package ----------------------------------------------------------
-# cpack -G ZIP: the programs, the toolkit library with its public headers and
-# resource script, and the README.
+# cpack -G ZIP: the programs, the toolkit library with its public headers,
+# resource script, CMake package and pkg-config file, the reference pages and
+# the README.
 install(TARGETS vindra gallery RUNTIME DESTINATION bin)
 install(TARGETS wk_toolkit ARCHIVE DESTINATION lib)
 file(GLOB WK_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/toolkit/*/wk_*.h)
-install(FILES ${WK_PUBLIC_HEADERS} DESTINATION include)
-if(WK_TOOLKIT_RC)
-  install(FILES ${WK_TOOLKIT_RC} DESTINATION resources)
-endif()
+install(FILES ${WK_PUBLIC_HEADERS} ${WK_GENERATED_INCLUDE}/wk_version.h DESTINATION include)
+install(FILES ${WK_TOOLKIT_RC} DESTINATION resources)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION docs)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
+
+# find_package(wk) gives the imported target wk::toolkit; wk.pc the same for
+# pkg-config, with the resource scripts as the variable "resources". Both
+# find the package's folders from where they lie, so it can be unpacked or
+# installed anywhere.
+set(WK_SYSTEM_LIBS_LIST "${WK_SYSTEM_LIBS}")
+list(TRANSFORM WK_SYSTEM_LIBS PREPEND -l OUTPUT_VARIABLE WK_SYSTEM_LIBS_FLAGS)
+list(JOIN WK_SYSTEM_LIBS_FLAGS " " WK_SYSTEM_LIBS_FLAGS)
+set(WK_PC_RESOURCES)
+foreach(rc ${WK_TOOLKIT_RC})
+  get_filename_component(rc ${rc} NAME)
+  list(APPEND WK_PC_RESOURCES "\${prefix}/resources/${rc}")
+endforeach()
+list(JOIN WK_PC_RESOURCES " " WK_PC_RESOURCES)
+set(WK_CMAKE_PACKAGE ${CMAKE_BINARY_DIR}/cmake-package)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/wkConfig.cmake.in ${WK_CMAKE_PACKAGE}/wkConfig.cmake
+               @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/wk.pc.in ${WK_CMAKE_PACKAGE}/wk.pc @ONLY)
+include(CMakePackageConfigHelpers)
+write_basic_package_version_file(${WK_CMAKE_PACKAGE}/wkConfigVersion.cmake
+                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${WK_CMAKE_PACKAGE}/wkConfig.cmake ${WK_CMAKE_PACKAGE}/wkConfigVersion.cmake
+        DESTINATION lib/cmake/wk)
+install(FILES ${WK_CMAKE_PACKAGE}/wk.pc DESTINATION lib/pkgconfig)
+
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME vindra)
 set(CPACK_PACKAGE_FILE_NAME vindra-${PROJECT_VERSION}-${WK_PACKAGE_SUFFIX})
