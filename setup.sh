@@ -12,7 +12,7 @@ PACKAGES=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake make googletest
   xvfb xauth imagemagick x11-utils xdotool
   g++ clang libclang-rt-14-dev clang-format
-  ghostscript poppler-utils sox ccache
+  ghostscript poppler-utils sox ccache wixl pkgconf
 )
 
 missing=()

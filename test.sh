@@ -22,6 +22,7 @@ if command -v ccache >/dev/null; then
 fi
 
 arch=${WK_ARCH:-auto}
+package_only=
 case "$arch" in
   auto)
     if why=$(tests/bench/can-run-32bit); then
@@ -29,6 +30,8 @@ case "$arch" in
     else
       echo "test: the 32-bit suite is skipped: $why. Running the 64-bit suite."
       targets=(x86_64)
+      # A whole run still builds the 32-bit programs and installer package.
+      [ $# -gt 0 ] || package_only=i686
     fi
     ;;
   both) targets=(i686 x86_64) ;;
@@ -63,6 +66,13 @@ for target in "${targets[@]}"; do
   tests/bench/bench.sh stop "$bench"
   bench=
 done
+
+if [ -n "$package_only" ]; then
+  echo "test: building the 32-bit programs and installer package only (build/win)"
+  cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+    -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+  if ! cmake --build build/win --target msi -j"$jobs"; then failed+=("i686 package"); fi
+fi
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "test: failures in the ${failed[*]} suite" >&2

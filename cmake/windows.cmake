@@ -168,3 +168,27 @@ add_test(NAME package/c-program
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/package_test.sh ${CMAKE_BINARY_DIR}
                  ${CMAKE_SOURCE_DIR} ${WK_ARCH} ${WK_PACKAGE_SUFFIX})
 set_tests_properties(package/c-program PROPERTIES TIMEOUT 300)
+
+# ---- Windows Installer package ------------------------------------------------
+# `cmake --build . --target msi`: package/vindra-VERSION-SUFFIX.msi, made by
+# wixl from packaging/vindra.wxs and the files of the release package.
+if(WK_ARCH STREQUAL x86_64)
+  set(WK_MSI_ARCH x64)
+else()
+  set(WK_MSI_ARCH x86)
+endif()
+add_custom_target(
+  msi
+  COMMAND ${CMAKE_SOURCE_DIR}/packaging/msi.sh ${CMAKE_BINARY_DIR} ${WK_MSI_ARCH} ${PROJECT_VERSION}
+          ${CMAKE_BINARY_DIR}/package/vindra-${PROJECT_VERSION}-${WK_PACKAGE_SUFFIX}.msi
+  VERBATIM)
+add_dependencies(msi vindra gallery wk_toolkit)
+
+# The package installs, starts, upgrades and uninstalls cleanly in a fresh
+# prefix; installed_check reads back what it installed.
+wk_add_test_program(installed_check ${CMAKE_SOURCE_DIR}/tests/package/installed_check.cpp)
+target_link_libraries(installed_check PRIVATE ole32 shell32 uuid version)
+add_test(NAME package/msi
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/msi_test.sh ${CMAKE_BINARY_DIR}
+                 ${CMAKE_SOURCE_DIR} ${WK_ARCH} ${WK_PACKAGE_SUFFIX} ${PROJECT_VERSION})
+set_tests_properties(package/msi PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
