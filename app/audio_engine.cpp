@@ -6,10 +6,21 @@
 
 namespace vindra {
 
+namespace {
+
+struct AudioState {
+  int closing;      // set by "AV": returned buffers close the device instead of being refilled
+  HWAVEOUT device;  // the open device, or none
+  unsigned char* buffers[2];  // heap blocks of 4096 bytes
+  WAVEHDR* headers[2];        // heap blocks, one per buffer
+  WAVEFORMATEX format;        // 8-bit PCM, 2 channels, 44100 Hz
+  bool circulating;           // the device's open notification has started the buffers
+};
+
+// The process-wide audio state and the running phase (radians) of the
+// synthesis, carried from buffer to buffer and device to device.
 AudioState g_audio{};
 double g_phase = 0.0;
-
-namespace {
 
 constexpr char kCaption[] = "DazuRedu";
 constexpr UINT kErrorStyle = MB_ICONEXCLAMATION | MB_OK;  // 0x30

@@ -13,19 +13,6 @@
 
 namespace vindra {
 
-struct AudioState {
-  int closing;      // set by "AV": returned buffers close the device instead of being refilled
-  HWAVEOUT device;  // the open device, or none
-  unsigned char* buffers[2];  // heap blocks of 4096 bytes
-  WAVEHDR* headers[2];        // heap blocks, one per buffer
-  WAVEFORMATEX format;        // 8-bit PCM, 2 channels, 44100 Hz
-  bool circulating;           // the device's open notification has started the buffers
-};
-
-// The process-wide audio state and running phase (radians) of the synthesis.
-extern AudioState g_audio;
-extern double g_phase;
-
 // Result codes of AudioCreate, which is also WM_CREATE's result.
 constexpr LRESULT kAudioReady = 0;
 constexpr LRESULT kAudioFailed = 1;
