@@ -6,6 +6,7 @@
 
 #include "audio_engine.hpp"
 #include "logic/levels.hpp"
+#include "refill_log.hpp"
 #include "wk_controls.h"
 #include "wk_draw.h"
 #include "wk_windows.h"
@@ -41,7 +42,6 @@ struct MainWindow {
   HWND av;
   HWND pa;
   HWND slider;
-  int slider_position;
   int step;       // half the slider position; 0 for every message without a position
   int held_step;  // the last non-zero step: what the refills play
 };
@@ -159,18 +159,18 @@ void Command(HWND window, WPARAM wparam) {
 // A non-zero step is held at once: a quick click or key press whose end
 // notification comes before the next buffer returns would otherwise be lost.
 void SliderMoved(WPARAM wparam, LPARAM lparam) {
-  g_main.slider_position = wk_SliderThumbFromScroll(g_main.slider, wparam, lparam);
-  g_main.step = g_main.slider_position / 2;
+  g_main.step = wk_SliderThumbFromScroll(g_main.slider, wparam, lparam) / 2;
   if (g_main.step != 0) g_main.held_step = g_main.step;
 }
 
 void BufferReturned(HWND window, WPARAM wparam, LPARAM lparam) {
+  const LONGLONG started = vindra::RefillLogStart();
   HWAVEOUT device = reinterpret_cast<HWAVEOUT>(wparam);
   WAVEHDR* header = reinterpret_cast<WAVEHDR*>(lparam);
   if (!vindra::AudioBufferReturned(device, header)) return;
-  if (g_main.step != 0) g_main.held_step = g_main.step;
   ShowReadout(window, "            ", g_main.held_step * 2.0);
   vindra::AudioRefill(header, g_main.held_step);
+  vindra::RefillLogNote(started);
 }
 
 }  // namespace
@@ -178,6 +178,7 @@ void BufferReturned(HWND window, WPARAM wparam, LPARAM lparam) {
 extern "C" LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
+      vindra::RefillLogOpen();
       CreateContents(window);
       return vindra::AudioCreate(window);
     case WM_DESTROY:

@@ -54,7 +54,9 @@ TEST(ToneBenchmark, RefillCostAsAFractionOfTheBufferPeriod) {
   EXPECT_GE(phase, 0.0);  // keeps the loop from being optimised away
 }
 
-TEST(ToneBenchmark, CpuWhilePlayingAndWhileOff) {
+TEST(ToneBenchmark, CpuAndRefillTimesWhilePlayingAndWhileOff) {
+  tonetest::RefillLogReader log;
+  ASSERT_TRUE(log.open());
   tonetest::ToneApp app;
   ASSERT_NE(app.window(), nullptr);
   const auto pids = wktest::UnixProcesses("vindra.exe", app.capture().unix_path());
@@ -62,11 +64,22 @@ TEST(ToneBenchmark, CpuWhilePlayingAndWhileOff) {
   app.Click(tonetest::kPa);
   app.DragSlider(441);
   wktest::Pump(500);
+  std::vector<vindra::RefillEntry> refills;
+  log.Drain(refills);  // the start, not measured
+  refills.clear();
   const double playing = CpuSecondsOver(pids[0], 2000);
+  log.Drain(refills);
   app.Click(tonetest::kAv);
   wktest::Pump(500);  // the queued buffers come back and the device closes
   const double off = CpuSecondsOver(pids[0], 3000);
   std::printf("[ cpu ] playing: %.2f s CPU in 2 s (%.1f %%); off: %.2f s CPU in 3 s (%.1f %%)\n",
               playing, 50.0 * playing, off, 100.0 * off / 3.0);
+  // Measured inside the program, from its refill log.
+  std::printf("[ refill ] in the program, handling a returned buffer up to queueing it: %s\n",
+              tonetest::Spread(refills, &vindra::RefillEntry::handled_us, "us").c_str());
+  std::printf("[ refill ] from the device's notification to the buffer queued: %s (%zu refills)\n",
+              tonetest::Spread(refills, &vindra::RefillEntry::waited_ms, "ms").c_str(),
+              refills.size());
+  EXPECT_GT(refills.size(), 20u);  // 43 buffers come back in 2 s
   EXPECT_EQ(app.Close(), 0);
 }

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "app/logic/sine.hpp"
 
 namespace tonetest {
@@ -111,6 +114,45 @@ int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORR
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return differences;
+}
+
+RefillLogReader::RefillLogReader() {
+  block_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                              sizeof(vindra::RefillLog), vindra::kRefillLogName);
+  if (block_) {
+    log_ = static_cast<vindra::RefillLog*>(
+        MapViewOfFile(block_, FILE_MAP_READ, 0, 0, sizeof(vindra::RefillLog)));
+  }
+}
+
+RefillLogReader::~RefillLogReader() {
+  if (log_) UnmapViewOfFile(log_);
+  if (block_) CloseHandle(block_);
+}
+
+void RefillLogReader::Drain(std::vector<vindra::RefillEntry>& into) {
+  constexpr LONG kRing = static_cast<LONG>(vindra::kRefillLogEntries);
+  const LONG count = log_->count;
+  if (count - read_ > kRing) {
+    lost_ += count - read_ - kRing;
+    read_ = count - kRing;
+  }
+  for (; read_ < count; ++read_) {
+    into.push_back(log_->entries[static_cast<unsigned>(read_) % vindra::kRefillLogEntries]);
+  }
+}
+
+std::string Spread(const std::vector<vindra::RefillEntry>& entries,
+                   DWORD vindra::RefillEntry::*field, const char* unit) {
+  std::vector<unsigned long> values;
+  for (const vindra::RefillEntry& entry : entries) values.push_back(entry.*field);
+  if (values.empty()) return "none";
+  std::sort(values.begin(), values.end());
+  const size_t p99 = std::min(values.size() - 1, values.size() * 99 / 100);
+  char text[160];
+  std::snprintf(text, sizeof text, "median %lu %s, p99 %lu %s, max %lu %s",
+                values[values.size() / 2], unit, values[p99], unit, values.back(), unit);
+  return text;
 }
 
 std::vector<unsigned char> SineBytes(int step, double& phase, int count) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/refill_log.hpp"
 #include "sound_capture.hpp"
 #include "wktest.hpp"
 
@@ -67,6 +68,30 @@ class Snapshot {
 int TextDifferences(const Snapshot& shot, int x, int y, const char* text, COLORREF colour,
                     HFONT font, COLORREF background, COLORREF under = 0,
                     RECT within = {0, 0, 0x7FFF, 0x7FFF});
+
+// The program's refill log, created before the program starts (which then
+// notes every refill in it) and read as it fills: the ring holds minutes.
+class RefillLogReader {
+ public:
+  RefillLogReader();
+  ~RefillLogReader();
+  RefillLogReader(const RefillLogReader&) = delete;
+  RefillLogReader& operator=(const RefillLogReader&) = delete;
+  bool open() const { return log_ != nullptr; }
+  // Appends the entries noted since the last call.
+  void Drain(std::vector<vindra::RefillEntry>& into);
+  long lost() const { return lost_; }  // entries overwritten before they were read
+
+ private:
+  HANDLE block_ = nullptr;
+  vindra::RefillLog* log_ = nullptr;
+  LONG read_ = 0;
+  long lost_ = 0;
+};
+
+// "median M unit, p99 P unit, max X unit" of one field of the entries.
+std::string Spread(const std::vector<vindra::RefillEntry>& entries,
+                   DWORD vindra::RefillEntry::*field, const char* unit);
 
 // `count` buffers of FillSineBuffer output at `step` from `phase` (advanced).
 std::vector<unsigned char> SineBytes(int step, double& phase, int count);
