@@ -111,6 +111,12 @@ foreach(test_source ${WK_WINE_TESTS})
   wk_add_test_program(${target} ${test_source})
   add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
   set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)
+  # Soaks play at real-time pace through the bench's PulseAudio sink, for
+  # WK_SOAK_MINUTES per part (the timeout allows two parts of an hour).
+  if(test_name MATCHES "_soak_benchmark_test$")
+    set_tests_properties(${test_folder}/${test_name} PROPERTIES LABELS soak TIMEOUT 7800
+                                                                ENVIRONMENT WK_SOUND=pulse)
+  endif()
 endforeach()
 
 # The pure logic's native build (sanitizers, fuzzers) runs as one test here,

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The headless test bench: one Xvfb display, one private Wine prefix and one
-# persistent wineserver per build folder.
+# persistent wineserver per build folder, and a PulseAudio server whose
+# sink plays at real-time pace and records what it plays.
 #
 #   bench.sh start DIR [ARCH]   start (or reuse) the bench whose state lives
 #                               in DIR, for i686 (default) or x86_64 programs
@@ -29,11 +30,59 @@ stop() {
     WINEPREFIX="$WINEPREFIX" "${WK_WINESERVER:-wineserver}" -k >/dev/null 2>&1 || true
     if [ -n "${SERVER_PID:-}" ]; then kill "$SERVER_PID" 2>/dev/null || true; fi
     if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+    if [ -n "${PULSE_PID:-}" ]; then kill "$PULSE_PID" 2>/dev/null || true; fi
+    if [ -n "${PULSE_READER_PID:-}" ]; then kill "$PULSE_READER_PID" 2>/dev/null || true; fi
     rm -f "$env_file"
   fi
 }
 
 if [ "$cmd" = stop ]; then stop; exit 0; fi
+
+# Real-time sound, for programs started with WK_SOUND=pulse (wine-run then
+# points them at this server); every other program keeps the ALSA file sink.
+# A PulseAudio server of the bench's own has one sink in the programs' format
+# (unsigned 8-bit, 2 channels, 44100 Hz: nothing is converted) that writes
+# what it plays into a FIFO at its own clock, and a reader appends that to
+# pulse/recording.raw. The sink suspends a second after the last stream
+# ends, so the recording grows only while something plays, by 88,200 bytes
+# a second. Server and reader run at real-time priority where the machine
+# allows it: a recording that lost data while the machine is busy would
+# measure the recorder, not the program.
+start_pulse() {
+  command -v pulseaudio >/dev/null && command -v perl >/dev/null || return 0
+  local pulse="$dir/pulse"
+  rm -rf "$pulse"
+  mkdir -p "$pulse/runtime"
+  : >"$pulse/recording.raw"
+  XDG_RUNTIME_DIR="$pulse/runtime" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+    --disallow-exit --use-pid-file=no --log-level=debug --log-target="file:$pulse/server.log" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$pulse/native" \
+    --load="module-pipe-sink sink_name=bench file=$pulse/sink.fifo format=u8 rate=44100 channels=2 use_system_clock_for_timing=yes" \
+    --load="module-suspend-on-idle timeout=1" </dev/null >/dev/null 2>&1 &
+  local server_pid=$!
+  for _ in $(seq 50); do
+    [ -S "$pulse/native" ] && [ -p "$pulse/sink.fifo" ] && break
+    kill -0 "$server_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  # The FIFO is enlarged to the most the kernel allows (a megabyte, about
+  # 12 s of sound) so that a reader held up for a moment loses nothing.
+  perl -e 'open(my $in, "<", $ARGV[0]) or die; fcntl($in, 1031, 1048576);
+    open(my $out, ">>", $ARGV[1]) or die; my $data;
+    while (sysread($in, $data, 1048576)) { syswrite($out, $data) }' \
+    "$pulse/sink.fifo" "$pulse/recording.raw" </dev/null >/dev/null 2>&1 &
+  local reader_pid=$!
+  for task in /proc/"$server_pid"/task/* /proc/"$reader_pid"/task/*; do
+    chrt -f -p 50 "${task##*/}" >/dev/null 2>&1 || true
+  done
+  cat >>"$env_file" <<ENV
+export PULSE_PID=$server_pid
+export PULSE_READER_PID=$reader_pid
+export WK_PULSE_SERVER=unix:$pulse/native
+export WK_PULSE_RECORDING=$pulse/recording.raw
+export WK_PULSE_LOG=$pulse/server.log
+ENV
+}
 
 case "$arch" in
   i686)
@@ -128,6 +177,8 @@ if [ ! -f "$prefix/.wk-ready" ]; then
   "$server" -w
   touch "$prefix/.wk-ready"
 fi
+
+start_pulse
 
 # A persistent wineserver makes each program start take a tenth of a second.
 # Every daemon gets null output so none holds the caller's pipe open.

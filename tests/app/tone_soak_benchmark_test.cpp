@@ -1,0 +1,352 @@
+// Figures from a long run: the tone played through the real program at
+// real-time pace, into the bench's PulseAudio sink, first on a quiet machine
+// and then beside two busy processes. The sink's recording (written inside
+// the sound server at the sink's own clock) is followed byte for byte
+// against the synthesis, counting every stretch of silence after which the
+// stream goes on with its phase continued (a dropout) and every place where
+// it goes on elsewhere (a phase jump); the program's refill log gives how
+// long each returned buffer waited before it was queued again.
+//
+//   WK_SOAK_MINUTES   minutes of each of the two parts (default 1; may be
+//                     fractional). The long run: WK_SOAK_MINUTES=10.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/logic/sine.hpp"
+#include "app/refill_log.hpp"
+#include "tone_app.hpp"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+constexpr double kBytesPerSecond = 88200.0;
+constexpr unsigned char kSilence = 0x80;  // the sink's silence in unsigned 8-bit samples
+constexpr char kBusyStop[] = "vindra-soak-busy-stop";
+
+std::string Env(const char* name) {
+  char value[1024] = {};
+  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+  return n > 0 && n < sizeof value ? value : "";
+}
+
+double NowSeconds() {
+  LARGE_INTEGER count, frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+unsigned long long FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+Bytes ReadRange(const std::string& path, unsigned long long from, unsigned long long to) {
+  Bytes bytes(to > from ? static_cast<size_t>(to - from) : 0);
+  std::ifstream file(path, std::ios::binary);
+  file.seekg(static_cast<std::streamoff>(from));
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return bytes;
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// How busy the machine is: the load average, and the share of all cores'
+// time spent running anything since the previous reading.
+struct MachineLoad {
+  long long busy = 0, total = 0;
+  static MachineLoad Now() {
+    std::istringstream stat(ReadText("Z:\\proc\\stat"));
+    std::string cpu;
+    long long user, nice, system, idle, iowait, irq, softirq;
+    stat >> cpu >> user >> nice >> system >> idle >> iowait >> irq >> softirq;
+    MachineLoad load;
+    load.busy = user + nice + system + irq + softirq;
+    load.total = load.busy + idle + iowait;
+    return load;
+  }
+  static std::string Average() {
+    std::string text = ReadText("Z:\\proc\\loadavg");
+    return text.substr(0, text.find(' ', text.find(' ', text.find(' ') + 1) + 1));
+  }
+};
+
+// What one part of the run measured.
+struct Part {
+  explicit Part(const char* part_name) : name(part_name) {}
+  const char* name;
+  unsigned long long from = 0, to = 0;  // recording offsets
+  double seconds = 0.0;                 // by the test's clock, for the same stretch
+  double machine_busy = 0.0;            // share of all cores' time
+  std::string load_before, load_after;
+  std::vector<vindra::RefillEntry> refills;
+  // From the walk:
+  size_t played = 0;  // bytes of the program's stream
+  int dropouts = 0;
+  int jumps = 0;
+  size_t silence = 0;  // bytes of silence inside the stream
+  size_t longest = 0;  // bytes of the longest stretch
+};
+
+// Follows the recording against the program's stream at one step from
+// phase 0, a frame (both bytes) at a time. Where they part, the silence
+// inserted there is skipped: frames of 0x80 from the sink, and frames of 0
+// that Wine's PulseAudio driver writes as its "silence" after an underrun
+// (a tone of step 220 has no frame of two 0x80, but has frames of two 0 at
+// its troughs, which may have matched a few inserted ones). `at` is where
+// the stream's first buffer lies in `recording`, whose byte 0 is at
+// recording offset `base`; `parts` are in order.
+void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
+          std::vector<Part>& parts) {
+  const size_t end = recording.size();
+  Bytes expected((end - at) + 20 * 4096);
+  double phase = 0.0;
+  for (size_t n = 0; n + 4096 <= expected.size(); n += 4096) {
+    vindra::FillSineBuffer(expected.data() + n, step, phase);
+  }
+  auto part_of = [&](size_t i) -> Part* {
+    const unsigned long long offset = base + i;
+    for (Part& part : parts) {
+      if (offset >= part.from && offset < part.to) return &part;
+    }
+    return nullptr;
+  };
+  auto matches = [&](size_t i, size_t j, size_t length) {
+    return i + length <= end && j + length <= expected.size() &&
+           std::equal(recording.begin() + i, recording.begin() + i + length, expected.begin() + j);
+  };
+  auto silent = [&](size_t i) {
+    return recording[i] == recording[i + 1] && (recording[i] == kSilence || recording[i] == 0);
+  };
+  // Where the stream goes on, this many bytes must match: short enough to
+  // fit between two stretches of silence that come close together.
+  constexpr size_t kProbe = 16;
+  size_t i = at, j = 0;
+  while (i + 1 < end) {
+    if (matches(i, j, 2)) {
+      if (Part* part = part_of(i)) part->played += 2;
+      i += 2;
+      j += 2;
+      continue;
+    }
+    const size_t gap_from = i;
+    while (i + 1 < end && silent(i)) i += 2;
+    if (i + kProbe > end) break;  // the recording ends here
+    Part* part = part_of(i);
+    const size_t gap = i - gap_from;
+    // Going on with the phase continued: where it stopped, a few frames
+    // earlier (inserted zeros matched a trough), or past a trough's zeros
+    // that were taken for inserted ones.
+    size_t resumed = std::string::npos;
+    for (size_t k = j >= 16 ? j - 16 : 0; gap > 0 && k <= j + 16; k += 2) {
+      const bool zeros_between = k <= j || std::all_of(expected.begin() + j, expected.begin() + k,
+                                                       [](unsigned char b) { return b == 0; });
+      if (zeros_between && matches(i, k, kProbe)) {
+        resumed = k;
+        break;
+      }
+    }
+    if (resumed != std::string::npos) {
+      if (part) {
+        ++part->dropouts;
+        part->silence += gap;
+        part->longest = std::max(part->longest, gap);
+      }
+      j = resumed;
+      continue;
+    }
+    if (part) ++part->jumps;
+    // Where the stream went on instead: nearest first, a few seconds either
+    // way, by a longer stretch (a tone repeats itself nearly every cycle).
+    const size_t reach = 5 * 88200;
+    for (size_t d = 2; d < reach && resumed == std::string::npos; d += 2) {
+      if (matches(i, j + d, 4 * kProbe)) resumed = j + d;
+      if (resumed == std::string::npos && d <= j && matches(i, j - d, 4 * kProbe)) resumed = j - d;
+    }
+    if (resumed == std::string::npos) {
+      ADD_FAILURE() << "the program's stream was lost at recording offset " << base + i;
+      return;
+    }
+    j = resumed;
+  }
+}
+
+void Report(const Part& part) {
+  const char* n = part.name;
+  std::printf("figure: soak %s: %.2f minutes played, %d dropouts, %d phase jumps\n", n,
+              part.played / kBytesPerSecond / 60.0, part.dropouts, part.jumps);
+  std::printf("figure: soak %s: silence inside the stream %.1f ms in all, longest %.1f ms\n", n,
+              part.silence / kBytesPerSecond * 1000.0, part.longest / kBytesPerSecond * 1000.0);
+  // The other buffer holds 46.4 ms; the device's thread notices a finished
+  // buffer within its own period of about 10 ms. A refill later than the
+  // rest can leave the device without data: only those can be the
+  // program's own dropouts, every other one lies below it.
+  const long late = std::count_if(part.refills.begin(), part.refills.end(),
+                                  [](const vindra::RefillEntry& e) { return e.waited_ms > 36; });
+  std::printf(
+      "figure: soak %s: notification to buffer queued: %s; %ld of %zu refills later than 36 ms\n",
+      n, tonetest::Spread(part.refills, &vindra::RefillEntry::waited_ms, "ms").c_str(), late,
+      part.refills.size());
+  std::printf("figure: soak %s: handling of the notification up to the queued buffer: %s\n", n,
+              tonetest::Spread(part.refills, &vindra::RefillEntry::handled_us, "us").c_str());
+  const double recorded = static_cast<double>(part.to - part.from);
+  std::printf(
+      "figure: soak %s: recording complete: %.0f bytes in %.3f s by the clock = %.3f %% of "
+      "real time\n",
+      n, recorded, part.seconds, 100.0 * recorded / (part.seconds * kBytesPerSecond));
+  std::printf("figure: soak %s: machine load: %.0f %% of both cores busy, load average %s -> %s\n",
+              n, 100.0 * part.machine_busy, part.load_before.c_str(), part.load_after.c_str());
+}
+
+// Two processes that only spin, each a copy of this program running the
+// disabled busy test below, at normal priority.
+class BusyProcesses {
+ public:
+  explicit BusyProcesses(double seconds) {
+    stop_ = CreateEventA(nullptr, TRUE, FALSE, kBusyStop);
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    for (int k = 0; k < 2; ++k) {
+      std::string command = std::string("\"") + self +
+                            "\" --gtest_filter=ToneSoak.DISABLED_Busy "
+                            "--gtest_also_run_disabled_tests busy-seconds=" +
+                            std::to_string(static_cast<int>(seconds) + 60);
+      STARTUPINFOA si{};
+      si.cb = sizeof si;
+      PROCESS_INFORMATION info{};
+      if (CreateProcessA(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                         &info)) {
+        CloseHandle(info.hThread);
+        children_.push_back(info.hProcess);
+      }
+    }
+  }
+  ~BusyProcesses() {
+    SetEvent(stop_);
+    for (HANDLE child : children_) {
+      if (WaitForSingleObject(child, 5000) == WAIT_TIMEOUT) TerminateProcess(child, 1);
+      CloseHandle(child);
+    }
+    CloseHandle(stop_);
+  }
+  size_t count() const { return children_.size(); }
+
+ private:
+  HANDLE stop_ = nullptr;
+  std::vector<HANDLE> children_;
+};
+
+}  // namespace
+
+TEST(ToneSoak, DISABLED_Busy) {
+  HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, kBusyStop);
+  ASSERT_NE(stop, nullptr);
+  const char* limit = std::strstr(GetCommandLineA(), "busy-seconds=");
+  const DWORD end = GetTickCount() + 1000u * (limit ? std::atoi(limit + 13) : 60);
+  volatile unsigned long long spins = 0;
+  // The stop event is looked at every 100 ms only: every look is a call to
+  // the Wine server, which the program under test needs too.
+  DWORD next = GetTickCount();
+  while (static_cast<LONG>(GetTickCount() - end) < 0) {
+    for (int n = 0; n < 100000; ++n) spins = spins + 1;
+    if (static_cast<LONG>(GetTickCount() - next) < 0) continue;
+    if (WaitForSingleObject(stop, 0) == WAIT_OBJECT_0) break;
+    next = GetTickCount() + 100;
+  }
+  CloseHandle(stop);
+}
+
+TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
+  const std::string unix_recording = Env("WK_PULSE_RECORDING");
+  if (unix_recording.empty() || Env("PULSE_SERVER").empty()) {
+    GTEST_SKIP() << "no real-time sound sink: start the bench with PulseAudio (bench.sh) and "
+                    "run this program with WK_SOUND=pulse";
+  }
+  const std::string recording = "Z:" + unix_recording;
+  const std::string server_log = "Z:" + Env("WK_PULSE_LOG");
+  const std::string minutes_text = Env("WK_SOAK_MINUTES");
+  const double minutes = minutes_text.empty() ? 1.0 : std::atof(minutes_text.c_str());
+  ASSERT_GT(minutes, 0.0) << "WK_SOAK_MINUTES=" << minutes_text;
+
+  tonetest::RefillLogReader log;
+  ASSERT_TRUE(log.open());
+  const unsigned long long start = FileSize(recording);
+  const unsigned long long log_start = FileSize(server_log);
+  tonetest::ToneApp app;
+  ASSERT_NE(app.window(), nullptr);
+  app.Click(tonetest::kPa);
+  app.DragSlider(441);  // step 220, 440 Hz
+  wktest::Pump(2000);
+
+  std::vector<Part> parts = {Part("quiet"), Part("busy")};
+  std::vector<vindra::RefillEntry> before;
+  log.Drain(before);  // the start, not measured
+  std::unique_ptr<BusyProcesses> busy;
+  for (Part& part : parts) {
+    if (&part == &parts[1]) {
+      busy = std::make_unique<BusyProcesses>(minutes * 60.0);
+      ASSERT_EQ(busy->count(), 2u);
+    }
+    const MachineLoad load_from = MachineLoad::Now();
+    part.load_before = MachineLoad::Average();
+    part.from = FileSize(recording);
+    const double t0 = NowSeconds();
+    while (NowSeconds() - t0 < minutes * 60.0) {
+      wktest::Pump(2000);
+      log.Drain(part.refills);
+    }
+    part.to = FileSize(recording);
+    part.seconds = NowSeconds() - t0;
+    const MachineLoad load_to = MachineLoad::Now();
+    part.machine_busy =
+        static_cast<double>(load_to.busy - load_from.busy) / (load_to.total - load_from.total);
+    part.load_after = MachineLoad::Average();
+  }
+  busy.reset();
+  EXPECT_EQ(app.Close(), 0);
+  EXPECT_EQ(log.lost(), 0);
+
+  // The sink reports every chunk it could not hand to the recorder.
+  const Bytes log_text = ReadRange(server_log, log_start, FileSize(server_log));
+  const std::string lines(log_text.begin(), log_text.end());
+  int losses = 0;
+  for (size_t at = lines.find("just dropped"); at != std::string::npos;
+       at = lines.find("just dropped", at + 1)) {
+    ++losses;
+  }
+  std::printf("figure: soak: chunks the sound server could not hand to the recorder: %d\n", losses);
+  EXPECT_EQ(losses, 0);
+
+  const Bytes bytes = ReadRange(recording, start, parts[1].to);
+  double phase = 0.0;
+  const size_t first = wktest::FindBytesAt(bytes, tonetest::SineBytes(220, phase, 1), 0);
+  ASSERT_NE(first, std::string::npos)
+      << "no buffer of the tone in the sink's recording (" << bytes.size() << " bytes)";
+  Walk(bytes, first, start, 220, parts);
+  for (const Part& part : parts) {
+    Report(part);
+    // The sink writes at its own clock: a recording that lost data would
+    // fall short of real time.
+    EXPECT_NEAR((part.to - part.from) / (part.seconds * kBytesPerSecond), 1.0, 0.002) << part.name;
+    EXPECT_GT(part.refills.size(), 0u) << part.name;
+  }
+}
