@@ -137,8 +137,8 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
   auto silent = [&](size_t i) {
     return recording[i] == recording[i + 1] && (recording[i] == kSilence || recording[i] == 0);
   };
-  // Where the stream goes on, this many bytes must match: short enough to
-  // fit between two stretches of silence that come close together.
+  // Where the stream goes on, up to this many bytes must match: fewer where
+  // the next stretch of silence comes sooner.
   constexpr size_t kProbe = 16;
   size_t i = at, j = 0;
   while (i + 1 < end) {
@@ -150,7 +150,9 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
     }
     const size_t gap_from = i;
     while (i + 1 < end && silent(i)) i += 2;
-    if (i + kProbe > end) break;  // the recording ends here
+    size_t probe = 0;
+    while (probe < kProbe && i + probe + 1 < end && !silent(i + probe)) probe += 2;
+    if (i + probe + 1 >= end) break;  // the recording ends here
     Part* part = part_of(i);
     const size_t gap = i - gap_from;
     // Going on with the phase continued: where it stopped, a few frames
@@ -160,7 +162,7 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
     for (size_t k = j >= 16 ? j - 16 : 0; gap > 0 && k <= j + 16; k += 2) {
       const bool zeros_between = k <= j || std::all_of(expected.begin() + j, expected.begin() + k,
                                                        [](unsigned char b) { return b == 0; });
-      if (zeros_between && matches(i, k, kProbe)) {
+      if (zeros_between && matches(i, k, probe)) {
         resumed = k;
         break;
       }
@@ -176,11 +178,16 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
     }
     if (part) ++part->jumps;
     // Where the stream went on instead: nearest first, a few seconds either
-    // way, by a longer stretch (a tone repeats itself nearly every cycle).
+    // way, by a whole probe (a tone repeats itself nearly every cycle). A
+    // shorter piece between two silences is passed over.
+    if (probe < kProbe) {
+      i += probe;
+      continue;
+    }
     const size_t reach = 5 * 88200;
     for (size_t d = 2; d < reach && resumed == std::string::npos; d += 2) {
-      if (matches(i, j + d, 4 * kProbe)) resumed = j + d;
-      if (resumed == std::string::npos && d <= j && matches(i, j - d, 4 * kProbe)) resumed = j - d;
+      if (matches(i, j + d, kProbe)) resumed = j + d;
+      if (resumed == std::string::npos && d <= j && matches(i, j - d, kProbe)) resumed = j - d;
     }
     if (resumed == std::string::npos) {
       ADD_FAILURE() << "the program's stream was lost at recording offset " << base + i;
@@ -210,9 +217,9 @@ void Report(const Part& part) {
               tonetest::Spread(part.refills, &vindra::RefillEntry::handled_us, "us").c_str());
   const double recorded = static_cast<double>(part.to - part.from);
   std::printf(
-      "figure: soak %s: recording complete: %.0f bytes in %.3f s by the clock = %.3f %% of "
-      "real time\n",
-      n, recorded, part.seconds, 100.0 * recorded / (part.seconds * kBytesPerSecond));
+      "figure: soak %s: recording complete: %.0f bytes (from offset %llu) in %.3f s by the "
+      "clock = %.3f %% of real time\n",
+      n, recorded, part.from, part.seconds, 100.0 * recorded / (part.seconds * kBytesPerSecond));
   std::printf("figure: soak %s: machine load: %.0f %% of both cores busy, load average %s -> %s\n",
               n, 100.0 * part.machine_busy, part.load_before.c_str(), part.load_after.c_str());
 }
