@@ -163,14 +163,19 @@ void SliderMoved(WPARAM wparam, LPARAM lparam) {
   if (g_main.step != 0) g_main.held_step = g_main.step;
 }
 
+// A returned buffer is refilled and queued before the readout is redrawn:
+// until it is queued the device has only the other buffer, 46 ms of sound,
+// and a redraw (after any pending repaint of the whole window) can take
+// longer than that on a busy machine. The bytes do not depend on the
+// readout, which shows the same held step either way.
 void BufferReturned(HWND window, WPARAM wparam, LPARAM lparam) {
   const LONGLONG started = vindra::RefillLogStart();
   HWAVEOUT device = reinterpret_cast<HWAVEOUT>(wparam);
   WAVEHDR* header = reinterpret_cast<WAVEHDR*>(lparam);
   if (!vindra::AudioBufferReturned(device, header)) return;
-  ShowReadout(window, "            ", g_main.held_step * 2.0);
   vindra::AudioRefill(header, g_main.held_step);
   vindra::RefillLogNote(started);
+  ShowReadout(window, "            ", g_main.held_step * 2.0);
 }
 
 }  // namespace
