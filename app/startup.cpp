@@ -22,6 +22,12 @@ int RunMessageLoop() {
 }
 
 int MainRoutine(HINSTANCE module, HINSTANCE /*previous*/, const char* /*arguments*/, int /*show*/) {
+  // The device's notifications come to this thread, and each returned buffer
+  // must be queued again before the other one has played out (46 ms). Above
+  // the normal priority, other programs' busy work cannot hold the refill
+  // back, where the platform honours thread priorities (Wine 8 runs every
+  // thread at the same Unix priority whatever is asked).
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
   HWND window = wk_WindowCreate(module, kTitle, 150, 10, 800, 600, "MIN_NOMAX_CLO");
   if (window == nullptr) return kNoMainWindow;
   wk_WindowSetBackground(window, RGB(0, 0, 0));
