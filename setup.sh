@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth imagemagick x11-utils xdotool
   g++ clang libclang-rt-14-dev clang-format
   ghostscript poppler-utils sox ccache wixl pkgconf
+  pulseaudio pulseaudio-utils
 )
 
 missing=()
