@@ -68,28 +68,3 @@ TEST(ProgressBar, ReplaceMakesANewBarInTheSameParent) {
   EXPECT_EQ(wk_ResultX, 20);
   EXPECT_EQ(wk_ResultY, 30);
 }
-
-TEST(ProgressBar, CommonOperations) {
-  wktest::TestWindow parent(400, 300);
-  HWND bar = wk_ProgressCreate(parent, 10, 10, 100, 20, "NORMAL", 100, 10);
-  EXPECT_EQ(wk_ProgressHide(bar), 0);
-  EXPECT_EQ(wk_ProgressHide(bar), 1);
-  EXPECT_EQ(wk_ProgressShow(bar), 0);
-  EXPECT_EQ(wk_ProgressShow(bar), 1);
-  EXPECT_EQ(wk_ProgressMove(bar, 30, 40), 0);
-  EXPECT_EQ(wk_ProgressResize(bar, 120, 22), 0);
-  wk_ProgressGetPosition(bar);
-  EXPECT_EQ(wk_ResultX, 30);
-  EXPECT_EQ(wk_ResultY, 40);
-  EXPECT_EQ(wk_ProgressCenter(bar), 0);
-  RECT client{};
-  GetClientRect(parent, &client);
-  wk_ProgressGetPosition(bar);
-  EXPECT_EQ(wk_ResultX, client.right / 2 - 60);
-  EXPECT_EQ(wk_ProgressFitToParent(bar, 0, 0, -10, -client.bottom + 20), 0);
-  wk_ProgressGetSize(bar);
-  EXPECT_EQ(wk_ResultX, client.right - 10);
-  EXPECT_EQ(wk_ResultY, 20);
-  EXPECT_EQ(wk_ProgressDestroy(bar), 0);
-  EXPECT_EQ(wk_ProgressDestroy(bar), 1);
-}

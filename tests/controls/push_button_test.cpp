@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/wk_controls.h"
 #include "toolkit/windows/wk_windows.h"
+#include "recording_window.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -73,24 +74,13 @@ TEST(ButtonCreate, CarriesCaptionIdFontPlaceAndTheParentsInstance) {
   EXPECT_EQ(r.bottom - r.top, 35);
 }
 
-int s_command = 0;
-LRESULT CALLBACK RecordCommand(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  if (m == WM_COMMAND) s_command = LOWORD(wp);
-  return DefWindowProcA(w, m, wp, lp);
-}
-
 TEST(ButtonCreate, ClickingReachesTheParentWithTheId) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = RecordCommand;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "wk_button_recorder";
-  RegisterClassA(&wc);
-  HWND parent = CreateWindowA("wk_button_recorder", "recorder", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                              0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  wktest::RecordingWindow parent(300, 200);
   HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "AV", "C", "BAR", 1015);
+  parent.Clear();
   SendMessageA(b, BM_CLICK, 0, 0);
-  EXPECT_EQ(s_command, 1015);
-  DestroyWindow(parent);
+  EXPECT_TRUE(parent.Sequence({{WM_COMMAND, wktest::kWparam | wktest::kLparam,
+                                MAKEWPARAM(1015, BN_CLICKED), reinterpret_cast<LPARAM>(b)}}));
 }
 
 TEST(ButtonCreateInDialog, ReplacesTheItemWithTheSameIdAndAddsTheAlignment) {
@@ -216,118 +206,6 @@ TEST(ButtonImages, ANewAlignmentReplacesTheOldOneOnAnIconButton) {
   EXPECT_EQ(Style(b), 0x50000540u);  // not 0x50000F40: RB was taken off
   EXPECT_EQ(wk_ButtonSetStockIcon(b, "", "HAND"), 0);
   EXPECT_EQ(Style(b), 0x50000040u);
-}
-
-// ---- The common control operations, through the button's forwarders ----
-
-TEST(ButtonCommonOps, HideShowDisableEnableReportTheEarlierState) {
-  wktest::TestWindow parent;
-  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
-  EXPECT_EQ(wk_ButtonHide(b), 0);
-  EXPECT_FALSE(IsWindowVisible(b));
-  EXPECT_EQ(wk_ButtonHide(b), 1);
-  EXPECT_EQ(wk_ButtonShow(b), 0);
-  EXPECT_TRUE(IsWindowVisible(b));
-  EXPECT_EQ(wk_ButtonShow(b), 1);
-
-  EXPECT_EQ(wk_ButtonEnable(b), 1);
-  EXPECT_EQ(wk_ButtonDisable(b), 0);
-  EXPECT_FALSE(IsWindowEnabled(b));
-  EXPECT_EQ(wk_ButtonDisable(b), 1);
-  EXPECT_EQ(wk_ButtonEnable(b), 0);
-  EXPECT_TRUE(IsWindowEnabled(b));
-}
-
-TEST(ButtonCommonOps, MoveResizeAndTheResultPair) {
-  wktest::TestWindow parent(500, 400);
-  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
-  EXPECT_EQ(wk_ButtonMove(b, 40, 70), 0);
-  EXPECT_EQ(ClientPos(b).x, 40);
-  EXPECT_EQ(ClientPos(b).y, 70);
-  EXPECT_EQ(wk_ButtonResize(b, 120, 45), 0);
-  EXPECT_EQ(ClientPos(b).x, 40);  // not moved by the resize
-
-  wk_ResultX = wk_ResultY = -1;
-  EXPECT_EQ(wk_ButtonGetSize(b), 0);
-  EXPECT_EQ(wk_ResultX, 120);
-  EXPECT_EQ(wk_ResultY, 45);
-  // The parent has equal side and bottom frames, so the position comes out
-  // in client coordinates.
-  EXPECT_EQ(wk_ButtonGetPosition(b), 0);
-  EXPECT_EQ(wk_ResultX, 40);
-  EXPECT_EQ(wk_ResultY, 70);
-
-  EXPECT_EQ(wk_ButtonCenter(b), 0);
-  RECT client{};
-  GetClientRect(parent, &client);
-  EXPECT_EQ(ClientPos(b).x, client.right / 2 - 60);
-  EXPECT_EQ(ClientPos(b).y, client.bottom / 2 - 45 / 2);
-  EXPECT_EQ(wk_ButtonGetPosition(b), 0);
-  EXPECT_EQ(wk_ResultX, client.right / 2 - 60);
-
-  EXPECT_EQ(wk_ButtonFitToParent(b, 5, 6, -10, -20), 0);
-  EXPECT_EQ(ClientPos(b).x, 5);
-  EXPECT_EQ(ClientPos(b).y, 6);
-  wk_ButtonGetSize(b);
-  EXPECT_EQ(wk_ResultX, client.right - 10);
-  EXPECT_EQ(wk_ResultY, client.bottom - 20);
-
-  DestroyWindow(b);
-  EXPECT_EQ(wk_ButtonMove(b, 1, 1), 1);
-  EXPECT_EQ(wk_ButtonResize(b, 1, 1), 1);
-  EXPECT_EQ(wk_ButtonFitToParent(b, 0, 0, 0, 0), 1);
-}
-
-TEST(ButtonCommonOps, GetPositionTakesTheCaptionAndMenuAsTheTop) {
-  // A parent with a menu bar: everything above the client area that is not
-  // the bottom frame's width counts as the top.
-  HMENU menu = CreateMenu();
-  AppendMenuA(menu, MF_STRING, 1, "Arkiv");
-  HWND parent = CreateWindowA("static", "with menu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
-                              300, nullptr, menu, nullptr, nullptr);
-  HWND b = wk_ButtonCreate(parent, 33, 44, 50, 20, "x", "C", "NORMAL", 1);
-  wk_ButtonGetPosition(b);
-  EXPECT_EQ(wk_ResultX, 33);
-  EXPECT_EQ(wk_ResultY, 44);
-  DestroyWindow(parent);
-}
-
-TEST(ButtonCommonOps, RepaintInvalidatesOnlyForItsTwoWords) {
-  wktest::TestWindow parent;
-  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
-  wktest::Pump(50);
-  const auto pending = [b] { return GetUpdateRect(b, nullptr, FALSE) != FALSE; };
-  ASSERT_FALSE(pending());
-  EXPECT_EQ(wk_ButtonRepaint(b, "erased"), 1);
-  EXPECT_EQ(wk_ButtonRepaint(b, "REPAINT"), 1);
-  EXPECT_EQ(wk_ButtonRepaint(b, nullptr), 1);
-  EXPECT_FALSE(pending());
-  EXPECT_EQ(wk_ButtonRepaint(b, "UNERASED"), 0);
-  EXPECT_TRUE(pending());
-  ValidateRect(b, nullptr);
-  EXPECT_EQ(wk_ButtonRepaint(b, "ERASED"), 0);
-  EXPECT_TRUE(pending());
-}
-
-TEST(ButtonCommonOps, FocusComesBackAsTheWindowThatHadIt) {
-  wktest::TestWindow parent;
-  HWND a = wk_ButtonCreate(parent, 10, 10, 80, 30, "a", "C", "BAR", 1);
-  HWND b = wk_ButtonCreate(parent, 100, 10, 80, 30, "b", "C", "BAR", 2);
-  SetActiveWindow(parent);
-  SetFocus(a);
-  ASSERT_EQ(GetFocus(), a);
-  EXPECT_EQ(wk_ButtonSetFocus(b), a);
-  EXPECT_EQ(GetFocus(), b);
-  EXPECT_EQ(wk_ButtonDropFocus(a), b);
-  EXPECT_EQ(GetFocus(), nullptr);
-}
-
-TEST(ButtonCommonOps, DestroyReportsWhetherThePlatformDestroyed) {
-  wktest::TestWindow parent;
-  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "x", "C", "BAR", 1);
-  EXPECT_EQ(wk_ButtonDestroy(b), 0);
-  EXPECT_FALSE(IsWindow(b));
-  EXPECT_EQ(wk_ButtonDestroy(b), 1);
 }
 
 }  // namespace

@@ -4,10 +4,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "toolkit/controls/wk_controls.h"
 #include "toolkit/windows/wk_windows.h"
+#include "recording_window.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -15,36 +14,12 @@ namespace {
 using wktest::ExStyle;
 using wktest::Style;
 
-// A parent that keeps every scroll message it receives.
-struct Scroll {
-  UINT message;
-  WPARAM wparam;
-  LPARAM lparam;
-};
-std::vector<Scroll> g_scrolls;
-
-LRESULT CALLBACK RecordScrolls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  if (m == WM_HSCROLL || m == WM_VSCROLL) g_scrolls.push_back({m, wp, lp});
-  return DefWindowProcA(w, m, wp, lp);
-}
-
 class Slider : public ::testing::Test {
  protected:
-  void SetUp() override {
-    InitCommonControls();
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = RecordScrolls;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "wk_slider_parent";
-    RegisterClassA(&wc);
-    parent_ = CreateWindowA("wk_slider_parent", "slider", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                            800, 500, nullptr, nullptr, wc.hInstance, nullptr);
-    g_scrolls.clear();
-  }
-  void TearDown() override { DestroyWindow(parent_); }
+  Slider() : parent_(800, 500, "slider") { InitCommonControls(); }
   // The tone generator's slider.
   HWND ToneSlider() { return wk_SliderCreate(parent_, "H", 20, 300, 700, 40, "BAR", 25000, 1, 0); }
-  HWND parent_ = nullptr;
+  wktest::RecordingWindow parent_;
 };
 
 TEST_F(Slider, ToneGeneratorSliderHasItsStyleRangePageAndPosition) {
@@ -125,25 +100,30 @@ TEST_F(Slider, PageKeysMoveByThePageSizeAndTheParentLearnsThePosition) {
   HWND s = ToneSlider();
   wk_SliderEnable(s);
   wk_SliderSetThumb(s, 500);
+  parent_.Clear();
   SendMessageA(s, WM_KEYDOWN, VK_NEXT, 0);
   EXPECT_EQ(wk_SliderQuery(s, "SLIDERPOS"), 501);
   SendMessageA(s, WM_KEYDOWN, VK_PRIOR, 0);
   SendMessageA(s, WM_KEYDOWN, VK_PRIOR, 0);
   EXPECT_EQ(wk_SliderQuery(s, "SLIDERPOS"), 499);
-  ASSERT_GE(g_scrolls.size(), 3u);
-  for (const Scroll& m : g_scrolls) {
-    EXPECT_EQ(m.message, static_cast<UINT>(WM_HSCROLL));
-    EXPECT_EQ(m.lparam, reinterpret_cast<LPARAM>(s));
-  }
-  EXPECT_EQ(wk_SliderThumbFromScroll(s, g_scrolls.back().wparam, g_scrolls.back().lparam), 499);
+  const auto scrolls = parent_.Of(WM_HSCROLL);
+  ASSERT_FALSE(scrolls.empty());
+  EXPECT_EQ(wk_SliderThumbFromScroll(s, scrolls.back().wparam, scrolls.back().lparam), 499);
+  const LPARAM from = reinterpret_cast<LPARAM>(s);
+  constexpr unsigned kBoth = wktest::kWparam | wktest::kLparam;
+  EXPECT_TRUE(parent_.Of(WM_VSCROLL).empty());
+  EXPECT_TRUE(parent_.Sequence({{WM_HSCROLL, kBoth, TB_PAGEDOWN, from},
+                                {WM_HSCROLL, kBoth, TB_PAGEUP, from},
+                                {WM_HSCROLL, kBoth, TB_PAGEUP, from}}));
 
   // A vertical slider reports with WM_VSCROLL.
   HWND v = wk_SliderCreate(parent_, "V", 0, 0, 40, 200, "NORMAL", 100, 10, 50);
-  g_scrolls.clear();
+  parent_.Clear();
   SendMessageA(v, WM_KEYDOWN, VK_NEXT, 0);
-  ASSERT_FALSE(g_scrolls.empty());
-  EXPECT_EQ(g_scrolls.front().message, static_cast<UINT>(WM_VSCROLL));
-  EXPECT_EQ(wk_SliderThumbFromScroll(v, g_scrolls.front().wparam, g_scrolls.front().lparam), 60);
+  const auto down = parent_.Of(WM_VSCROLL);
+  ASSERT_FALSE(down.empty());
+  EXPECT_EQ(wk_SliderThumbFromScroll(v, down.front().wparam, down.front().lparam), 60);
+  EXPECT_TRUE(parent_.Sequence({{WM_VSCROLL, kBoth, TB_PAGEDOWN, reinterpret_cast<LPARAM>(v)}}));
 }
 
 TEST_F(Slider, ReplaceDestroysTheWindowAndCreatesInItsParent) {
@@ -152,65 +132,12 @@ TEST_F(Slider, ReplaceDestroysTheWindowAndCreatesInItsParent) {
   HWND s = wk_SliderReplace(placeholder, "V", 5, 6, 50, 200, "SUNKEN", 200, 20, 30);
   ASSERT_NE(s, nullptr);
   EXPECT_FALSE(IsWindow(placeholder));
-  EXPECT_EQ(GetParent(s), parent_);
+  EXPECT_EQ(GetParent(s), parent_.get());
   EXPECT_EQ(Style(s), 0x50000003u);
   EXPECT_TRUE(ExStyle(s) & WS_EX_CLIENTEDGE);
   EXPECT_EQ(wk_SliderQuery(s, "SLIDERPOSNR"), 200);
   EXPECT_EQ(wk_SliderQuery(s, "CLICKSTEPS"), 20);
   EXPECT_EQ(wk_SliderQuery(s, "SLIDERPOS"), 30);
-}
-
-// ---- The common control operations, through the slider's forwarders ----
-
-TEST_F(Slider, CommonOperationsFollowTheSharedResults) {
-  HWND s = ToneSlider();
-  // The tone generator keeps the slider disabled while the sound is off.
-  EXPECT_EQ(wk_SliderDisable(s), 0);
-  EXPECT_EQ(wk_SliderDisable(s), 1);
-  EXPECT_EQ(wk_SliderEnable(s), 0);
-  EXPECT_EQ(wk_SliderEnable(s), 1);
-  EXPECT_EQ(wk_SliderHide(s), 0);
-  EXPECT_EQ(wk_SliderHide(s), 1);
-  EXPECT_EQ(wk_SliderShow(s), 0);
-  EXPECT_TRUE(IsWindowVisible(s));
-  EXPECT_EQ(wk_SliderShow(s), 1);
-
-  EXPECT_EQ(wk_SliderMove(s, 30, 40), 0);
-  EXPECT_EQ(wk_SliderResize(s, 200, 30), 0);
-  wk_SliderGetPosition(s);
-  EXPECT_EQ(wk_ResultX, 30);
-  EXPECT_EQ(wk_ResultY, 40);
-  wk_SliderGetSize(s);
-  EXPECT_EQ(wk_ResultX, 200);
-  EXPECT_EQ(wk_ResultY, 30);
-  EXPECT_EQ(wk_SliderCenter(s), 0);
-  RECT client{};
-  GetClientRect(parent_, &client);
-  wk_SliderGetPosition(s);
-  EXPECT_EQ(wk_ResultX, client.right / 2 - 100);
-  EXPECT_EQ(wk_ResultY, client.bottom / 2 - 15);
-  EXPECT_EQ(wk_SliderFitToParent(s, 0, 0, 0, -100), 0);
-  wk_SliderGetSize(s);
-  EXPECT_EQ(wk_ResultX, client.right);
-  EXPECT_EQ(wk_ResultY, client.bottom - 100);
-
-  wktest::Pump(50);
-  ValidateRect(s, nullptr);
-  EXPECT_EQ(wk_SliderRepaint(s, "Erased"), 1);
-  EXPECT_FALSE(GetUpdateRect(s, nullptr, FALSE));
-  EXPECT_EQ(wk_SliderRepaint(s, "ERASED"), 0);
-  EXPECT_TRUE(GetUpdateRect(s, nullptr, FALSE));
-
-  SetActiveWindow(parent_);
-  SetFocus(parent_);
-  EXPECT_EQ(wk_SliderSetFocus(s), parent_);
-  EXPECT_EQ(GetFocus(), s);
-  EXPECT_EQ(wk_SliderDropFocus(s), s);
-  EXPECT_EQ(GetFocus(), nullptr);
-
-  EXPECT_EQ(wk_SliderDestroy(s), 0);
-  EXPECT_EQ(wk_SliderDestroy(s), 1);
-  EXPECT_EQ(wk_SliderMove(s, 1, 1), 1);
 }
 
 }  // namespace

@@ -4,45 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "recording_window.hpp"
 #include "wk_controls.h"
 #include "wktest.hpp"
 
 namespace {
 
-int g_command = 0;
-HWND g_command_to = nullptr;
-
-LRESULT CALLBACK RecordingProc(HWND w, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COMMAND && lparam != 0) {
-    g_command = LOWORD(wparam);
-    g_command_to = w;
-  }
-  return DefWindowProcA(w, message, wparam, lparam);
-}
-
 // A parent whose client area is exactly width x height and that records
-// the commands it receives.
-HWND MakeParent(int width, int height, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-  static const ATOM atom = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "wktest_toolbar_parent";
-    return RegisterClassA(&wc);
-  }();
-  (void)atom;
-  RECT r{0, 0, width, height};
-  AdjustWindowRect(&r, style, FALSE);
-  return CreateWindowExA(0, "wktest_toolbar_parent", "toolbar", style, 20, 20, r.right - r.left,
-                         r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-struct Parent {
-  explicit Parent(int width = 640, int height = 400) : window(MakeParent(width, height)) {}
-  ~Parent() { DestroyWindow(window); }
-  operator HWND() const { return window; }
-  HWND window;
+// the messages it receives.
+struct Parent : wktest::RecordingWindow {
+  explicit Parent(int width = 640, int height = 400) : RecordingWindow(width, height, "toolbar") {
+    SetClientSize(width, height);
+  }
 };
 
 TBBUTTON Button(HWND toolbar, int index) {
@@ -240,20 +215,23 @@ TEST(Toolbar, ClicksReachTheNotifiedWindowAndFlatStyleToggles) {
   RECT item{};
   SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
   const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-  g_command = 0;
-  SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(toolbar, WM_LBUTTONUP, 0, at);
-  wktest::Pump(30);
-  EXPECT_EQ(g_command, 801);
-  EXPECT_EQ(g_command_to, parent.window);
+  const auto click = [&] {
+    SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(toolbar, WM_LBUTTONUP, 0, at);
+    wktest::Pump(30);
+  };
+  const std::vector<wktest::Expected> command = {{WM_COMMAND, wktest::kWparam | wktest::kLparam,
+                                                  MAKEWPARAM(801, BN_CLICKED),
+                                                  reinterpret_cast<LPARAM>(toolbar)}};
+  parent.Clear();
+  click();
+  EXPECT_TRUE(parent.Sequence(command));
 
   EXPECT_EQ(wk_ToolbarSetParent(toolbar, other), 0);
-  g_command = 0;
-  SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(toolbar, WM_LBUTTONUP, 0, at);
-  wktest::Pump(30);
-  EXPECT_EQ(g_command, 801);
-  EXPECT_EQ(g_command_to, other.window);
+  other.Clear();
+  click();
+  EXPECT_TRUE(other.Sequence(command));
+  EXPECT_TRUE(parent.Of(WM_COMMAND).empty());
 
   EXPECT_EQ(wk_ToolbarToggleFlat(toolbar), 0);
   EXPECT_TRUE(GetWindowLongA(toolbar, GWL_STYLE) & TBSTYLE_FLAT);
@@ -262,8 +240,4 @@ TEST(Toolbar, ClicksReachTheNotifiedWindowAndFlatStyleToggles) {
   EXPECT_FALSE(GetWindowLongA(toolbar, GWL_STYLE) & TBSTYLE_FLAT);
 
   EXPECT_EQ(wk_ToolbarSetImageSize(toolbar, 20, 18), 0);
-  EXPECT_EQ(wk_ToolbarHide(toolbar), 0);
-  EXPECT_EQ(wk_ToolbarHide(toolbar), 1);
-  EXPECT_EQ(wk_ToolbarShow(toolbar), 0);
-  EXPECT_EQ(wk_ToolbarDestroy(toolbar), 0);
 }

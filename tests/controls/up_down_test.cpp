@@ -62,26 +62,6 @@ TEST(UpDown, PositionFromTheParentsScrollMessage) {
   EXPECT_EQ(wk_UpDownPosFromScroll(v, MAKEWPARAM(SB_THUMBPOSITION, 0xFFFF), from_v), 65535);
 }
 
-TEST(UpDown, CommonOperations) {
-  wktest::TestWindow window;
-  HWND v = wk_UpDownCreate(window, 30, 40, 20, 50, "", 10, 0, 0);
-  EXPECT_EQ(wk_UpDownHide(v), 0);
-  EXPECT_EQ(wk_UpDownHide(v), 1);
-  EXPECT_EQ(wk_UpDownShow(v), 0);
-  EXPECT_EQ(wk_UpDownShow(v), 1);
-  EXPECT_EQ(wk_UpDownDisable(v), 0);
-  EXPECT_EQ(wk_UpDownEnable(v), 0);
-  EXPECT_EQ(wk_UpDownEnable(v), 1);
-  EXPECT_EQ(wk_UpDownRepaint(v, "ERASED"), 0);
-  EXPECT_EQ(wk_UpDownRepaint(v, "erased"), 1);
-  EXPECT_EQ(wk_UpDownMove(v, 1, 2), 0);
-  EXPECT_EQ(wk_UpDownResize(v, 15, 30), 0);
-  EXPECT_EQ(wk_UpDownFitToParent(v, 0, 0, -10, -10), 0);
-  EXPECT_EQ(wk_UpDownCenter(v), 0);
-  EXPECT_EQ(wk_UpDownDestroy(v), 0);
-  EXPECT_FALSE(IsWindow(v));
-}
-
 // Ids of the colour dialog's fields and buttons.
 constexpr int kRed = 706, kGreen = 707, kBlue = 708, kAddCustom = 712, kCustomArea = 721;
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "recording_window.hpp"
 #include "wk_menus.h"
 #include "wktest.hpp"
 
@@ -12,47 +14,19 @@ namespace {
 constexpr char kMark[] = "MARK16";    // 16 x 16
 constexpr char kPicture[] = "PIC24";  // 24 x 12
 
-UINT g_command = 0;
-UINT g_syscommand = 0;
 RECT g_popup{};  // where the last context menu was seen, in screen coordinates
 
-LRESULT CALLBACK RecordingProc(HWND w, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COMMAND) g_command = LOWORD(wparam);
-  if (message == WM_SYSCOMMAND && wparam >= 100 && wparam < 0xF000) {
-    g_syscommand = static_cast<UINT>(wparam);
-    return 0;
-  }
-  return DefWindowProcA(w, message, wparam, lparam);
-}
-
-// An active top-level window that records the commands it receives.
-class MenuWindow {
- public:
-  MenuWindow() {
-    static const ATOM atom = [] {
-      WNDCLASSA wc{};
-      wc.lpfnWndProc = RecordingProc;
-      wc.hInstance = GetModuleHandleA(nullptr);
-      wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-      wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      wc.lpszClassName = "wktest_menu_window";
-      return RegisterClassA(&wc);
-    }();
-    (void)atom;
-    window_ =
-        CreateWindowExA(0, "wktest_menu_window", "menus", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                        400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(window_);
-    SetActiveWindow(window_);
+// An active top-level window that records the messages it receives.
+struct MenuWindow : wktest::RecordingWindow {
+  MenuWindow() : RecordingWindow(400, 300, "menus") {
+    SetForegroundWindow(get());
+    SetActiveWindow(get());
     wktest::Pump(30);
-    g_command = g_syscommand = 0;
   }
-  ~MenuWindow() { DestroyWindow(window_); }
-  operator HWND() const { return window_; }
-
- private:
-  HWND window_;
 };
+
+// The command a chosen menu item sends.
+std::vector<wktest::Expected> Command(UINT id) { return {{WM_COMMAND, wktest::kWparam, id}}; }
 
 struct ItemSeen {
   UINT type = 0, state = 0, id = 0;
@@ -374,11 +348,9 @@ TEST(MenuTrackPopup, RectangleEdgesAndAChosenItem) {
   wk_MenuAppendItem(context, "Klipp ut", 301);
   wk_MenuAppendItem(context, "Kopiera", 302);
   wk_MenuBarAttach(w, bar);
-  // A child control with a sunken edge of 2 pixels, whose own procedure
-  // records the commands (the popup's owner is the child).
-  HWND child = CreateWindowExA(WS_EX_CLIENTEDGE, "wktest_menu_window", "", WS_CHILD | WS_VISIBLE,
-                               20, 20, 200, 100, w, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(child, nullptr);
+  // A child control with a sunken edge of 2 pixels, which records the
+  // commands (the popup's owner is the child).
+  wktest::RecordingWindow child(w, 20, 20, 200, 100, WS_EX_CLIENTEDGE);
   // Points on the right and bottom edges are outside; left and top inside.
   g_popup = {};
   EXPECT_EQ(wk_MenuTrackPopup(child, MAKELPARAM(50, 10), 1, 10, 5, 50, 40), 1);
@@ -397,14 +369,13 @@ TEST(MenuTrackPopup, RectangleEdgesAndAChosenItem) {
   EXPECT_EQ(g_popup.left, outer.left + 2 + 10);
   EXPECT_EQ(g_popup.top, outer.top + 2 + 5);
   wktest::Pump(50);
-  EXPECT_EQ(g_command, 0u);
+  EXPECT_TRUE(child.Of(WM_COMMAND).empty());
 
   // The chosen item reaches the child as WM_COMMAND.
   SetTimer(nullptr, 0, 150, ChooseSecond);
   EXPECT_NE(wk_MenuTrackPopup(child, MAKELPARAM(30, 30), 1, 10, 5, 50, 40), 2);
   wktest::Pump(100);
-  EXPECT_EQ(g_command, 302u);
-  DestroyWindow(child);
+  EXPECT_TRUE(child.Sequence(Command(302)));
 }
 
 TEST(MenuTrackPopup, TopLevelWindowGetsTheChosenCommand) {
@@ -418,7 +389,7 @@ TEST(MenuTrackPopup, TopLevelWindowGetsTheChosenCommand) {
   const int shown = wk_MenuTrackPopup(w, MAKELPARAM(30, 30), 0, 0, 0, 100, 100);
   EXPECT_NE(shown, 2);
   wktest::Pump(100);
-  EXPECT_EQ(g_command, 302u);
+  EXPECT_TRUE(w.Sequence(Command(302)));
 }
 
 TEST(SystemMenu, ItemsGoIntoTheWindowsOwnCopy) {

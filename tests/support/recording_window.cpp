@@ -1,7 +1,9 @@
 #include "recording_window.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "wktest.hpp"
 
@@ -14,7 +16,7 @@ std::string WithoutAmpersands(std::string text) {
 }
 }  // namespace
 
-RecordingWindow::RecordingWindow(int width, int height, const char* title) {
+const char* RecordingWindow::RegisteredClass() {
   static const ATOM atom = [] {
     WNDCLASSA wc{};
     wc.lpfnWndProc = Procedure;
@@ -25,10 +27,18 @@ RecordingWindow::RecordingWindow(int width, int height, const char* title) {
     return RegisterClassA(&wc);
   }();
   (void)atom;
-  window_ =
-      CreateWindowExA(0, "wktest_recording_window", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
-                      width, height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  return "wktest_recording_window";
+}
+
+RecordingWindow::RecordingWindow(int width, int height, const char* title) {
+  window_ = CreateWindowExA(0, RegisteredClass(), title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                            width, height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   Pump(30);
+}
+
+RecordingWindow::RecordingWindow(HWND parent, int x, int y, int width, int height, DWORD ex_style) {
+  window_ = CreateWindowExA(ex_style, RegisteredClass(), "", WS_CHILD | WS_VISIBLE, x, y, width,
+                            height, parent, nullptr, GetModuleHandleA(nullptr), this);
 }
 
 RecordingWindow::~RecordingWindow() {
@@ -40,6 +50,48 @@ std::vector<RecordingWindow::Message> RecordingWindow::Of(UINT message) const {
   for (const Message& m : messages_)
     if (m.message == message) found.push_back(m);
   return found;
+}
+
+void RecordingWindow::SetClientSize(int width, int height) {
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, Style(window_), GetMenu(window_) != nullptr, ExStyle(window_));
+  SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+}
+
+namespace {
+template <class M>
+std::string Describe(const M& m) {
+  char text[96];
+  std::snprintf(text, sizeof text, "\n  message 0x%04X wparam 0x%llX lparam 0x%llX", m.message,
+                static_cast<unsigned long long>(m.wparam),
+                static_cast<unsigned long long>(m.lparam));
+  return text;
+}
+}  // namespace
+
+testing::AssertionResult RecordingWindow::Sequence(const std::vector<Expected>& expected) {
+  std::vector<Message> seen;
+  for (const Message& m : std::exchange(messages_, {})) {
+    if (std::any_of(expected.begin(), expected.end(),
+                    [&](const Expected& e) { return e.message == m.message; }))
+      seen.push_back(m);
+  }
+  std::string received = "\nreceived:";
+  for (const Message& m : seen) received += Describe(m);
+  size_t next = 0;
+  for (const Expected& e : expected) {
+    if (next < seen.size() && seen[next].message == e.message &&
+        (!(e.flags & kWparam) || seen[next].wparam == e.wparam) &&
+        (!(e.flags & kLparam) || seen[next].lparam == e.lparam)) {
+      ++next;
+    } else if (!(e.flags & kOptional)) {
+      return testing::AssertionFailure() << "missing:" << Describe(e) << received;
+    }
+  }
+  if (next < seen.size())
+    return testing::AssertionFailure() << "unexpected:" << Describe(seen[next]) << received;
+  return testing::AssertionSuccess();
 }
 
 LRESULT CALLBACK RecordingWindow::Procedure(HWND window, UINT message, WPARAM wparam,

@@ -1,8 +1,9 @@
 // Helpers for tests of dialogs, message boxes and fields:
 //
-//   RecordingWindow  a top-level window that keeps the messages it receives
-//                    (WM_COMMAND, WM_VSCROLL, WM_HELP, ...) and lets a test
-//                    answer chosen messages itself
+//   RecordingWindow  a window that keeps the messages it receives
+//                    (WM_COMMAND, WM_VSCROLL, WM_HELP, ...), compares them
+//                    with an expected sequence and lets a test answer
+//                    chosen messages itself
 //   ButtonsLeftToRight / DefaultButtonText / DialogIcon
 //                    what a person sees of a message box or dialog
 //   PressKey / TypeText
@@ -12,12 +13,25 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace wktest {
+
+// One row of an expected message sequence, as the platform's own conformance
+// tests write them: the message, which parameters must be equal, and whether
+// the row may be missing.
+enum ExpectedFlags : unsigned { kAny = 0, kWparam = 1, kLparam = 2, kOptional = 4 };
+struct Expected {
+  UINT message;
+  unsigned flags = kAny;
+  WPARAM wparam = 0;
+  LPARAM lparam = 0;
+};
 
 class RecordingWindow {
  public:
@@ -32,6 +46,8 @@ class RecordingWindow {
 
   explicit RecordingWindow(int width = 640, int height = 480,
                            const char* title = "wk recording window");
+  // A visible child window at (x, y) of `parent`, recording the same way.
+  RecordingWindow(HWND parent, int x, int y, int width, int height, DWORD ex_style = 0);
   ~RecordingWindow();
   RecordingWindow(const RecordingWindow&) = delete;
   RecordingWindow& operator=(const RecordingWindow&) = delete;
@@ -42,9 +58,17 @@ class RecordingWindow {
   // The recorded messages with this number, in order of arrival.
   std::vector<Message> Of(UINT message) const;
   void Clear() { messages_.clear(); }
+  // Sizes the window so that its client area is width x height.
+  void SetClientSize(int width, int height);
+  // Compares the recorded messages whose numbers the rows name, in order of
+  // arrival, with the rows: each row must match the next such message, an
+  // optional row may be missing, and nothing may follow the last row. The
+  // recording is cleared, so the next check starts from here.
+  testing::AssertionResult Sequence(const std::vector<Expected>& expected);
 
  private:
   static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
+  static const char* RegisteredClass();
   HWND window_ = nullptr;
   Handler handler_;
   std::vector<Message> messages_;

@@ -1,0 +1,272 @@
+// The operations every control kind shares (destroy, hide, show, move,
+// centre, position, resize, size, fit to parent, disable, enable, repaint,
+// focus), pinned once through every kind's forwarders. A row per kind names
+// the forwarders it has (null where it has none, or a variant of its own that
+// its own tests pin), the show command it passes on, and whether Move and
+// FitToParent give the platform's raw result instead of 0 or 1.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "wk_controls.h"
+#include "wk_text.h"
+#include "wk_windows.h"
+#include "wktest.hpp"
+
+namespace {
+
+struct Kind {
+  using Op = int (*)(HWND);
+  const char* name;
+  HWND (*create)(HWND parent);
+  int show_command = SW_SHOW;
+  bool raw = false;  // Move and FitToParent: non-zero on success, 0 on failure
+  Op destroy{}, hide{}, show{};
+  int (*move)(HWND, int, int){};
+  Op center{}, get_position{};
+  int (*resize)(HWND, int, int){};
+  Op get_size{};
+  int (*fit)(HWND, int, int, int, int){};
+  Op disable{}, enable{};
+  int (*repaint_word)(HWND, const char*){};  // "ERASED" or "UNERASED"
+  Op repaint{};                              // always erased
+  HWND (*set_focus)(HWND){}, (*drop_focus)(HWND){};
+};
+
+// clang-format off
+#define SHOWING(K) .destroy = wk_##K##Destroy, .hide = wk_##K##Hide, .show = wk_##K##Show
+#define GEOMETRY(K) .move = wk_##K##Move, .center = wk_##K##Center, \
+    .get_position = wk_##K##GetPosition, .resize = wk_##K##Resize, .get_size = wk_##K##GetSize, \
+    .fit = wk_##K##FitToParent
+#define ENABLING(K) .disable = wk_##K##Disable, .enable = wk_##K##Enable
+
+const Kind kKinds[] = {
+    {.name = "Button",
+     .create = [](HWND p) { return wk_ButtonCreate(p, 10, 10, 80, 30, "x", "C", "BAR", 1); },
+     .show_command = SW_SHOWNORMAL, SHOWING(Button), GEOMETRY(Button), ENABLING(Button),
+     .repaint_word = wk_ButtonRepaint, .set_focus = wk_ButtonSetFocus,
+     .drop_focus = wk_ButtonDropFocus},
+    {.name = "Slider",
+     .create = [](HWND p) { return wk_SliderCreate(p, "H", 10, 10, 200, 40, "BAR", 100, 1, 0); },
+     SHOWING(Slider), GEOMETRY(Slider), ENABLING(Slider), .repaint_word = wk_SliderRepaint,
+     .set_focus = wk_SliderSetFocus, .drop_focus = wk_SliderDropFocus},
+    {.name = "Check",
+     .create = [](HWND p) { return wk_CheckCreate(p, 10, 10, "SQUARE", "Val", 7); },
+     .show_command = SW_SHOWNORMAL, SHOWING(Check), .move = wk_CheckMove, ENABLING(Check)},
+    {.name = "Group",
+     .create = [](HWND p) { return wk_GroupCreate(p, 10, 10, 200, 100, "Signal"); },
+     .show_command = SW_SHOWNORMAL, SHOWING(Group), .move = wk_GroupMove,
+     .resize = wk_GroupResize},
+    // Disable and Enable are the image button's own: they answer fixed values.
+    {.name = "ImageButton",
+     .create = [](HWND p) { return wk_ImageButtonCreate(p, 10, 10, 48, 32, "", 501); },
+     .show_command = SW_SHOWNORMAL, SHOWING(ImageButton), GEOMETRY(ImageButton),
+     .repaint_word = wk_ImageButtonRepaint},
+    {.name = "UpDown",
+     .create = [](HWND p) { return wk_UpDownCreate(p, 10, 10, 20, 50, "", 10, 0, 0); },
+     .show_command = SW_SHOWNORMAL, SHOWING(UpDown), GEOMETRY(UpDown), ENABLING(UpDown),
+     .repaint_word = wk_UpDownRepaint},
+    {.name = "Progress",
+     .create = [](HWND p) { return wk_ProgressCreate(p, 10, 10, 100, 20, "NORMAL", 100, 10); },
+     SHOWING(Progress), GEOMETRY(Progress)},
+    // Move and GetPosition are the status bar's own: they keep to its top.
+    {.name = "Status", .create = [](HWND p) { return wk_StatusCreate(p, "NOBAR"); },
+     SHOWING(Status)},
+    {.name = "Toolbar", .create = [](HWND p) { return wk_ToolbarCreate(p, "NOBORDER", 30); },
+     SHOWING(Toolbar)},
+    {.name = "List", .create = [](HWND p) { return wk_ListCreate(p, 10, 10, 200, 100); },
+     .raw = true, SHOWING(List), GEOMETRY(List), ENABLING(List), .repaint = wk_ListRedraw},
+    {.name = "Edit", .create = [](HWND p) { return wk_EditCreate(p, 10, 10, 100, 24, "L", 50); },
+     SHOWING(Edit), GEOMETRY(Edit), ENABLING(Edit), .repaint = wk_EditRepaint,
+     .set_focus = wk_EditSetFocus},
+    {.name = "SpinEdit",
+     .create = [](HWND p) { return wk_SpinEditCreate(p, 10, 10, 100, 30, "L", 50); },
+     SHOWING(SpinEdit), GEOMETRY(SpinEdit), ENABLING(SpinEdit), .repaint = wk_SpinEditRepaint,
+     .set_focus = wk_SpinEditSetFocus},
+    {.name = "Combo",
+     .create = [](HWND p) { return wk_ComboCreate(p, 10, 10, 150, 120, "SIMPLE"); },
+     SHOWING(Combo), GEOMETRY(Combo), ENABLING(Combo), .repaint = wk_ComboRepaint,
+     .set_focus = wk_ComboSetFocus},
+    // Hide is the word processor's own: it also moves the window.
+    {.name = "WordProcSimple",
+     .create = [](HWND p) { return wk_WordProcSimpleCreate(p, 10, 10, 200, 100, "NOSCROLL", 9); },
+     .destroy = wk_WordProcSimpleDestroy, .show = wk_WordProcSimpleShow,
+     GEOMETRY(WordProcSimple), ENABLING(WordProcSimple), .repaint = wk_WordProcSimpleRepaint,
+     .set_focus = wk_WordProcSimpleSetFocus},
+    // Hide, Disable and Enable are the rich edit's own.
+    {.name = "RichEdit",
+     .create = [](HWND p) { return wk_RichEditCreate(p, 10, 10, 200, 100, "NOSCROLL", 9); },
+     .destroy = wk_RichEditDestroy, .show = wk_RichEditShow, GEOMETRY(RichEdit),
+     .repaint = wk_RichEditRepaint, .set_focus = wk_RichEditSetFocus},
+};
+// clang-format on
+
+#undef SHOWING
+#undef ENABLING
+#undef GEOMETRY
+
+using Longs = std::vector<LONG>;
+// Left, top, width and height of the control in its parent's client area.
+Longs Place(HWND control) {
+  RECT r = wktest::Rect(control);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+Longs ResultPair() { return {wk_ResultX, wk_ResultY}; }
+
+int g_erases = 0;
+WNDPROC g_base = nullptr;
+LRESULT CALLBACK CountErases(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_ERASEBKGND) ++g_erases;
+  return CallWindowProcA(g_base, w, m, wp, lp);
+}
+
+// Paints what is pending: how often the control was asked to erase its
+// background, or -1 when nothing was pending.
+int ErasesOnPaint(HWND control) {
+  if (!GetUpdateRect(control, nullptr, FALSE)) return -1;
+  g_erases = 0;
+  g_base = wk_SetWindowProc(control, CountErases);
+  UpdateWindow(control);
+  wk_SetWindowProc(control, g_base);
+  return g_erases;
+}
+
+// Every kind on a parent with a menu bar, so that positions are read back
+// below the caption and the menu.
+class ControlOps : public testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    HMENU menu = CreateMenu();
+    AppendMenuA(menu, MF_STRING, 1, "Arkiv");
+    SetMenu(parent, menu);
+    saved_double_click = GetDoubleClickTime();
+  }
+  // The image button shortens the double-click time while the mouse is over
+  // it; the time is kept in the prefix.
+  void TearDown() override { SetDoubleClickTime(saved_double_click); }
+
+  wktest::TestWindow parent{500, 400, "control operations"};
+  UINT saved_double_click = 0;
+};
+
+// Each result tells the state before; Show passes the kind's command on
+// (SW_SHOWNORMAL also restores a maximized control, SW_SHOW leaves it so).
+TEST_F(ControlOps, VisibilityEnablingAndDestroyReportTheEarlierState) {
+  for (const Kind& k : kKinds) {
+    SCOPED_TRACE(k.name);
+    HWND c = k.create(parent);
+    ASSERT_NE(c, nullptr);
+    if (k.hide) {
+      EXPECT_EQ(k.hide(c), 0);
+      EXPECT_FALSE(IsWindowVisible(c));
+      EXPECT_EQ(k.hide(c), 1);
+    }
+    ShowWindow(c, SW_MAXIMIZE);
+    ShowWindow(c, SW_HIDE);
+    EXPECT_EQ(k.show(c), 0);
+    EXPECT_TRUE(IsWindowVisible(c));
+    EXPECT_EQ(IsZoomed(c) != FALSE, k.show_command == SW_SHOW);
+    EXPECT_EQ(k.show(c), 1);
+    if (k.disable) {
+      EXPECT_EQ(k.enable(c), 1);
+      EXPECT_EQ(k.disable(c), 0);
+      EXPECT_FALSE(IsWindowEnabled(c));
+      EXPECT_EQ(k.disable(c), 1);
+      EXPECT_EQ(k.enable(c), 0);
+      EXPECT_TRUE(IsWindowEnabled(c));
+    }
+    EXPECT_EQ(k.destroy(c), 0);
+    EXPECT_FALSE(IsWindow(c));
+    EXPECT_EQ(k.destroy(c), 1);
+  }
+}
+
+TEST_F(ControlOps, GeometryInTheParentsClientArea) {
+  RECT client{};
+  GetClientRect(parent, &client);
+  for (const Kind& k : kKinds) {
+    if (!k.move && !k.resize) continue;
+    SCOPED_TRACE(k.name);
+    HWND c = k.create(parent);
+    const int ok = k.raw ? TRUE : 0, failed = k.raw ? FALSE : 1;
+    const LONG w = Place(c)[2], h = Place(c)[3];
+    if (k.move) {
+      EXPECT_EQ(k.move(c, 40, 70), ok);
+      EXPECT_EQ(Place(c), (Longs{40, 70, w, h}));
+    }
+    if (k.resize) {
+      EXPECT_EQ(k.resize(c, 120, 45), 0);
+      EXPECT_EQ(Place(c), (Longs{40, 70, 120, 45}));  // every kind that resizes also moves
+    }
+    if (k.get_size) {
+      EXPECT_EQ(k.get_size(c), 0);
+      EXPECT_EQ(ResultPair(), (Longs{120, 45}));
+    }
+    // Equal side and bottom frames; the caption and the menu count as the top.
+    if (k.get_position) {
+      EXPECT_EQ(k.get_position(c), 0);
+      EXPECT_EQ(ResultPair(), (Longs{40, 70}));
+    }
+    if (k.center) {
+      EXPECT_EQ(k.center(c), 0);
+      EXPECT_EQ(Place(c), (Longs{client.right / 2 - 60, client.bottom / 2 - 22, 120, 45}));
+    }
+    if (k.fit) {
+      EXPECT_EQ(k.fit(c, 5, 6, -10, -20), ok);
+      EXPECT_EQ(Place(c), (Longs{5, 6, client.right - 10, client.bottom - 20}));
+    }
+    DestroyWindow(c);
+    EXPECT_TRUE(!k.move || k.move(c, 1, 1) == failed);
+    EXPECT_TRUE(!k.resize || k.resize(c, 1, 1) == 1);
+    EXPECT_TRUE(!k.fit || k.fit(c, 0, 0, 0, 0) == failed);
+  }
+}
+
+TEST_F(ControlOps, RepaintInvalidatesErasingOnlyWhenAsked) {
+  for (const Kind& k : kKinds) {
+    if (!k.repaint && !k.repaint_word) continue;
+    SCOPED_TRACE(k.name);
+    HWND c = k.create(parent);
+    wktest::Pump(30);
+    ValidateRect(c, nullptr);
+    if (k.repaint) {
+      EXPECT_EQ(k.repaint(c), 0);
+      EXPECT_EQ(ErasesOnPaint(c), 1);
+      continue;
+    }
+    // Only the two words, exactly as written.
+    for (const char* other : {"erased", "REPAINT", static_cast<const char*>(nullptr)}) {
+      EXPECT_EQ(k.repaint_word(c, other), 1);
+    }
+    EXPECT_EQ(ErasesOnPaint(c), -1);
+    EXPECT_EQ(k.repaint_word(c, "UNERASED"), 0);
+    EXPECT_EQ(ErasesOnPaint(c), 0);
+    EXPECT_EQ(k.repaint_word(c, "ERASED"), 0);
+    EXPECT_EQ(ErasesOnPaint(c), 1);
+  }
+}
+
+TEST_F(ControlOps, FocusComesBackAsTheWindowThatHadIt) {
+  for (const Kind& k : kKinds) {
+    if (!k.set_focus) continue;
+    SCOPED_TRACE(k.name);
+    HWND c = k.create(parent);
+    SetActiveWindow(parent);
+    SetFocus(parent);
+    EXPECT_EQ(k.set_focus(c), parent.get());
+    // A combo box passes the focus on to its own edit field.
+    const HWND focused = GetFocus();
+    EXPECT_TRUE(focused == c || IsChild(c, focused));
+    if (!k.drop_focus) continue;
+    EXPECT_EQ(k.drop_focus(parent), focused);
+    EXPECT_EQ(GetFocus(), nullptr);
+  }
+}
+
+}  // namespace
