@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "toolkit/core/gdi.hpp"
 #include "wktest.hpp"
 
 namespace wktest {
@@ -31,88 +32,80 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lparam) {
 
 }  // namespace
 
-bool SaveScreenBitmap(const RECT& area, const std::string& path) {
+std::vector<unsigned> CapturePixels(HWND window, const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return false;
+  if (width <= 0 || height <= 0) return {};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as .bmp files store it
+  info.bmiHeader.biHeight = -height;  // top-down
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool copied = false;
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != 0;
-    GdiFlush();
-    SelectObject(memory, old);
-  }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  if (!copied) {
-    if (bitmap) DeleteObject(bitmap);
-    return false;
-  }
+  const wk::WindowDC source(window);
+  const wk::MemoryDC memory(source.get());
+  const wk::Bitmap bitmap(CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return {};
+  const wk::Selected selected(memory.get(), bitmap.get());
+  if (!BitBlt(memory.get(), 0, 0, width, height, source.get(), area.left, area.top, SRCCOPY))
+    return {};
+  GdiFlush();
+  const unsigned* data = static_cast<const unsigned*>(bits);
+  return std::vector<unsigned>(data, data + static_cast<size_t>(width) * height);
+}
 
+bool SaveScreenBitmap(const RECT& area, const std::string& path) {
+  const std::vector<unsigned> pixels = CapturePixels(nullptr, area);
+  if (pixels.empty()) return false;
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  // 24 bits per pixel, rows bottom-up and padded to 4 bytes, as .bmp files
+  // store them.
   const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD image = row * static_cast<DWORD>(height);
+  std::vector<unsigned char> image(static_cast<size_t>(row) * height);
+  for (int y = 0; y < height; ++y) {
+    unsigned char* out = image.data() + static_cast<size_t>(height - 1 - y) * row;
+    for (int x = 0; x < width; ++x) {
+      const unsigned p = pixels[static_cast<size_t>(y) * width + x];
+      out[x * 3] = p & 0xFF;
+      out[x * 3 + 1] = (p >> 8) & 0xFF;
+      out[x * 3 + 2] = (p >> 16) & 0xFF;
+    }
+  }
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  header.biSizeImage = static_cast<DWORD>(image.size());
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + image;
-  info.bmiHeader.biSizeImage = image;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + header.biSizeImage;
   MakeFolders(path);
   bool written = false;
   if (FILE* out = std::fopen(path.c_str(), "wb")) {
     written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-              std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-              std::fwrite(bits, image, 1, out) == 1;
+              std::fwrite(&header, sizeof header, 1, out) == 1 &&
+              std::fwrite(image.data(), image.size(), 1, out) == 1;
     written = std::fclose(out) == 0 && written;
   }
-  DeleteObject(bitmap);
   return written;
 }
 
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return 0;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const auto within = [tolerance](int a, int b) {
+    return a - b <= tolerance && b - a <= tolerance;
+  };
   int count = 0;
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
-      GdiFlush();
-      const auto within = [tolerance](int a, int b) {
-        return a - b <= tolerance && b - a <= tolerance;
-      };
-      const unsigned* p = static_cast<const unsigned*>(bits);
-      for (int i = 0; i < width * height; ++i) {
-        count += within((p[i] >> 16) & 0xFF, GetRValue(colour)) &&
-                 within((p[i] >> 8) & 0xFF, GetGValue(colour)) &&
-                 within(p[i] & 0xFF, GetBValue(colour));
-      }
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
+  for (unsigned p : CapturePixels(nullptr, area)) {
+    count += within((p >> 16) & 0xFF, GetRValue(colour)) &&
+             within((p >> 8) & 0xFF, GetGValue(colour)) && within(p & 0xFF, GetBValue(colour));
   }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return count;
 }
 

@@ -9,6 +9,11 @@
 
 namespace wktest {
 
+// The pixels of the rectangle of the window's client area (of the screen for
+// NULL, which also shows the windows of other programs) as shown now, row by
+// row from the top, each 0x00RRGGBB; empty when they cannot be read.
+std::vector<unsigned> CapturePixels(HWND window, const RECT& area);
+
 // Copies the screen rectangle (screen coordinates) as it is shown now into a
 // 24-bit .bmp file, making the file's folder when it is missing. Returns
 // false when the pixels cannot be read or the file cannot be written.

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/logic/sine.hpp"
+#include "screenshot.hpp"
 
 namespace tonetest {
 
@@ -52,25 +53,8 @@ Snapshot::Snapshot(HWND window) {
   GetClientRect(window, &client);
   width_ = client.right;
   height_ = client.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(window);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const unsigned* data = static_cast<const unsigned*>(bits);
-  pixels_.assign(data, data + static_cast<size_t>(width_) * height_);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
+  pixels_ = wktest::CapturePixels(window, client);
+  if (pixels_.empty()) width_ = height_ = 0;
 }
 
 COLORREF Snapshot::At(int x, int y) const {
