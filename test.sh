@@ -8,7 +8,9 @@
 #                   64-bit one alone, saying why
 #   WK_ARCH=i686 | x86_64 | both
 #
-# Arguments go to ctest (for example -R windows/ or -L bench).
+# Arguments go to ctest (for example -R windows/). The showcases and
+# benchmarks carry the label "figures" (-LE figures leaves them out); their
+# figures are printed after each suite's run.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
@@ -63,6 +65,8 @@ for target in "${targets[@]}"; do
   bench=$win/bench
   tests/bench/bench.sh start "$bench" "$target"
   if ! ctest --test-dir "$win" --output-on-failure "$@"; then failed+=("$target"); fi
+  figures=$(grep -h '^figure: ' "$win/Testing/Temporary/LastTest.log" 2>/dev/null || true)
+  if [ -n "$figures" ]; then printf 'test: figures of the %s suite\n%s\n' "$target" "$figures"; fi
   tests/bench/bench.sh stop "$bench"
   bench=
 done

@@ -16,9 +16,17 @@ add_library(wk_logic STATIC ${WK_LOGIC_SOURCES})
 target_include_directories(wk_logic PUBLIC ${CMAKE_SOURCE_DIR})
 
 file(GLOB_RECURSE WK_LOGIC_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/logic/*_test.cpp)
+# Benchmarks print figures rather than pass or fail: a program of their own.
+set(WK_LOGIC_FIGURES ${WK_LOGIC_TESTS})
+list(FILTER WK_LOGIC_TESTS EXCLUDE REGEX "_benchmark_test\\.cpp$")
+list(FILTER WK_LOGIC_FIGURES INCLUDE REGEX "_benchmark_test\\.cpp$")
 add_executable(wk_logic_tests ${WK_LOGIC_TESTS})
 target_link_libraries(wk_logic_tests PRIVATE wk_logic GTest::gtest_main)
 add_test(NAME logic COMMAND wk_logic_tests)
+add_executable(wk_logic_figures ${WK_LOGIC_FIGURES})
+target_link_libraries(wk_logic_figures PRIVATE wk_logic GTest::gtest_main)
+add_test(NAME figures COMMAND wk_logic_figures)
+set_tests_properties(figures PROPERTIES LABELS figures)
 
 set(WK_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs in the test suite")
 file(GLOB WK_FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)

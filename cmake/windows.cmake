@@ -111,10 +111,16 @@ foreach(test_source ${WK_WINE_TESTS})
   wk_add_test_program(${target} ${test_source})
   add_test(NAME ${test_folder}/${test_name} COMMAND ${target})
   set_tests_properties(${test_folder}/${test_name} PROPERTIES TIMEOUT 600)
+  # Showcases and benchmarks show and measure rather than pass or fail: they
+  # carry the label "figures", and print each figure on a line that begins
+  # "figure: ".
+  if(test_name MATCHES "(^|_)(showcase|benchmark)_test$" OR test_folder STREQUAL "bench")
+    set_tests_properties(${test_folder}/${test_name} PROPERTIES LABELS figures)
+  endif()
   # Soaks play at real-time pace through the bench's PulseAudio sink, for
   # WK_SOAK_MINUTES per part (the timeout allows two parts of an hour).
   if(test_name MATCHES "_soak_benchmark_test$")
-    set_tests_properties(${test_folder}/${test_name} PROPERTIES LABELS soak TIMEOUT 7800
+    set_tests_properties(${test_folder}/${test_name} PROPERTIES LABELS "figures;soak" TIMEOUT 7800
                                                                 ENVIRONMENT WK_SOUND=pulse)
   endif()
 endforeach()
@@ -123,8 +129,10 @@ endforeach()
 # so one ctest run reports the whole suite.
 if(WK_NATIVE_DIR)
   add_test(NAME native/logic-and-fuzz COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${WK_NATIVE_DIR}
-                                              --output-on-failure)
+                                              --output-on-failure -LE figures)
   set_tests_properties(native/logic-and-fuzz PROPERTIES TIMEOUT 1800)
+  add_test(NAME native/figures COMMAND ${WK_NATIVE_DIR}/wk_logic_figures)
+  set_tests_properties(native/figures PROPERTIES TIMEOUT 600 LABELS figures)
 endif()
 
 # ---- Release package ----------------------------------------------------------

@@ -100,7 +100,7 @@ TEST(IconBenchmark, ThirdImageOfTenMegabytes) {
   EXPECT_EQ(fast_image[100], (100 + 14) % 17);
   const double fast = Seconds(t0, t1), slow = Seconds(t1, t2);
   std::printf(
-      "wk_IconLoad, third image of 10 MB: %.2f ms; per-offset search: %.0f ms; "
+      "figure: wk_IconLoad, third image of 10 MB: %.2f ms; per-offset search: %.0f ms; "
       "ratio %.0f\n",
       fast * 1e3, slow * 1e3, slow / fast);
   std::remove(big.c_str());
@@ -119,7 +119,7 @@ TEST(IconBenchmark, FullCanvasOf320Pixels) {
       wk_IconDrawCanvas(window, 20, 20, 320, image, palette, RGB(255, 0, 255), style);
     }
     QueryPerformanceCounter(&t1);
-    std::printf("canvas of 320 pixels, %s: %.1f ms per canvas\n", style,
+    std::printf("figure: icon canvas of 320 pixels, %s: %.1f ms per canvas\n", style,
                 Seconds(t0, t1) * 1e3 / kRounds);
   }
   if (const char* hold = std::getenv("WK_HOLD_MS")) wktest::Pump(std::atoi(hold));

@@ -68,8 +68,10 @@ TEST(HighlightBenchmark, SixtyKilobytesOfC) {
   QueryPerformanceCounter(&stop);
   const double seconds =
       static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-  printf("highlighting %d characters (32 keywords, line and block comments): %.3f s, %.0f KB/s\n",
-         n, seconds, n / 1024.0 / seconds);
+  printf(
+      "figure: highlighting %d characters (32 keywords, line and block comments): %.3f s, %.0f "
+      "KB/s\n",
+      n, seconds, n / 1024.0 / seconds);
 
   // Spot checks: a keyword, a line comment, a block comment.
   EXPECT_EQ(richtest::ColourAt(w.rich, source.find("static")), RGB(0, 0, 160));
