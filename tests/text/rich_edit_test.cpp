@@ -130,7 +130,8 @@ TEST(RichEditOps, DifferencesFromTheCommonFamily) {
   EXPECT_EQ(wk_RichEditEnable(w.rich), 1);
   EXPECT_EQ(GetFocus(), w.rich);
   EXPECT_EQ(wk_RichEditHasFocus(w.rich), w.rich);
-  EXPECT_EQ(SendMessageA(w.rich, EM_SETBKGNDCOLOR, 1, 0), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(SendMessageA(w.rich, EM_SETBKGNDCOLOR, 1, 0),
+            static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)));
   SetFocus(w.window);
   EXPECT_EQ(wk_RichEditHasFocus(w.rich), nullptr);
 }
