@@ -2,7 +2,10 @@
 //  - loading the third image of a 10 MB file with wk_IconLoad against the
 //    search that positions the file and reads 15 bytes at every offset
 //    (same image, and the ratio of the two times);
-//  - drawing a full 320-pixel canvas in each style (time per canvas).
+//  - drawing a full canvas in each style, cell by cell through the public
+//    drawing calls and with wk_IconDrawCanvas (milliseconds per canvas and
+//    the ratio): 320 pixels in a window, and cells of 16, 32 and 48 pixels on
+//    a memory surface (larger than the screen).
 // With WK_HOLD_MS set, the last canvas stays on screen that long.
 #include <gtest/gtest.h>
 
@@ -13,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "canvas_cell_by_cell.hpp"
+#include "draw_surface.hpp"
 #include "wk_draw.h"
 #include "wktest.hpp"
 
@@ -106,21 +111,41 @@ TEST(IconBenchmark, ThirdImageOfTenMegabytes) {
   std::remove(big.c_str());
 }
 
-TEST(IconBenchmark, FullCanvasOf320Pixels) {
+TEST(IconBenchmark, FullCanvasByStyleAndSize) {
   wktest::TestWindow window(400, 420, "icon canvas");
   int palette[48], image[1024];
   wk_IconDefaultPalette(palette);
   for (int i = 0; i < 1024; ++i) image[i] = (i / 32 + i % 32) % 17;
-  for (const char* style : {"NO_STYLE", "GRID", "DOT", "GRID_DOT", "MASK"}) {
-    constexpr int kRounds = 3;
+  // Milliseconds per canvas, drawn cell by cell (0) and by the toolkit (1).
+  auto time = [&](int way, double size, const char* style) {
+    const int rounds = size > 320 ? 2 : 4;
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
-    for (int i = 0; i < kRounds; ++i) {
-      wk_IconDrawCanvas(window, 20, 20, 320, image, palette, RGB(255, 0, 255), style);
+    for (int i = 0; i < rounds; ++i) {
+      if (way == 0) {
+        canvastest::DrawCellByCell(window, 20, 20, size, image, palette, RGB(255, 0, 255), style);
+      } else {
+        wk_IconDrawCanvas(window, 20, 20, size, image, palette, RGB(255, 0, 255), style);
+      }
     }
     QueryPerformanceCounter(&t1);
-    std::printf("figure: icon canvas of 320 pixels, %s: %.1f ms per canvas\n", style,
-                Seconds(t0, t1) * 1e3 / kRounds);
+    return Seconds(t0, t1) * 1e3 / rounds;
+  };
+  for (double size : {512.0, 1024.0, 1536.0, 320.0}) {
+    for (const char* style : {"NO_STYLE", "GRID", "DOT", "GRID_DOT", "MASK"}) {
+      double ms[2];
+      if (size > 320) {
+        wktest::DrawSurface surface(window, 1600, 1600, RGB(10, 20, 30));
+        for (int way = 0; way < 2; ++way) ms[way] = time(way, size, style);
+      } else {
+        for (int way = 0; way < 2; ++way) ms[way] = time(way, size, style);
+      }
+      std::printf(
+          "figure: icon canvas %s, %.0f px (%.0f px per cell, %s): cell by cell %.1f ms, "
+          "wk_IconDrawCanvas %.2f ms per canvas, %.0f times faster\n",
+          style, size, size / 32, size > 320 ? "memory surface" : "window", ms[0], ms[1],
+          ms[0] / ms[1]);
+    }
   }
   if (const char* hold = std::getenv("WK_HOLD_MS")) wktest::Pump(std::atoi(hold));
 }

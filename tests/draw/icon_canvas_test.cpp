@@ -2,6 +2,7 @@
 // painting under the cursor, read back as pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -9,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "canvas_cell_by_cell.hpp"
+#include "draw_surface.hpp"
 #include "wk_draw.h"
+#include "wk_windows.h"
 #include "wktest.hpp"
 
 namespace {
@@ -253,6 +257,71 @@ TEST(IconCanvas, SmallCanvasesSetOnePixelPerCell) {
     EXPECT_EQ(s.At(20, 20), kMarker);
     EXPECT_EQ(s.At(21, 5), kPaper);
   }
+}
+
+// Drawn in one frame, the canvas leaves exactly the pixels and the result
+// pair of drawing it cell by cell: every style, at sizes where cells share
+// pixels, where both small and large rules apply (32 to 33), with fractional
+// pitches and with large cells; on the memory surface and in a window whose
+// pending erase must come before the cells, not over them.
+TEST(IconCanvas, SamePixelsAsDrawingCellByCell) {
+  Icon icon = Standard(0);
+  for (int i = 0; i < 1024; ++i) icon.image[i] = (i * 7 + i / 32 * 3) % 32;
+  wktest::TestWindow window;
+  struct Case {
+    const char* style;
+    double size;
+  };
+  for (const Case& c :
+       {Case{"DOT", 16}, Case{"GRID", 32}, Case{"GRID_DOT", 32.5}, Case{"MASK", 32.5},
+        Case{"MASK", 47.3}, Case{"other", 333.3}, Case{"NO_STYLE", 1536}, Case{"DOT", 1536}}) {
+    const char* style = c.style;
+    const double size = c.size;
+    const int side = static_cast<int>(size) + 12;  // room for the last box's overlap
+    std::vector<DWORD> pixels[2];
+    int result[2][2];
+    for (int way = 0; way < 2; ++way) {
+      wktest::DrawSurface s(window, side, side, kPaper);
+      wk_ResultX = wk_ResultY = -1;
+      if (way == 0) {
+        canvastest::DrawCellByCell(window, 3, 5, size, icon.image, icon.palette, kMarker, style);
+      } else {
+        EXPECT_EQ(wk_IconDrawCanvas(window, 3, 5, size, icon.image, icon.palette, kMarker, style),
+                  0);
+      }
+      result[way][0] = wk_ResultX;
+      result[way][1] = wk_ResultY;
+      pixels[way] = wktest::GrabPixels(s.dc(), side, side);
+    }
+    ASSERT_EQ(pixels[0].size(), static_cast<size_t>(side) * side);
+    const auto differ = std::mismatch(pixels[0].begin(), pixels[0].end(), pixels[1].begin());
+    EXPECT_TRUE(differ.first == pixels[0].end())
+        << style << " at " << size << ": first difference at pixel "
+        << (differ.first - pixels[0].begin()) % side << ","
+        << (differ.first - pixels[0].begin()) / side;
+    EXPECT_EQ(result[0][0], result[1][0]) << style << " at " << size;
+    EXPECT_EQ(result[0][1], result[1][1]) << style << " at " << size;
+  }
+
+  RECT client{};
+  GetClientRect(window, &client);
+  std::vector<DWORD> shown[2];
+  for (int way = 0; way < 2; ++way) {
+    HDC dc = GetDC(window);
+    HBRUSH paper = CreateSolidBrush(kPaper);
+    FillRect(dc, &client, paper);
+    DeleteObject(paper);
+    InvalidateRect(window, nullptr, TRUE);
+    if (way == 0) {
+      canvastest::DrawCellByCell(window, 7, 9, 320, icon.image, icon.palette, kMarker, "GRID_DOT");
+    } else {
+      wk_IconDrawCanvas(window, 7, 9, 320, icon.image, icon.palette, kMarker, "GRID_DOT");
+    }
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));  // the paint cycle validated it
+    shown[way] = wktest::GrabPixels(dc, client.right, client.bottom);
+    ReleaseDC(window, dc);
+  }
+  EXPECT_TRUE(shown[0] == shown[1]);
 }
 
 TEST(IconCanvas, PaintingUnderTheCursorIsStrictAtCellEdges) {

@@ -12,6 +12,27 @@
 
 namespace wktest {
 
+// The pixels of [0, width) x [0, height) of a device context (a window's or
+// a memory surface's), row by row as 0x00RRGGBB, copied in one BitBlt.
+inline std::vector<DWORD> GrabPixels(HDC dc, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::vector<DWORD> pixels;
+  if (!dib) return pixels;
+  HDC copy = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(copy, dib);
+  BitBlt(copy, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD* first = static_cast<const DWORD*>(bits);
+  pixels.assign(first, first + static_cast<size_t>(width) * height);
+  SelectObject(copy, previous);
+  DeleteDC(copy);
+  DeleteObject(dib);
+  return pixels;
+}
+
 class DrawSurface {
  public:
   DrawSurface(HWND window, int width, int height, COLORREF fill) : width_(width), height_(height) {

@@ -1,13 +1,19 @@
 // The icon editor's canvas: the 32 x 32 image drawn enlarged as a grid of
 // cells in one of five styles, and painting the cell under the cursor.
 //
-// Everything is drawn with wk_FillBox and wk_SetPixel, so the canvas goes
-// wherever the drawing target points (a window or the memory surface).
+// The canvas is drawn with the boxes and pixels of wk_FillBox and
+// wk_SetPixel, so it goes wherever the drawing target points (a window or
+// the memory surface).
 #include <windows.h>
 
+#include <cstddef>
+
+#include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/draw/draw_target.hpp"
 #include "toolkit/draw/logic/icon_file.hpp"
 #include "wk_draw.h"
+#include "wk_windows.h"
 
 namespace {
 
@@ -48,6 +54,57 @@ bool Transparent(int value) { return (value & 31) > 15; }
 
 int Truncated(double v) { return static_cast<int>(v); }
 
+// The canvas's boxes and pixels, drawn as wk_FillBox and wk_SetPixel would
+// draw them one by one, but in one drawing frame (one device context, one
+// paint cycle) with one brush per colour: a paint cycle per cell made a
+// canvas cost over a thousand of them. At the end the result pair holds the
+// corner of the last box or pixel, as after the last of those calls.
+class CanvasPainter {
+ public:
+  explicit CanvasPainter(HWND window) : frame_(window) {}
+  ~CanvasPainter() {
+    wk_ResultX = last_.x;
+    wk_ResultY = last_.y;
+  }
+  CanvasPainter(const CanvasPainter&) = delete;
+  CanvasPainter& operator=(const CanvasPainter&) = delete;
+
+  void Box(int x, int y, int side, COLORREF colour) {
+    last_ = {x, y};
+    if (side <= 0) return;
+    const RECT box{x, y, x + side, y + side};
+    FillRect(frame_.get(), &box, BrushOf(colour));
+  }
+  void Pixel(int x, int y, COLORREF colour) {
+    last_ = {x, y};
+    SetPixel(frame_.get(), x, y, colour);
+  }
+
+ private:
+  HBRUSH BrushOf(COLORREF colour) {
+    std::size_t i = 0;
+    while (i < count_ && colours_[i] != colour) ++i;
+    if (i < count_) return brushes_[i].get();
+    // A canvas has at most kMost colours; a further one would take the last
+    // place rather than overrun.
+    if (count_ < kMost)
+      i = count_++;
+    else
+      i = kMost - 1;
+    colours_[i] = colour;
+    brushes_[i].reset(CreateSolidBrush(colour));
+    return brushes_[i].get();
+  }
+
+  // The 16 of the palette, black and the marker.
+  static constexpr std::size_t kMost = 18;
+  wk::draw::DrawingFrame frame_;
+  POINT last_{wk_ResultX, wk_ResultY};
+  COLORREF colours_[kMost] = {};
+  wk::Brush brushes_[kMost];
+  std::size_t count_ = 0;
+};
+
 }  // namespace
 
 extern "C" int wk_IconDrawCanvas(HWND window, int x, int y, double size, const int* image,
@@ -61,6 +118,7 @@ extern "C" int wk_IconDrawCanvas(HWND window, int x, int y, double size, const i
   auto start_x = [&](int column) { return Truncated(x + column * d); };
   auto start_y = [&](int row) { return Truncated(y + row * d); };
 
+  CanvasPainter paint(window);
   // First pass, column by column: every cell in its colour (transparent
   // ones black for now).
   for (int column = 0; column < kSide; ++column) {
@@ -68,9 +126,9 @@ extern "C" int wk_IconDrawCanvas(HWND window, int x, int y, double size, const i
       const int value = image[row * kSide + column];
       const COLORREF colour = Transparent(value) ? kBlack : colours[value & 15];
       if (size > 32) {
-        wk_FillBox(window, start_x(column), start_y(row), box, box, colour);
+        paint.Box(start_x(column), start_y(row), box, colour);
       } else {
-        wk_SetPixel(window, start_x(column), start_y(row), colour);
+        paint.Pixel(start_x(column), start_y(row), colour);
       }
     }
   }
@@ -81,17 +139,14 @@ extern "C" int wk_IconDrawCanvas(HWND window, int x, int y, double size, const i
     for (int column = 0; column < kSide; ++column) {
       const int value = image[row * kSide + column];
       if (!Transparent(value)) {
-        if (style.mask) wk_FillBox(window, start_x(column), start_y(row), box, box, kBlack);
+        if (style.mask) paint.Box(start_x(column), start_y(row), box, kBlack);
         continue;
       }
-      if (size > 32)
-        wk_FillBox(window, start_x(column), start_y(row), marker_box, marker_box, marker);
-      if (size < 33) wk_SetPixel(window, start_x(column), start_y(row), marker);
+      if (size > 32) paint.Box(start_x(column), start_y(row), marker_box, marker);
+      if (size < 33) paint.Pixel(start_x(column), start_y(row), marker);
       if (style.dots) {
-        wk_SetPixel(window, Truncated(x + column * d + d / 3), Truncated(y + row * d + d / 3),
-                    kBlack);
-        wk_SetPixel(window, Truncated(x + column * d + d / 2), Truncated(y + row * d + d / 2),
-                    kWhite);
+        paint.Pixel(Truncated(x + column * d + d / 3), Truncated(y + row * d + d / 3), kBlack);
+        paint.Pixel(Truncated(x + column * d + d / 2), Truncated(y + row * d + d / 2), kWhite);
       }
     }
   }
