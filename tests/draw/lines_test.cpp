@@ -250,6 +250,12 @@ TEST_F(Lines, EachDrawingRunsAPaintCycleOnTheWindow) {
   InvalidateRect(window_, nullptr, FALSE);
   wk_DrawBevelFrame(window_, 0, 0, 5, 5, "", 1);
   EXPECT_FALSE(pending());
+  // A grid draws all its lines in one cycle; a grid of no lines runs none.
+  InvalidateRect(window_, nullptr, FALSE);
+  wk_DrawGrid(window_, 0, 0, -1, -1, 2, kRed);
+  EXPECT_TRUE(pending());
+  wk_DrawGrid(window_, 0, 0, 4, 4, 2, kRed);
+  EXPECT_FALSE(pending());
 }
 
 }  // namespace

@@ -105,7 +105,8 @@ int wk_FillBox(HWND window, int x, int y, int width, int height, COLORREF colour
 int wk_DrawBox(HWND window, int left, int top, int right, int bottom, COLORREF fill,
                int border_width, COLORREF border);
 /* Grid of lines every spacing pixels, closed on the far sides when the size
-   is a multiple of the spacing, each line drawn by wk_DrawLine. Returns 0. */
+   is a multiple of the spacing, each line as wk_DrawLine draws it, all in one
+   paint cycle. Returns 0. */
 int wk_DrawGrid(HWND window, int x, int y, int width, int height, int spacing, COLORREF colour);
 /* Returns the colour of the pixel of the target (the memory surface for
    "MEMORY"), or CLR_INVALID when it cannot be read. */
