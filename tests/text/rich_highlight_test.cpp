@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "draw_surface.hpp"
+#include "highlight_reference.hpp"
 #include "rich_edit_support.hpp"
 
 using richtest::ColourAt;
@@ -95,6 +101,50 @@ TEST(RichHighlightFormat, KeepsWhatTheCallerLeavesOpenAndNeverRemovesAnEffect) {
   EXPECT_EQ(f.yHeight, 280);
   EXPECT_STREQ(f.szFaceName, "Courier New");
   EXPECT_FALSE(FormatAt(w.rich, 11).dwEffects & CFE_BOLD);
+}
+
+// The highlighting of a C source leaves exactly what formatting one range
+// at a time leaves: every call's result, the formats character by character,
+// the selection and the picture of the control once painted. A control the
+// caller froze stays frozen, a hidden one stays hidden.
+TEST(RichHighlightC, SameResultsFormatsSelectionAndPictureAsOneRangeAtATime) {
+  const std::string source = richtest::CSource(900) + "int x; /* open // to the end";
+  for (const char* state : {"shown", "frozen", "hidden"}) {
+    struct Outcome {
+      std::vector<int> results;
+      CHARRANGE selection;
+      DWORD style;
+      std::vector<DWORD> picture;
+      std::vector<richtest::FormatRun> runs;
+    } out[2];
+    richtest::Bounds bounds{40, 60};
+    for (int way = 0; way < 2; ++way) {
+      RichWindow w(source.c_str());
+      // Bold 14-point Courier New under the selection: the base of the format.
+      wk_RichEditFormatRange(w.rich, 40, 60, "Courier New", 14, CFE_BOLD, RGB(9, 9, 9));
+      wk_RichEditSelect(w.rich, 45, 50);
+      UpdateWindow(w.rich);
+      if (std::strcmp(state, "frozen") == 0) wk_RichEditFreeze(w.rich);
+      if (std::strcmp(state, "hidden") == 0) ShowWindow(w.rich, SW_HIDE);
+      out[way].results = richtest::HighlightC(w.rich, way == 0, bounds);
+      out[way].selection = SelectionOf(w.rich);
+      out[way].style = wktest::Style(w.rich);
+      UpdateWindow(w.rich);  // what is left to paint, as the next message would
+      RECT client{};
+      GetClientRect(w.rich, &client);
+      HDC dc = GetDC(w.rich);
+      out[way].picture = wktest::GrabPixels(dc, client.right, client.bottom);
+      ReleaseDC(w.rich, dc);
+      out[way].runs = richtest::FormatRuns(w.rich, bounds);
+    }
+    EXPECT_EQ(out[0].results, out[1].results) << state;
+    EXPECT_EQ(out[0].selection.cpMin, out[1].selection.cpMin) << state;
+    EXPECT_EQ(out[0].selection.cpMax, out[1].selection.cpMax) << state;
+    EXPECT_EQ(out[0].style, out[1].style) << state;
+    EXPECT_TRUE(out[0].picture == out[1].picture) << state;
+    EXPECT_GT(out[0].runs.size(), 100u) << state;
+    EXPECT_TRUE(out[0].runs == out[1].runs) << state;
+  }
 }
 
 }  // namespace

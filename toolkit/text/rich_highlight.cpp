@@ -47,6 +47,33 @@ void Apply(HWND rich, const wk::highlight::Range& range, const CHARFORMATA& form
   SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
 
+// Off the screen while ranges are formatted, painted once at the end. A
+// visible rich edit repaints after every selection and every format change,
+// tens of milliseconds per match in a long text. It answers WM_SETREDRAW
+// itself (and keeps that setting where nobody can read it back), so the
+// caller's own freeze is left alone and the control is hidden from painting
+// the way the platform's default handling of that message does it: the
+// visible bit cleared, without messages. A control that is not visible is
+// left as it is.
+class PaintedOnceAtTheEnd {
+ public:
+  explicit PaintedOnceAtTheEnd(HWND rich)
+      : rich_((GetWindowLongA(rich, GWL_STYLE) & WS_VISIBLE) ? rich : nullptr) {
+    if (rich_) DefWindowProcA(rich_, WM_SETREDRAW, FALSE, 0);
+  }
+  ~PaintedOnceAtTheEnd() {
+    if (!rich_) return;
+    DefWindowProcA(rich_, WM_SETREDRAW, TRUE, 0);
+    // The frame too: the scroll bars moved while nothing was drawn.
+    RedrawWindow(rich_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  }
+  PaintedOnceAtTheEnd(const PaintedOnceAtTheEnd&) = delete;
+  PaintedOnceAtTheEnd& operator=(const PaintedOnceAtTheEnd&) = delete;
+
+ private:
+  HWND rich_;
+};
+
 using TextCopy = std::unique_ptr<char, decltype(&std::free)>;
 
 // The whole text, read as wk_RichEditGetText reads it (which leaves it all
@@ -64,6 +91,7 @@ int Highlight(HWND rich, const char* face, int points, DWORD effects, COLORREF c
   const int length = wk_RichEditGetTextLength(rich);
   if (length <= 0) return -1;
   const CHARFORMATA format = HighlightFormat(rich, face, points, effects, colour);
+  const PaintedOnceAtTheEnd painting(rich);
   TextCopy text = ReadWholeText(rich, length);
   if (!text) return fallback;
   const wk::highlight::Scan scan = scanner(std::string_view(text.get()));
