@@ -67,6 +67,29 @@ TEST_F(ImageButton, DoubleClickTimeIsShortOnlyWhileTheMouseIsOver) {
   SendMessageA(button, WM_NCHITTEST, 0, 0);
   wk_ImageButtonDestroy(button);  // WM_DESTROY restores it too
   EXPECT_EQ(GetDoubleClickTime(), saved);
+
+  // A button made while another is tracked (a click that opens a window of
+  // image buttons) must not take the 10 ms for the user's time.
+  HWND tracked = wk_ImageButtonCreate(host, 10, 10, 48, 32, "", 501);
+  SendMessageA(tracked, WM_NCHITTEST, 0, MAKELPARAM(20, 20));
+  wk_ImageButtonCreate(host, 70, 10, 48, 32, "", 502);
+  EXPECT_EQ(wk_SavedDoubleClickTime, saved);
+  EXPECT_TRUE(wktest::WaitFor([&] { return GetDoubleClickTime() == saved; }, 1000));
+}
+
+TEST_F(ImageButton, FailedCreationStartsNoTimer) {
+  EXPECT_EQ(wk_ImageButtonCreate(nullptr, 10, 10, 48, 32, "", 501), nullptr);
+  // A timer without a window would tick for the thread, message after message.
+  int thread_ticks = 0;
+  for (const DWORD end = GetTickCount() + 500; static_cast<LONG>(GetTickCount() - end) < 0;) {
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.lParam == 0) ++thread_ticks;
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+  EXPECT_EQ(thread_ticks, 0);
 }
 
 TEST_F(ImageButton, MouseMovesAreReportedToTheParentWithTheButtonsHandle) {

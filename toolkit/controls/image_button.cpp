@@ -20,6 +20,20 @@ constexpr UINT kTrackingDoubleClickMs = 10;
 
 constexpr wk::Keyword<DWORD> kBorders[] = {{"B", WS_BORDER}};
 
+// Whether the toolkit's own tracking time is in force: the system's time is
+// then not the user's, and a button made meanwhile keeps the saved one.
+bool g_tracking = false;
+
+void TrackingTime() {
+  SetDoubleClickTime(kTrackingDoubleClickMs);
+  g_tracking = true;
+}
+
+void UsersTime() {
+  SetDoubleClickTime(wk_SavedDoubleClickTime);
+  g_tracking = false;
+}
+
 HBITMAP LoadFromParent(HWND button, const char* name) {
   return LoadBitmapA(wk::ops::InstanceOf(wk::ops::ParentOf(button)), name);
 }
@@ -31,7 +45,7 @@ extern "C" LRESULT CALLBACK wk_ImageButtonProc(HWND window, UINT message, WPARAM
   switch (message) {
     case WM_NCHITTEST:
       // The mouse is over the button.
-      SetDoubleClickTime(kTrackingDoubleClickMs);
+      TrackingTime();
       break;
     case WM_MOUSEMOVE:
       PostMessageA(GetParent(window), WM_MOUSEMOVE, 0, reinterpret_cast<LPARAM>(window));
@@ -43,7 +57,7 @@ extern "C" LRESULT CALLBACK wk_ImageButtonProc(HWND window, UINT message, WPARAM
     default:
       // The timer (every 200 ms), the destruction and everything else put
       // the user's own double-click time back.
-      SetDoubleClickTime(wk_SavedDoubleClickTime);
+      UsersTime();
       break;
   }
   if (wk_ImageButtonBaseProc == nullptr) return 0;
@@ -57,9 +71,11 @@ extern "C" HWND wk_ImageButtonCreate(HWND parent, int x, int y, int width, int h
   HWND button =
       CreateWindowExA(0, "BUTTON", "", style, x, y, width, height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  wk_SavedDoubleClickTime = GetDoubleClickTime();
-  SetTimer(button, kRestoreTimer, kRestorePeriodMs, nullptr);
+  if (!g_tracking) wk_SavedDoubleClickTime = GetDoubleClickTime();
+  // Without a button the timer would belong to the calling thread and tick
+  // for the rest of the program.
   if (button) {
+    SetTimer(button, kRestoreTimer, kRestorePeriodMs, nullptr);
     wk_ImageButtonBaseProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(button, GWLP_WNDPROC));
     SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&wk_ImageButtonProc));
   }
