@@ -289,12 +289,6 @@ void FindRequested(HWND, int command) {
     std::snprintf(line, sizeof line, "Find \"%.200s\" %s: %s", what,
                   command == kFindUp ? "up" : "down", found == 0 ? "found" : "not found");
   } else if (Shared().page == kPageWordProc && text != nullptr) {
-    // The word processor compares windows as long as its selection (or, with
-    // none, as the search text): a selection of another length than the
-    // search text would never match, so the search starts from its start.
-    if (wk_WordProcSimpleHasSelection(text) == 1 && wk_SelEnd - wk_SelStart + 1 != lstrlenA(what)) {
-      SendMessageA(text, EM_SETSEL, wk_SelStart - 1, wk_SelStart - 1);
-    }
     const int found = wk_WordProcSimpleFind(text, "", 1, direction, "");
     wk_WordProcSimpleHasSelection(text);
     std::snprintf(line, sizeof line, "Find \"%.200s\" %s: %s (characters %d to %d)", what,

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "rich_edit_support.hpp"
 #include "wk_windows.h"
@@ -72,10 +73,6 @@ TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
   EXPECT_EQ(SendMessageA(rich, EM_GETEVENTMASK, 0, 0), 0x00080001);
 
   EXPECT_EQ(TextOf(rich), before);
-  EXPECT_FALSE(richtest::BoldAt(rich, 0));
-  EXPECT_TRUE(richtest::BoldAt(rich, 7));
-  EXPECT_EQ(ColourAt(rich, 12), RGB(255, 0, 0));
-  EXPECT_EQ(ColourAt(rich, 7), RGB(0, 0, 0));
 
   // The picture is still there, and nothing else was put beside it.
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
@@ -89,6 +86,49 @@ TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
   EXPECT_EQ(TextOf(rich), before);
   rich = wk_RichEditModify(rich, 0, 0, 10, 10, "DOUBLE_EDGE", "x", 5000);
   EXPECT_EQ(ExStyleOf(rich), 0x50);
+}
+
+// Sets [start, end) to exactly this face, size (twips), effects and colour.
+void SetRun(HWND rich, int start, int end, const char* face, LONG twips, DWORD effects,
+            COLORREF colour) {
+  wk_RichEditSelect(rich, start, end);
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_EFFECTS | CFM_FACE | CFM_SIZE;
+  format.dwEffects = effects;
+  format.yHeight = twips;
+  format.crTextColor = colour;
+  lstrcpyA(format.szFaceName, face);
+  SendMessageA(rich, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+// Each character's face, size, effects and colour.
+std::vector<std::string> CharacterFormats(HWND rich) {
+  std::vector<std::string> formats;
+  constexpr DWORD kEffects = CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_AUTOCOLOR;
+  for (int p = 0; p < static_cast<int>(TextOf(rich).size()); ++p) {
+    const CHARFORMATA f = richtest::FormatAt(rich, p);
+    formats.push_back(std::string(f.szFaceName) + " " + std::to_string(f.yHeight) + " " +
+                      std::to_string(f.dwEffects & kEffects) + " " +
+                      std::to_string(f.dwEffects & CFE_AUTOCOLOR ? 0 : f.crTextColor));
+  }
+  return formats;
+}
+
+TEST(RichEditModify, EveryRunComesBackInItsOwnFormat) {
+  wktest::TestWindow window;
+  // The control keeps the platform's default format, bold "System".
+  HWND rich = wk_RichEditCreate(window, 10, 10, 500, 300, "VSCROLL", 100000);
+  wk_RichEditSetText(rich, "plain bold red big default");
+  SetRun(rich, 0, 6, "Arial", 200, 0, RGB(0, 0, 0));
+  SetRun(rich, 6, 11, "Arial", 200, CFE_BOLD, RGB(0, 0, 0));
+  SetRun(rich, 11, 15, "Courier New", 240, CFE_ITALIC, RGB(255, 0, 0));
+  SetRun(rich, 15, 19, "Times New Roman", 320, CFE_UNDERLINE | CFE_STRIKEOUT | CFE_AUTOCOLOR, 0);
+  const std::vector<std::string> before = CharacterFormats(rich);
+  EXPECT_NE(before.front(), before.back());
+  rich = wk_RichEditModify(rich, 10, 10, 500, 300, "SUNKEN", "VSCROLL", 100000);
+  ASSERT_NE(rich, nullptr);
+  EXPECT_EQ(CharacterFormats(rich), before);
 }
 
 TEST(RichEditModify, RightButtonShowsAnEmptyBoxOnlyInARecreatedControl) {

@@ -3,6 +3,7 @@
 // from the text and from the find dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,14 +99,13 @@ TEST(WordProc, ModifyCarriesTheTextAndWarnsAboutASmallMaxchar) {
     ASSERT_NE(next, nullptr);
     EXPECT_FALSE(IsWindow(wp));
     EXPECT_EQ(Style(next), 0x504101C4);
-    // WS_EX_ACCEPTFILES with the frame's client edge; WS_EX_MDICHILD only
-    // where the platform takes it for a parent that is no MDI client (Wine
-    // refuses the window, which is then made without it).
-    EXPECT_EQ(ExStyle(next) & 0x00020210, 0x210) << c.maxchar;
-    if (!wktest::RunningOnWine()) {
-      EXPECT_EQ(ExStyle(next) & WS_EX_MDICHILD, WS_EX_MDICHILD);
-    }
+    // The frame's client edge, WS_EX_ACCEPTFILES and WS_EX_MDICHILD, which
+    // the platform refuses at creation for a parent that is no MDI client.
+    EXPECT_EQ(ExStyle(next) & 0x00020250, 0x250) << c.maxchar;
     EXPECT_EQ(GetWindowTextLengthA(next), c.kept) << c.text_length << " " << c.maxchar;
+    // Maxchar 0 is the platform's maximum: the whole text is within it.
+    EXPECT_EQ(wk_WordProcSimpleGetTextLength(next),
+              c.maxchar ? std::min(c.kept, c.maxchar - 1) : c.kept);
     EXPECT_EQ(answerer.seen().size(), c.box ? 1u : 0u) << c.text_length << " " << c.maxchar;
     if (c.box) {
       EXPECT_EQ(box_caption, "wk_WordProcSimpleModify_1 ERROR");
@@ -268,6 +268,12 @@ TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
   SendMessageA(wp, EM_SETSEL, 0, 0);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "ab", 0, "D", "m"), 0);
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{2, 4}));
+
+  // A search text of another length than the selection: from its start.
+  wk_WordProcSimpleSetText(wp, "alpha beta");
+  wk_WordProcSimpleSelect(wp, 1, 5);
+  EXPECT_EQ(wk_WordProcSimpleFind(wp, "beta", 0, "D", ""), 0);
+  EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{6, 10}));
 }
 
 // The whole path a person takes: select a word, open the find dialog, press

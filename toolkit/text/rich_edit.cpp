@@ -164,11 +164,17 @@ extern "C" HWND wk_RichEditModify(HWND old, int x, int y, int width, int height,
   EDITSTREAM out{reinterpret_cast<DWORD_PTR>(&carried), 0, StreamOutToString};
   Send(old, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&out));
 
-  // Rich text leaves out what equals the format it starts from, so the new
-  // control starts from the old one's default format.
-  CHARFORMATA start_format{};
-  start_format.cbSize = sizeof start_format;
-  Send(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&start_format));
+  // Rich text says of each run only how it differs from a plain start (no
+  // effects, automatic colour), and the reader starts from the control's
+  // default format: from the platform's bold default, plain runs would come
+  // back bold. The new control reads the text from that plain start, in the
+  // old default's face and size, and takes the old default afterwards.
+  CHARFORMATA old_default{};
+  old_default.cbSize = sizeof old_default;
+  Send(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&old_default));
+  CHARFORMATA start_format = old_default;
+  start_format.dwMask |= CFM_EFFECTS;
+  start_format.dwEffects = CFE_AUTOCOLOR;
 
   const DWORD scroll_bits = wk::KeywordValue(kScrollKeywords, scroll, DWORD{0});
   const DWORD frame_bits = wk::KeywordValue(kFrameKeywords, frame, DWORD{0});
@@ -188,6 +194,7 @@ extern "C" HWND wk_RichEditModify(HWND old, int x, int y, int width, int height,
   Reader reader{&carried, 0};
   EDITSTREAM in{reinterpret_cast<DWORD_PTR>(&reader), 0, StreamInFromString};
   Send(rich, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&in));
+  Send(rich, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&old_default));
 
   Send(rich, EM_SETEVENTMASK, 0, kRecreateEvents);
   Subclass(rich, g_recreated_proc, RecreatedProc);

@@ -92,12 +92,12 @@ HWND Recreate(HWND old, DWORD ex_style, DWORD style, int x, int y, int width, in
     return nullptr;
   }
   // The successor is made before the old field goes, so a refusal loses
-  // nothing. The platform refuses WS_EX_MDICHILD for a parent that is no
-  // MDI client; the field is then made without it.
-  HWND created = CreateEditChild(parent, ex_style, style, x, y, width, height);
-  if (!created && (ex_style & WS_EX_MDICHILD))
-    created = CreateEditChild(parent, ex_style & ~WS_EX_MDICHILD, style, x, y, width, height);
+  // nothing. The platform refuses to create a window with WS_EX_MDICHILD
+  // outside an MDI client, so that bit joins the extended style once the
+  // window exists.
+  HWND created = CreateEditChild(parent, ex_style & ~WS_EX_MDICHILD, style, x, y, width, height);
   if (!created) return nullptr;
+  if (ex_style & WS_EX_MDICHILD) SetWindowLongA(created, GWL_EXSTYLE, static_cast<LONG>(ex_style));
   DestroyWindow(old);
   SendMessageA(created, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
   SetWindowTextA(created, text.c_str());
@@ -123,9 +123,12 @@ std::string WholeText(HWND window) {
 
 int TextLengthWithinLimit(HWND window) {
   const int length = GetWindowTextLengthA(window);
-  const int limit = GetLimit(window);
-  if (limit <= 0) return 0;
-  return length < limit ? length : limit - 1;
+  if (length <= 0) return 0;
+  // The platform's maximum (limit 0 asked for it) reads as -1 when signed:
+  // the limit is an unsigned count.
+  const auto limit = static_cast<DWORD>(SendMessageA(window, EM_GETLIMITTEXT, 0, 0));
+  if (limit == 0) return 0;
+  return static_cast<DWORD>(length) < limit ? length : static_cast<int>(limit - 1);
 }
 
 DWORD SetLeftMargin(HWND window, int margin) {

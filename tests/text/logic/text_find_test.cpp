@@ -48,15 +48,21 @@ TEST(TextFind, CaseFollowsTheComparison) {
   EXPECT_EQ(r.start, 3);
 }
 
-TEST(TextFind, SelectionSetsTheWindowLength) {
-  // A three-character selection compares three-character windows, so a
-  // two-character search text never matches.
-  EXPECT_EQ(FindInText("abcabc", "ab", 0, 3, FindDirection::kDown, kExact).code, 1);
-  const auto r = FindInText("abcabc", "abc", 0, 3, FindDirection::kDown, kExact);
+TEST(TextFind, SearchTextSetsTheWindowLengthFromTheSelectionsStart) {
+  // "alpha" selected, "beta" typed into the find dialog: found all the same.
+  auto r = FindInText("alpha beta", "beta", 0, 5, FindDirection::kDown, kExact);
   EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.start, 3);
-  // Any other direction compares the selection itself.
-  EXPECT_EQ(FindInText("abcabc", "abc", 0, 3, FindDirection::kStay, kExact).code, 0);
+  EXPECT_EQ(r.start, 6);
+  EXPECT_EQ(r.end, 10);
+  r = FindInText("alpha beta", "alpha", 6, 10, FindDirection::kUp, kExact);
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.start, 0);
+  // Upward from a window that reaches past the end.
+  r = FindInText("abc xyz", "abc xy", 4, 7, FindDirection::kUp, kExact);
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.end, 6);
+  // Any other direction compares the window at the selection's start.
+  EXPECT_EQ(FindInText("abcabc", "ab", 0, 3, FindDirection::kStay, kExact).code, 0);
   EXPECT_EQ(FindInText("abcabc", "abc", 1, 1, FindDirection::kStay, kExact).code, 1);
 }
 

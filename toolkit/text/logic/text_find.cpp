@@ -18,6 +18,10 @@ FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_s
     if (k == 0) return {kFindEmptyNeedle, 0, 0};
     if (direction == FindDirection::kUp) s -= k;
     if (direction == FindDirection::kDown) e += k;
+  } else if (k > 0) {
+    // A selection of another length (the find dialog's text typed over
+    // it) still gives the start; the window has the search text's length.
+    e = s + k;
   }
 
   const std::string wanted(needle);
@@ -37,7 +41,9 @@ FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_s
       if (equals(window.c_str(), wanted.c_str()))
         return {kFindFound, static_cast<int>(s), static_cast<int>(e)};
     }
-    if (e > n) return {kFindPassedEnd, 0, 0};
+    // Upward, a window that starts out reaching past the end moves back
+    // into the text.
+    if (e > n && direction != FindDirection::kUp) return {kFindPassedEnd, 0, 0};
   }
   return {kFindPassedEnd, 0, 0};
 }

@@ -2,8 +2,9 @@
 // character at a time from the selection (or the caret) up or down the
 // text until its characters equal the search text.
 //
-// The window has the length of the selection, or of the search text when
-// nothing is selected, in which case the first window already sits one
+// The window has the length of the search text and starts at the
+// selection's start (only an empty search text keeps the selection's
+// length). With nothing selected the first window already sits one
 // search-text length past the caret (down) or before it (up) less one step,
 // so the window that begins (down) or ends (up) at the caret is never
 // compared, and a repeated search from a match moves on to the next one.
