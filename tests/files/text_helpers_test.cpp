@@ -128,6 +128,9 @@ TEST_F(Files, AddLineToEmptyAndFilledFiles) {
   EXPECT_EQ(Bytes(path), "first");
   EXPECT_EQ(wk_FileAddLine(path.c_str(), "second"), 0);
   EXPECT_EQ(Bytes(path), "firstsecond\r\n");
+  Put(path, "\r\nsecond\r\n");  // an empty first line: the file is not empty
+  EXPECT_EQ(wk_FileAddLine(path.c_str(), "third"), 0);
+  EXPECT_EQ(Bytes(path), "\r\nsecond\r\nthird\r\n");
   std::remove(path.c_str());
 }
 

@@ -19,6 +19,16 @@ struct Dialog {
   operator HWND() const { return handle; }
 };
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+int ThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 using wktest::ExStyle;
 using wktest::Rect;
 using wktest::Style;
@@ -114,6 +124,13 @@ TEST(DialogWindowServices, ShowMoveSizeTextAndClose) {
   DeleteObject(brush);
 
   EXPECT_EQ(wk_DialogWindowClose(d), 0);
-  wktest::Pump(50);
-  EXPECT_FALSE(IsWindowVisible(d));
+  EXPECT_FALSE(IsWindow(d));
+
+  // Closing leaves no hidden window behind.
+  const int before = ThreadWindows();
+  for (int i = 0; i < 100; ++i) {
+    HWND another = wk_DialogWindowCreate(d.parent, "x", 0, 0, 100, 80, "CLO", Quiet);
+    EXPECT_EQ(wk_DialogWindowClose(another), 0);
+  }
+  EXPECT_EQ(ThreadWindows(), before);
 }

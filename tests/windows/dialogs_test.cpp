@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 #include "recording_window.hpp"
@@ -23,6 +24,15 @@ INT_PTR CALLBACK EndOnButtons(HWND dialog, UINT message, WPARAM wparam, LPARAM) 
   return FALSE;
 }
 
+// OK closes the dialog through the toolkit's dialog family.
+INT_PTR CALLBACK CloseOnOk(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+  if (message == WM_COMMAND && LOWORD(wparam) == IDOK) {
+    wk_DialogWindowClose(dialog);
+    return TRUE;
+  }
+  return message == WM_INITDIALOG;
+}
+
 TEST(ModalDialog, ReturnsWhatTheProcedureEndsWith) {
   wktest::RecordingWindow owner;
   HWND seen_owner = nullptr;
@@ -37,6 +47,9 @@ TEST(ModalDialog, ReturnsWhatTheProcedureEndsWith) {
   EXPECT_EQ(seen_owner, owner.get());
   EXPECT_EQ(ex_style & WS_EX_TOPMOST, 0);
   EXPECT_EQ(wk_ModalDialog(owner, EndOnButtons), 43);
+  // wk_DialogWindowClose ends a modal dialog with Cancel's 2.
+  answerer.Then(DialogAnswerer::Press(IDOK));
+  EXPECT_EQ(wk_ModalDialog(owner, CloseOnOk), 2);
   EXPECT_EQ(answerer.unexpected(), 0);
   EXPECT_EQ(answerer.seen()[0].buttons.size(), 2u);
 }
@@ -54,34 +67,41 @@ TEST(ModalDialog, SystemModalTemplateIsTopmost) {
   std::printf("system modal dialog: style %08lx ex style %08lx\n", style, ex_style);
 }
 
-HWND g_default_dialog = nullptr;
-bool g_survived_close = false;
-
-void CALLBACK EndDefaultDialog(HWND, UINT, UINT_PTR id, DWORD) {
+// A dialog that outlives its answer by a second is ended with 7.
+std::map<UINT_PTR, HWND> g_rescues;
+void CALLBACK Rescue(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
-  g_survived_close = IsWindow(g_default_dialog) && IsWindowVisible(g_default_dialog);
-  EndDialog(g_default_dialog, 7);
+  if (IsWindow(g_rescues[id])) EndDialog(g_rescues[id], 7);
+}
+DialogAnswerer::Action Post(UINT message, WPARAM wparam, LPARAM lparam) {
+  return [=](HWND dialog) {
+    g_rescues[SetTimer(nullptr, 0, 1000, Rescue)] = dialog;
+    PostMessageA(dialog, message, wparam, lparam);
+  };
 }
 
-TEST(DefaultModalDialog, ShowsItsTitleAndCannotBeClosedByTheUser) {
+TEST(DefaultModalDialog, ShowsItsTitleAndEachWayOfClosingEndsIt) {
   wktest::RecordingWindow owner;
   std::string title;
   bool visible = false;
   DialogAnswerer answerer([&](HWND dialog) {
-    g_default_dialog = dialog;
     title = wktest::WindowText(dialog);
     visible = IsWindowVisible(dialog);
     wktest::PauseForLook();
-    // The close box and Escape: the dialog answers both as handled.
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-    SetTimer(nullptr, 0, 200, EndDefaultDialog);
+    Post(WM_SYSCOMMAND, SC_CLOSE, 0)(dialog);  // the close box
   });
-  EXPECT_EQ(wk_DefaultModalDialog(owner), 7);
+  answerer
+      .Then(Post(WM_SYSKEYDOWN, VK_F4, 0x203E0001))  // Alt+F4
+      .Then(Post(WM_CLOSE, 0, 0))
+      .Then(Post(WM_KEYDOWN, VK_ESCAPE, 0x00010001))
+      .Then(Post(WM_KEYDOWN, VK_RETURN, 0x001C0001));  // OK
+  for (const INT_PTR result : {2, 2, 2, 2, 1}) {
+    EXPECT_EQ(wk_DefaultModalDialog(owner), result) << answerer.seen().size();
+    EXPECT_TRUE(IsWindowEnabled(owner));
+  }
   EXPECT_EQ(title, "Tillverkad fr\xE5n dialog");
   EXPECT_TRUE(visible);
-  EXPECT_TRUE(g_survived_close);
+  EXPECT_EQ(answerer.unexpected(), 0);
 }
 
 TEST(PrintDialog, CancelledReturnsZeroAndNoDeviceContext) {

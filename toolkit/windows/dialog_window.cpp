@@ -50,6 +50,7 @@ HWND wk_DialogWindowCreate(HWND parent, const char* title, int x, int y, int wid
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
   HWND dialog = CreateDialogParamA(module, "wk_DLG_TEMPLATE_1", parent, procedure, 0);
   if (dialog == nullptr) return nullptr;
+  SetPropA(dialog, wk::kModelessDialog, dialog);
   RECT ignored{};
   wk::HideToOrigin(dialog, ignored);
   ApplyDialogStyles(dialog, keyword);

@@ -65,6 +65,24 @@ bool PlatformMustHandle(UINT message) {
   }
 }
 
+// The ways a person closes a dialog: the close box (and the system menu's
+// Close), Alt+F4, WM_CLOSE and Escape give 2 (Cancel), OK or Return 1; 0:
+// the message closes nothing.
+INT_PTR ClosingResult(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CLOSE:
+      return IDCANCEL;
+    case WM_SYSCOMMAND:
+      return (wparam & 0xFFF0) == SC_CLOSE ? IDCANCEL : 0;
+    case WM_SYSKEYDOWN:
+      return wparam == VK_F4 && (HIWORD(lparam) & KF_ALTDOWN) ? IDCANCEL : 0;
+    case WM_COMMAND:
+      return LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL ? LOWORD(wparam) : 0;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace
 
 INT_PTR wk_ModalDialog(HWND window, DLGPROC procedure) {
@@ -81,9 +99,15 @@ INT_PTR wk_DefaultModalDialog(HWND window) {
 
 // Showing the dialog and setting its title send messages to this procedure
 // again; those nested messages go to the dialog manager, so the calls do not
-// recurse and the title is really stored.
-INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+// recurse and the title is really stored. Once ended, the dialog is left to
+// the dialog manager too, so that nothing shows it again before it goes.
+INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   static bool busy = false;
+  static HWND ended = nullptr;
+  if (dialog == ended) {
+    if (message == WM_NCDESTROY) ended = nullptr;
+    return FALSE;
+  }
   if (busy) return FALSE;
   busy = true;
   ShowWindow(dialog, SW_SHOW);
@@ -91,6 +115,11 @@ INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM, LPARAM)
   GetWindowTextA(dialog, title, sizeof title);
   if (std::strcmp(title, kDefaultTitle) != 0) SetWindowTextA(dialog, kDefaultTitle);
   busy = false;
+  if (const INT_PTR result = ClosingResult(message, wparam, lparam)) {
+    ended = dialog;
+    EndDialog(dialog, result);
+    return TRUE;
+  }
   return PlatformMustHandle(message) ? FALSE : TRUE;
 }
 

@@ -219,8 +219,10 @@ int wk_WindowSetStockIcon(HWND w, const char* id) { return SetStockIcon(w, id); 
 
 // ---- Dialog family ---------------------------------------------------------
 
+// A modal dialog ends with Cancel's 2; a modeless one, which EndDialog would
+// only hide, goes.
 int wk_DialogWindowClose(HWND d) {
-  if (EndDialog(d, 2)) return 0;
+  if (!RemovePropA(d, wk::kModelessDialog) && EndDialog(d, 2)) return 0;
   return DestroyWindow(d) ? 0 : 1;
 }
 int wk_DialogWindowShowState(HWND d, const char* k) { return ShowState(d, k); }

@@ -23,4 +23,8 @@ void GrowByCaptionAndShow(HWND window);
 void HideToOrigin(HWND window, RECT& remembered);
 void RestoreAndShow(HWND window, const RECT& remembered, int show_command);
 
+// The property that marks a dialog made by wk_DialogWindowCreate as
+// modeless: the platform's EndDialog would only hide it.
+inline constexpr char kModelessDialog[] = "wk_ModelessDialog";
+
 }  // namespace wk

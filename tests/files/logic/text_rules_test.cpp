@@ -132,6 +132,9 @@ TEST(FileCalls, AddLineRulesAndMissingFiles) {
   EXPECT_EQ(Get(name), "r");
   EXPECT_EQ(wt::AddLine(name.c_str(), ""), 0);
   EXPECT_EQ(Get(name), "r");
+  Put(name, "\nsecond\nthird\n");  // an empty first line: the file is not empty
+  EXPECT_EQ(wt::AddLine(name.c_str(), "fourth"), 0);
+  EXPECT_EQ(Get(name), "\nsecond\nthird\nfourth\n");
 
   EXPECT_EQ(wt::WriteTextFile(name.c_str(), "abc\n"), 0);
   EXPECT_EQ(Get(name), "abc\n");

@@ -111,18 +111,22 @@ int WriteTextFile(const char* name, const char* text) {
 
 int AddLine(const char* name, const char* text) {
   if (text == nullptr || text[0] == '\0') return kFileOk;
-  char head[10] = {};
+  // An empty file (or one of a single character) takes the text as its only
+  // line; otherwise the text is added as a line of its own. The file's
+  // length decides, not its first line's: a file that starts with a line end
+  // keeps every line.
+  char head[2] = {};
+  std::size_t length = 0;
   {
-    File file = Open(name, "r");
+    File file = Open(name, "rb");
     if (!file) return kFileOpenFailed;
-    if (std::fgets(head, sizeof head, file.get()) == nullptr && std::ferror(file.get())) {
+    length = std::fread(head, 1, sizeof head, file.get());
+    if (length < sizeof head && std::ferror(file.get())) {
       std::clearerr(file.get());
       return kFileIoFailed;
     }
   }
-  // An empty file (or one of a single character) takes the text as its only
-  // line; otherwise the text is added as a line of its own.
-  if (std::strlen(head) < 2) return Write(Open(name, "w"), text);
+  if (length < 2) return Write(Open(name, "w"), text);
   File file = Open(name, "a");
   if (!file) return kFileOpenFailed;
   std::fputs(text, file.get());
