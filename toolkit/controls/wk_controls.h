@@ -255,7 +255,8 @@ int wk_ToolbarShow(HWND toolbar);
 /* Shared by all status bars: */
 /* Right edges of parts 1 to 20 as last handed to a status bar. */
 extern int wk_StatusEdges[20];
-/* The running total of part widths (cleared when the highest part is set). */
+/* The running total of part widths (cleared when the highest part is set,
+   but not on the first pass): set it to 0 before setting the widths again. */
 extern int wk_StatusTotal;
 /* The highest part number set so far. */
 extern int wk_StatusMaxPart;
@@ -383,11 +384,11 @@ int wk_ListEnable(HWND list);
 
 /* The button class's own procedure, saved at the last image button's creation (NULL before). */
 extern WNDPROC wk_ImageButtonBaseProc;
-/* The system double-click time read at the last image button's creation. */
+/* The user's double-click time, read at each image button's creation (not while tracked). */
 extern UINT wk_SavedDoubleClickTime;
 
 /* Creates an owner-drawn button ("B": with border) with its 200 ms timer and the toolkit's
- * procedure in front; the handle or NULL. */
+ * procedure in front; the handle, or NULL (and no timer). */
 HWND wk_ImageButtonCreate(HWND parent, int x, int y, int width, int height, const char* border,
                           int id);
 /* The image buttons' procedure: 10 ms double-click time while tracked, mouse moves to the parent.

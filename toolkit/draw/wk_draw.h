@@ -30,7 +30,9 @@ int wk_SetDrawTarget(HWND window, const char* keyword);
 /* Makes a width x height surface compatible with the target's device
    context, filled with the colour, and makes it the memory surface (the
    previous one is not deleted). Returns its device context, or NULL (the
-   memory surface is then unchanged). */
+   memory surface is then unchanged). With "MEMORY" the target and no
+   surface yet, there is nothing to be compatible with: NULL; make the
+   first one while "CLIENT" is the target. */
 HDC wk_CreateMemorySurface(HWND window, int width, int height, COLORREF fill);
 /* Makes dc the memory surface. Returns the previous one (NULL if none). */
 HDC wk_SwapMemorySurface(HDC dc);
@@ -161,7 +163,9 @@ int wk_IconDrawCanvas(HWND window, int x, int y, double size, const int* image,
 int wk_CursorInBox(HWND window, int x, int y, int width, int height, int code);
 /* Paints the canvas cell under the cursor in the colour and stores its
    standard index (16 for other colours) in the image; "GRID", "DOT",
-   "GRID_DOT" as on the canvas. Returns 0 (1 for a NULL image). */
+   "GRID_DOT" as on the canvas. Returns 0 (1 for a NULL image). Its paint
+   cycle validates the window, swallowing a repaint still pending: after
+   invalidating (a palette frame), call UpdateWindow at once. */
 int wk_IconPaintAtCursor(HWND window, int x, int y, int size, int* image, COLORREF colour,
                          const char* style);
 

@@ -348,8 +348,9 @@ int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char
                           const char* match_case);
 /* Returns the caret's line, counted from 1, 0 when there is none. */
 int wk_WordProcSimpleCaretLine(HWND wp);
-/* Returns the caret's character index in the text, counted from 1, 0 when
-   there is none. */
+/* Returns the caret's character index in the whole text, counted from 1, 0
+   when there is none. The column within the line is that less the line's
+   start (EM_LINEINDEX). */
 int wk_WordProcSimpleCaretColumn(HWND wp);
 
 /* ---- Rich edit ---- */

@@ -111,7 +111,8 @@ int wk_WindowSetStockIcon(HWND window, const char* icon_id);
 
 /* ---- Window services: dialogs made by wk_DialogWindowCreate ------------ */
 
-/* EndDialog(2), or DestroyWindow when that fails. 0 on success, 1 on failure. */
+/* Destroys a dialog made by wk_DialogWindowCreate; ends a modal one with 2
+   (DestroyWindow when that fails). 0 on success, 1 on failure. */
 int wk_DialogWindowClose(HWND dialog);
 /* As wk_WindowShowState. */
 int wk_DialogWindowShowState(HWND dialog, const char* keyword);
@@ -205,7 +206,8 @@ INT_PTR wk_SystemModalDialog(HWND window, DLGPROC procedure);
    Returns the EndDialog value, or -1 without the template. */
 INT_PTR wk_DefaultModalDialog(HWND window);
 /* Shows the dialog titled "Tillverkad fr\xE5n dialog" and answers its
-   messages as handled, so the dialog never ends of its own accord. */
+   messages as handled; the close box, Alt+F4, WM_CLOSE and Escape end it
+   with 2, OK (Return) with 1. */
 INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 /* The platform's print dialog, owned by the window's parent or owner.
    Returns 1 when confirmed, 0 otherwise (wk_PrintDialogRecord.hDC is then
