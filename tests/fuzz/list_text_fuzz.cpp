@@ -13,7 +13,7 @@ namespace lt = wk::listtext;
 namespace {
 
 struct Table : lt::ImportSink {
-  std::vector<std::vector<std::string>> rows{1};
+  std::vector<std::vector<std::string>> rows;
   void SetCell(int row, int column, const char* text) override {
     if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0) std::abort();
     if (std::strlen(text) > static_cast<size_t>(lt::kImportCellMax)) std::abort();
@@ -24,6 +24,10 @@ struct Table : lt::ImportSink {
   void InsertRow(int row) override {
     if (row < 0 || row > static_cast<int>(rows.size())) std::abort();
     rows.insert(rows.begin() + row, std::vector<std::string>{});
+  }
+  void DeleteRow(int row) override {
+    if (row < 0 || row >= static_cast<int>(rows.size())) std::abort();
+    rows.erase(rows.begin() + row);
   }
 };
 
@@ -39,9 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Any file: the reader must stay inside its cell and its rows.
   Table any;
-  lt::ImportReader reader(sep, columns);
+  lt::ImportReader reader(any, sep, columns);
   for (size_t i = 0; i < length; i += piece) {
-    reader.Feed(text + i, std::min(piece, length - i), any);
+    reader.Feed(text + i, std::min(piece, length - i));
   }
   if (reader.column() < 0 || reader.column() >= columns) std::abort();
 
@@ -70,14 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file += '\n';
   }
   Table back;
-  lt::ImportReader again(sep, columns);
+  lt::ImportReader again(back, sep, columns);
   size_t start = 0;
   while (start < file.size()) {
     size_t end = file.find('\n', start) + 1;
-    again.Feed(file.data() + start, end - start, back);
+    again.Feed(file.data() + start, end - start);
     start = end;
   }
-  back.rows.erase(back.rows.begin() + again.row());
+  again.Finish();
   if (back.rows != table) std::abort();
   return 0;
 }

@@ -90,6 +90,4 @@ HINSTANCE InstanceOf(HWND window) {
   return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
 }
 
-int PlatformCompare(const char* a, const char* b) { return lstrcmpA(a, b); }
-
 }  // namespace wk::ops

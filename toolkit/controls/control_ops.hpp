@@ -1,5 +1,23 @@
 // The common control operations, implemented once.
 //
+// Adding a control kind:
+//  - its code goes in one file of the folder it belongs to
+//    (toolkit/<folder>/<kind>.cpp), its declarations in a section of its own
+//    in that folder's public header (wk_<folder>.h), with the one-line
+//    comment every operation there has;
+//  - each shared operation is one line in that file: WK_CONTROL_OPS_ALL(Kind,
+//    show command, repaint comparison) when the kind follows the table
+//    below, otherwise one WK_CONTROL_OP_* line per operation it has (and a
+//    one-line forwarder to MoveRaw/FitToParentRaw where it reports the
+//    platform's raw result);
+//  - keywords are constexpr Keyword tables walked by core/keywords.hpp,
+//    fonts come from core/font_maker.hpp, window styles pair as
+//    core/styles.hpp;
+//  - the shared operations are tested once, from the table of control kinds
+//    in the common-operations test (tests/controls/): the new kind gets a row
+//    there, and its own test file tests/<folder>/<kind>_test.cpp tests only
+//    what is its own.
+//
 // Every control kind offers the same family of small operations (destroy,
 // hide, show, move, centre, position, resize, size, fit to parent, disable,
 // enable, repaint, focus) under its own name prefix. The kinds differ only
@@ -57,9 +75,6 @@ HWND DropFocus(HWND control);
 HWND ParentOf(HWND control);
 // The instance handle of a window (GWL_HINSTANCE).
 HINSTANCE InstanceOf(HWND window);
-
-// lstrcmpA with strcmp's shape, for the tables that compare with it.
-int PlatformCompare(const char* a, const char* b);
 
 }  // namespace wk::ops
 

@@ -1,5 +1,6 @@
 // List view contents to and from text files with a separator after every
-// cell, and the small list services that go with them.
+// cell. The format is logic/list_text_format's; the cells are read and
+// written through the list view's own cell code.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,8 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "control_ops.hpp"
+#include "list_view.hpp"
 #include "logic/list_text_format.hpp"
+#include "toolkit/core/boundary.hpp"
+#include "toolkit/core/keywords.hpp"
 #include "wk_controls.h"
 
 namespace lt = wk::listtext;
@@ -35,27 +38,16 @@ bool Failed(std::FILE* file) {
   return true;
 }
 
-// The import writes into the list view through the same messages the list
-// view operations use.
+// The import writes into the list view through the list view's cell code.
 class ListSink : public lt::ImportSink {
  public:
   explicit ListSink(HWND list) : list_(list) {}
   void SetCell(int row, int column, const char* text) override {
-    LVITEMA cell{};
-    cell.iSubItem = column;
-    cell.pszText = const_cast<char*>(text);
-    SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&cell));
+    wk::list::SetCellText(list_, row, column, text);
   }
-  void InsertRow(int row) override {
-    // The row number is the new row's application value.
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = row;
-    item.pszText = const_cast<char*>("");
-    item.lParam = row;
-    SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
+  // The row number is the new row's application value.
+  void InsertRow(int row) override { wk::list::InsertRowWithValue(list_, row, row); }
+  void DeleteRow(int row) override { wk::list::DeleteRow(list_, row); }
 
  private:
   HWND list_;
@@ -84,27 +76,18 @@ class RedrawSuspended {
   HWND list_;
 };
 
-}  // namespace
-
-extern "C" int wk_ListExport(HWND list, const char* mode, const char* file_name, int columns,
-                             const char* separator) {
-  // Without a column the rows would never end and the export never return.
-  if (columns < 1) return WK_LIST_BAD_COLUMNS;
+int Export(HWND list, const char* mode, const char* file_name, int columns, const char* separator) {
   const Mode m = wk::KeywordValue(kModes, mode, Mode::kOther);
   File file = Open(file_name, m == Mode::kAppend ? "a" : "w");
-  if (!file) return 2;
+  if (!file) return WK_LIST_CANNOT_OPEN;
   const int sep = lt::KeywordSeparator(separator);
   std::string cell;
   for (int row = 0, column = 0;;) {
     // The list may change while it is written out; its count is asked anew
     // before every cell.
     if (row == static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0))) break;
-    char text[lt::kExportCellRoom] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    char text[lt::kExportCellRoom];
+    wk::list::GetCellText(list, row, column, text, lt::kExportCellRoom);
     cell.clear();
     lt::AppendExportCell(cell, text, sep);
     std::fwrite(cell.data(), 1, cell.size(), file.get());
@@ -115,9 +98,20 @@ extern "C" int wk_ListExport(HWND list, const char* mode, const char* file_name,
     } else {
       ++column;
     }
-    if (Failed(file.get())) return 3;
+    if (Failed(file.get())) return WK_LIST_IO_ERROR;
   }
-  return std::fclose(file.release()) == 0 ? 0 : 3;
+  return std::fclose(file.release()) == 0 ? WK_LIST_DONE : WK_LIST_IO_ERROR;
+}
+
+}  // namespace
+
+extern "C" int wk_ListExport(HWND list, const char* mode, const char* file_name, int columns,
+                             const char* separator) {
+  // Without a column the rows would never end and the export never return.
+  if (columns < 1) return WK_LIST_BAD_COLUMNS;
+  // Without memory for a cell nothing more can be written.
+  return wk::Guarded(WK_LIST_IO_ERROR,
+                     [&] { return Export(list, mode, file_name, columns, separator); });
 }
 
 extern "C" int wk_ListImport(HWND list, const char* mode, const char* file_name, int columns,
@@ -127,55 +121,29 @@ extern "C" int wk_ListImport(HWND list, const char* mode, const char* file_name,
   std::size_t total = 0;
   {
     File file = Open(file_name, "r");
-    if (!file) return 2;
+    if (!file) return WK_LIST_CANNOT_OPEN;
     char piece[30000];
     while (std::fgets(piece, sizeof piece, file.get()) != nullptr) total += std::strlen(piece);
-    if (Failed(file.get())) return 3;
+    if (Failed(file.get())) return WK_LIST_IO_ERROR;
   }
   File file = Open(file_name, "r");
-  if (!file) return 2;
+  if (!file) return WK_LIST_CANNOT_OPEN;
   // Room for the longest possible line, so every line comes in one piece.
   std::unique_ptr<char[]> line(new (std::nothrow) char[total + 2]);
-  if (!line) return 3;
+  if (!line) return WK_LIST_IO_ERROR;
 
   RedrawSuspended quiet(list);
   if (wk::KeywordValue(kModes, mode, Mode::kOther) == Mode::kWrite) {
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   }
   ListSink sink(list);
-  sink.InsertRow(0);
-  lt::ImportReader reader(lt::ImportSeparator(separator), columns);
+  lt::ImportReader reader(sink, lt::ImportSeparator(separator), columns);
   const int room = total + 2 > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(total + 2);
   while (std::fgets(line.get(), room, file.get()) != nullptr) {
-    reader.Feed(line.get(), std::strlen(line.get()), sink);
+    reader.Feed(line.get(), std::strlen(line.get()));
   }
   const bool failed = Failed(file.get());
-  // The row after the last complete line stays empty and goes again; on a
-  // read error the rows read so far stay.
-  SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(reader.row()), 0);
-  return failed ? 3 : 0;
-}
-
-extern "C" int wk_ListClear(HWND list) {
-  return SendMessageA(list, LVM_DELETEALLITEMS, 0, 0) ? 0 : 1;
-}
-
-extern "C" int wk_ListEditLabel(HWND list, int position) {
-  SetFocus(list);
-  return SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(position - 1), 0) ? 0 : 1;
-}
-
-extern "C" int wk_ListFindItem(HWND list, const char* text) {
-  SetFocus(list);
-  LVFINDINFOA find{};
-  find.flags = LVFI_PARTIAL | LVFI_STRING;
-  find.psz = text;
-  // -1: the search starts before the first row.
-  const LRESULT found =
-      SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
-  return found < 0 ? -1 : static_cast<int>(found) + 1;
-}
-
-extern "C" HWND wk_ListGetEditControl(HWND list) {
-  return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+  // On a read error the rows read so far stay.
+  reader.Finish();
+  return failed ? WK_LIST_IO_ERROR : WK_LIST_DONE;
 }

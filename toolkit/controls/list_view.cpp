@@ -1,6 +1,8 @@
 // List views: the platform's report-style list view with titled columns and
-// 1-based rows, filled cell by cell.
-#include <windows.h>
+// 1-based rows, filled cell by cell, and the small services around them
+// (clearing, label editing, finding a row).
+#include "list_view.hpp"
+
 #include <commctrl.h>
 
 #include "control_ops.hpp"
@@ -22,16 +24,6 @@ constexpr int kListId = 0x5600;
 constexpr wk::Keyword<int> kAlignments[] = {
     {"L", LVCFMT_LEFT}, {"C", LVCFMT_CENTER}, {"R", LVCFMT_RIGHT}};
 
-// LVM_SETITEMTEXTA for one cell; the row is 0-based here.
-LRESULT SetItemText(HWND list, int item, int column, const char* text) {
-  LVITEMA cell{};
-  cell.iSubItem = column;
-  cell.pszText = const_cast<char*>(text);
-  const WPARAM wparam = static_cast<WPARAM>(item);
-  const LPARAM lparam = reinterpret_cast<LPARAM>(&cell);
-  return SendMessageA(list, LVM_SETITEMTEXTA, wparam, lparam);
-}
-
 // Inserts an empty row at the 0-based position with the record's current
 // application value; the text is set to empty after the insertion.
 void InsertEmptyRow(HWND list, int item) {
@@ -43,10 +35,46 @@ void InsertEmptyRow(HWND list, int item) {
   wk_ListItemRecord.pszText = LPSTR_TEXTCALLBACKA;
   wk_ListItemRecord.iImage = item;
   SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&wk_ListItemRecord));
-  SetItemText(list, item, 0, "");
+  wk::list::SetCellText(list, item, 0, "");
 }
 
 }  // namespace
+
+namespace wk::list {
+
+LRESULT SetCellText(HWND list, int row, int column, const char* text) {
+  LVITEMA cell{};
+  cell.iSubItem = column;
+  cell.pszText = const_cast<char*>(text);
+  return SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                      reinterpret_cast<LPARAM>(&cell));
+}
+
+int GetCellText(HWND list, int row, int column, char* buffer, int room) {
+  LVITEMA cell{};
+  cell.iSubItem = column;
+  cell.pszText = buffer;
+  cell.cchTextMax = room;
+  buffer[0] = '\0';
+  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  buffer[room - 1] = '\0';
+  return lstrlenA(buffer);
+}
+
+void InsertRowWithValue(HWND list, int row, LPARAM value) {
+  LVITEMA item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = row;
+  item.pszText = const_cast<char*>("");
+  item.lParam = value;
+  SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int DeleteRow(HWND list, int row) {
+  return SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0) ? 0 : 1;
+}
+
+}  // namespace wk::list
 
 extern "C" HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) {
   HWND list =
@@ -100,34 +128,20 @@ extern "C" int wk_ListSetCell(HWND list, const char* text, int row, int column) 
     InsertEmptyRow(list, row - 1);
   }
   wk_ListLastRow = row - 1;
-  SetItemText(list, row - 1, column, text);
+  wk::list::SetCellText(list, row - 1, column, text);
   return 0;
 }
 
 extern "C" int wk_ListChangeCell(HWND list, const char* text, int row, int column) {
-  SetItemText(list, row - 1, column, text);
+  wk::list::SetCellText(list, row - 1, column, text);
   return 0;
 }
 
 extern "C" int wk_ListGetCell(HWND list, char* buffer, int row, int column) {
-  constexpr int kRoom = 255;
-  LVITEMA cell{};
-  cell.iSubItem = column;
-  cell.pszText = buffer;
-  cell.cchTextMax = kRoom;
-  const WPARAM wparam = static_cast<WPARAM>(row - 1);
-  const LPARAM lparam = reinterpret_cast<LPARAM>(&cell);
-  buffer[0] = '\0';
-  SendMessageA(list, LVM_GETITEMTEXTA, wparam, lparam);
-  // A list view may fill the whole room of a longer text without the zero
-  // (Wine does); the length the caller gets is that of the text it holds.
-  buffer[kRoom - 1] = '\0';
-  return lstrlenA(buffer);
+  return wk::list::GetCellText(list, row - 1, column, buffer, 255);
 }
 
-extern "C" int wk_ListDeleteRow(HWND list, int row) {
-  return SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row - 1), 0) ? 0 : 1;
-}
+extern "C" int wk_ListDeleteRow(HWND list, int row) { return wk::list::DeleteRow(list, row - 1); }
 
 extern "C" int wk_ListUpdateRow(HWND list, int row) {
   return SendMessageA(list, LVM_UPDATE, static_cast<WPARAM>(row - 1), 0) ? 0 : 1;
@@ -153,6 +167,30 @@ extern "C" int wk_ListSetFont(HWND list, HFONT font) {
   return 0;
 }
 
+extern "C" int wk_ListClear(HWND list) {
+  return SendMessageA(list, LVM_DELETEALLITEMS, 0, 0) ? 0 : 1;
+}
+
+extern "C" int wk_ListEditLabel(HWND list, int position) {
+  SetFocus(list);
+  return SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(position - 1), 0) ? 0 : 1;
+}
+
+extern "C" int wk_ListFindItem(HWND list, const char* text) {
+  SetFocus(list);
+  LVFINDINFOA find{};
+  find.flags = LVFI_PARTIAL | LVFI_STRING;
+  find.psz = text;
+  // -1: the search starts before the first row.
+  const LRESULT found =
+      SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+  return found < 0 ? -1 : static_cast<int>(found) + 1;
+}
+
+extern "C" HWND wk_ListGetEditControl(HWND list) {
+  return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+}
+
 // ---- Notifications from the parent's WM_NOTIFY ----
 
 extern "C" int wk_ListClickedColumn(HWND list, HWND other, const NMHDR* header) {
@@ -166,13 +204,12 @@ extern "C" int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header) {
   if (list == other || header == nullptr) return 0;
   const UINT code = header->code;
   if (code == LVN_BEGINLABELEDITA) {
-    HWND edit = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
-    SendMessageA(edit, EM_LIMITTEXT, 255, 0);
+    SendMessageA(wk_ListGetEditControl(list), EM_LIMITTEXT, 255, 0);
   } else if (code == LVN_ENDLABELEDITA) {
     // A cancelled edit carries no text and changes nothing.
     const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA*>(header)->item;
     if (item.iItem != -1 && item.pszText != nullptr) {
-      SetItemText(list, item.iItem, 0, item.pszText);
+      wk::list::SetCellText(list, item.iItem, 0, item.pszText);
     }
   }
   return 0;

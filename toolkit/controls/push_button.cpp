@@ -5,6 +5,7 @@
 
 #include "toolkit/controls/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/core/styles.hpp"
 #include "wk_controls.h"
 
 namespace {
@@ -25,10 +26,7 @@ constexpr Keyword<LONG> kAlignments[] = {
     {"RT", BS_RIGHT | BS_TOP},
 };
 
-struct FrameStyle {
-  DWORD style;
-  DWORD ex_style;
-};
+using FrameStyle = wk::StylePair;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 

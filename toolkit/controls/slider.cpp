@@ -6,20 +6,17 @@
 
 #include "toolkit/controls/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/core/styles.hpp"
 #include "wk_controls.h"
 
 namespace {
 
 using wk::Keyword;
-using wk::ops::PlatformCompare;
+using wk::PlatformCompare;
 
 constexpr Keyword<DWORD> kOrientations[] = {{"H", TBS_HORZ}, {"V", TBS_VERT}};
 
-// Window style bits and extended style.
-struct Styles {
-  DWORD style;
-  DWORD ex_style;
-};
+using Styles = wk::StylePair;
 
 constexpr Keyword<Styles> kFrames[] = {
     {"NORMAL", {0, 0}},

@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/class_background.hpp"
 #include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/font_maker.hpp"
 #include "wk_controls.h"
 #include "wk_windows.h"
 
@@ -35,17 +36,6 @@ constexpr Keyword<WPARAM> kBorders[] = {
     {"BAR", SBT_POPOUT},
 };
 
-// Italic, underline and strike-out for each accepted font style code.
-struct FontStyle {
-  int code;
-  bool italic, underline, strikeout;
-};
-constexpr FontStyle kFontStyles[] = {
-    {0, false, false, false}, {1, true, false, false}, {2, false, true, false},
-    {3, false, false, true},  {12, true, true, false}, {13, true, false, true},
-    {23, false, true, true},  {123, true, true, true},
-};
-
 // Part numbers outside the edges table are refused.
 bool ValidPart(int part) { return part >= 1 && part <= kParts; }
 
@@ -55,7 +45,7 @@ WPARAM BorderBits(const char* border) {
 
 HWND Make(HWND parent, const char* frame) {
   const DWORD style =
-      WS_CHILD | WS_VISIBLE | wk::KeywordValue(kFrames, frame, DWORD{0}, wk::ops::PlatformCompare);
+      WS_CHILD | WS_VISIBLE | wk::KeywordValue(kFrames, frame, DWORD{0}, wk::PlatformCompare);
   return CreateStatusWindowA(static_cast<LONG>(style), nullptr, parent, kStatusId);
 }
 
@@ -138,16 +128,7 @@ int wk_StatusGetText(HWND bar, int part, char* buffer) {
 }
 
 HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int, const char* face) {
-  FontStyle attributes = kFontStyles[0];  // other codes: plain
-  for (const FontStyle& row : kFontStyles) {
-    if (row.code == style) attributes = row;
-  }
-  HDC dc = GetDC(bar);
-  const int height = MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  ReleaseDC(bar, dc);
-  return CreateFontA(-height, 0, 0, 0, weight, attributes.italic, attributes.underline,
-                     attributes.strikeout, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, FF_SWISS, face);
+  return wk::MakeFontFor(bar, points, weight, style, face);
 }
 
 int wk_StatusSetFont(HWND bar, HFONT font) {

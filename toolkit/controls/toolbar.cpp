@@ -13,7 +13,7 @@ int wk_ToolbarImageCounter = 0;
 namespace {
 
 using wk::Keyword;
-using wk::ops::PlatformCompare;
+using wk::PlatformCompare;
 
 // The button record the control reads: 20 bytes on 32-bit Windows (its
 // data and string fields are pointer-sized, so 32 bytes on 64-bit).

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "control_ops.hpp"
 #include "wk_controls.h"
 
@@ -15,7 +13,7 @@ constexpr int kUpDownId = 9;
 HWND CreateUpDown(HWND parent, int x, int y, int width, int height, const char* border, int upper,
                   int lower, int position, DWORD extra_style) {
   DWORD style = WS_CHILD | WS_VISIBLE | extra_style;
-  if (border != nullptr && std::strcmp(border, "B") == 0) style |= WS_BORDER;
+  if (wk::IsKeyword(border, "B")) style |= WS_BORDER;
   // Made at (0, 0) with no size and then placed, so it is drawn once in place.
   HWND updown = CreateUpDownControl(style, 0, 0, 0, 0, parent, kUpDownId,
                                     wk::ops::InstanceOf(parent), nullptr, upper, lower, position);

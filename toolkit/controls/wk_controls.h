@@ -195,8 +195,8 @@ int wk_ToolbarAddButton(HWND toolbar, const char* kind, const char* state, const
                         const char* bitmap, INT_PTR label, int id);
 /* As wk_ToolbarAddButton, before the button at the 1-based position. Returns 0. */
 int wk_ToolbarInsertButton(HWND toolbar, const char* kind, const char* state,
-                           const char* line_break, const char* bitmap, INT_PTR label,
-                           int position, int id);
+                           const char* line_break, const char* bitmap, INT_PTR label, int position,
+                           int id);
 /* Adds an imageless button ("BUTT") or a separator of the width ("SPACE");
    side "BREAK" ends the row, "SIDE" does not. Returns 0. */
 int wk_ToolbarAddSpacer(HWND toolbar, const char* spacer, const char* side, int width);
@@ -282,8 +282,7 @@ int wk_StatusSetText(HWND bar, int part, const char* border, const char* text);
 int wk_StatusGetText(HWND bar, int part, char* buffer);
 /* Makes a font of `points` for the bar's screen: weight, style code (1
    italic, 2 underline, 3 strike-out digits), face. The caller owns it. */
-HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int ignored,
-                        const char* face);
+HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int ignored, const char* face);
 /* WM_SETFONT with redrawing. Returns 0. */
 int wk_StatusSetFont(HWND bar, HFONT font);
 /* Remembers y in wk_StatusTop and moves the bar to (0, y). 0 or 1. */
@@ -525,18 +524,21 @@ int wk_ChooseColor(HWND owner);
 
 /* ---- List view text import and export ---- */
 
-/* The result of wk_ListExport and wk_ListImport for a column count below 1 (nothing changes). */
-#define WK_LIST_BAD_COLUMNS 1
+/* Results of wk_ListExport and wk_ListImport. */
+#define WK_LIST_DONE 0
+#define WK_LIST_BAD_COLUMNS 1 /* a column count below 1: nothing changes */
+#define WK_LIST_CANNOT_OPEN 2
+#define WK_LIST_IO_ERROR 3 /* writing (export) or reading (import) failed */
 
 /* Writes every row, each cell cut to 19 characters and followed by the separator
  * ("COMMA", "POINT", "TAB", "SPACE", "STAR", "PLUS", "MINUS", "VLINE"; other words: none),
  * one line per row; "APPEND" adds to the file, other modes replace it.
- * 0 success, 1 bad column count, 2 cannot open, 3 write error. */
+ * WK_LIST_DONE, WK_LIST_BAD_COLUMNS, WK_LIST_CANNOT_OPEN or WK_LIST_IO_ERROR. */
 int wk_ListExport(HWND list, const char* mode, const char* file_name, int columns,
                   const char* separator);
 /* Reads such a file into rows ahead of the existing ones ("WRITE" deletes those first); another
  * separator word separates by its first character; cells are cut at 254.
- * 0 success, 1 bad column count, 2 cannot open, 3 read error. */
+ * WK_LIST_DONE, WK_LIST_BAD_COLUMNS, WK_LIST_CANNOT_OPEN or WK_LIST_IO_ERROR. */
 int wk_ListImport(HWND list, const char* mode, const char* file_name, int columns,
                   const char* separator);
 /* Deletes all rows: 0 on success, 1 otherwise. */

@@ -2,7 +2,7 @@
 //
 // Each guard owns exactly one thing: a device context obtained from a window,
 // a paint cycle, an object selected into a device context, a GDI object that
-// must be deleted, a heap block or a file handle. Ownership is visible in the
+// must be deleted, a heap block, a file handle or the wait cursor. Ownership is visible in the
 // type, and every guard releases in its destructor on every path.
 #pragma once
 
@@ -111,6 +111,7 @@ class MemoryDC {
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
   HDC get() const { return dc_; }
+  HDC release() { return std::exchange(dc_, nullptr); }
   explicit operator bool() const { return dc_ != nullptr; }
 
  private:
@@ -133,12 +134,25 @@ class FileHandle {
   HANDLE handle_;
 };
 
-// A malloc'ed block freed at the end of the scope.
+// The wait cursor now, the cursor it replaced back at the end of the scope
+// (a print, a search).
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+// A malloc'ed block of exactly `count` elements, freed at the end of the
+// scope. Callers that need room for a terminator ask for it in `count`.
 template <class T = char>
 class HeapBlock {
  public:
-  explicit HeapBlock(std::size_t count)
-      : data_(static_cast<T*>(std::malloc(count * sizeof(T) + 1))) {}
+  explicit HeapBlock(std::size_t count) : data_(static_cast<T*>(std::malloc(count * sizeof(T)))) {}
   ~HeapBlock() { std::free(data_); }
   HeapBlock(const HeapBlock&) = delete;
   HeapBlock& operator=(const HeapBlock&) = delete;

@@ -22,6 +22,8 @@ struct Keyword {
 using CompareFn = int (*)(const char*, const char*);
 
 inline int CStrcmp(const char* a, const char* b) { return std::strcmp(a, b); }
+// The platform's lstrcmpA in that shape, for the tables defined with it.
+int PlatformCompare(const char* a, const char* b);
 
 // The first row whose keyword equals `word`, or nullptr.
 template <class V, std::size_t N>
@@ -40,6 +42,24 @@ constexpr V KeywordValue(const Keyword<V> (&table)[N], const char* word, V fallb
                          CompareFn compare = CStrcmp) {
   const V* found = FindKeyword(table, word, compare);
   return found ? *found : fallback;
+}
+
+// The switch keywords: "ON" true, "OFF" false.
+inline constexpr Keyword<bool> kOnOff[] = {{"ON", true}, {"OFF", false}};
+
+// Whether `word` is the one keyword `keyword`: a table of one row.
+inline bool IsKeyword(const char* word, const char* keyword, CompareFn compare = CStrcmp) {
+  const Keyword<bool> row[] = {{keyword, true}};
+  return KeywordValue(row, word, false, compare);
+}
+
+// The direction keywords of the search operations: "D" down, "U" up; any
+// other word searches in neither direction.
+enum class SearchDirection { kDown, kUp, kStay };
+inline constexpr Keyword<SearchDirection> kSearchDirections[] = {{"D", SearchDirection::kDown},
+                                                                 {"U", SearchDirection::kUp}};
+inline SearchDirection SearchDirectionOf(const char* word) {
+  return KeywordValue(kSearchDirections, word, SearchDirection::kStay);
 }
 
 }  // namespace wk

@@ -89,17 +89,15 @@ extern "C" int wk_SetDrawTarget(HWND, const char* keyword) {
 
 extern "C" HDC wk_CreateMemorySurface(HWND window, int width, int height, COLORREF fill) {
   TargetDC target(window);
-  const HBITMAP bitmap = CreateCompatibleBitmap(target.get(), width, height);
-  const HDC surface = CreateCompatibleDC(target.get());
+  wk::Bitmap bitmap(CreateCompatibleBitmap(target.get(), width, height));
+  wk::MemoryDC made(target.get());
   target.Release();
-  if (!bitmap || !surface) {
-    if (surface) DeleteDC(surface);
-    if (bitmap) DeleteObject(bitmap);
-    return nullptr;
-  }
+  if (!bitmap || !made) return nullptr;
+  // From here on the surface and its bitmap belong to the caller.
+  const HDC surface = made.release();
   // The previous surface is not deleted: its owner holds the handle.
   wk::draw::SwapMemorySurface(surface);
-  SelectObject(surface, bitmap);
+  SelectObject(surface, bitmap.release());
   wk::Brush brush(CreateSolidBrush(fill));
   const RECT all{0, 0, width, height};
   FillRect(surface, &all, brush.get());

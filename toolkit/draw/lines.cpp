@@ -2,9 +2,8 @@
 // A line colours its start point and every pixel up to, not including, its
 // end point (the platform's convention), so a frame of four lines closes
 // only when each line starts where the last one ended.
-#include <cstring>
-
 #include "toolkit/core/gdi.hpp"
+#include "toolkit/core/keywords.hpp"
 #include "toolkit/draw/draw_target.hpp"
 #include "wk_draw.h"
 #include "wk_windows.h"
@@ -37,7 +36,7 @@ int PenLine(HWND window, int x1, int y1, int x2, int y2, int pen_style, COLORREF
   return 0;
 }
 
-bool IsLower(const char* depth) { return depth && std::strcmp(depth, "LOWER") == 0; }
+bool IsLower(const char* depth) { return wk::IsKeyword(depth, "LOWER"); }
 
 }  // namespace
 
@@ -89,8 +88,8 @@ extern "C" int wk_DrawEtchedLine(HWND window, int x, int y, int length, const ch
       {130, 170, thickness, false},
       {0, 255, thickness + 1, true},
   };
-  const bool right = direction && std::strcmp(direction, "RIGHT") == 0;
-  const bool down = direction && std::strcmp(direction, "DOWN") == 0;
+  const bool right = wk::IsKeyword(direction, "RIGHT");
+  const bool down = wk::IsKeyword(direction, "DOWN");
   const bool lower = IsLower(depth);
   wk::draw::DrawingFrame frame(window);
   const HDC dc = frame.get();

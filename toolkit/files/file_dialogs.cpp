@@ -58,16 +58,12 @@ struct FileDialog {
 FileDialog g_open;
 FileDialog g_save;
 
-bool Is(const char* keyword, const char* word) {
-  return keyword != nullptr && std::strcmp(keyword, word) == 0;
-}
-
 void Prepare(FileDialog& dialog, HWND owner, const char* title, const char* filter_keyword,
              const char* own_filter, DWORD flags) {
   OPENFILENAMEA& r = dialog.record;
   r.lStructSize = kRecordSize;
   r.hwndOwner = owner;
-  if (Is(filter_keyword, "OWN_FILTER")) {
+  if (wk::IsKeyword(filter_keyword, "OWN_FILTER")) {
     r.lpstrFilter = own_filter;
   } else if (const char* const* list = wk::FindKeyword(kFilters, filter_keyword)) {
     r.lpstrFilter = *list;
@@ -83,8 +79,8 @@ void Prepare(FileDialog& dialog, HWND owner, const char* title, const char* filt
 }
 
 void ApplyNameKeyword(const FileDialog& dialog, HWND owner, const char* name_keyword) {
-  if (Is(name_keyword, "FILENAME")) SetWindowTextA(owner, dialog.name);
-  if (Is(name_keyword, "PATH")) SetWindowTextA(owner, dialog.path);
+  if (wk::IsKeyword(name_keyword, "FILENAME")) SetWindowTextA(owner, dialog.name);
+  if (wk::IsKeyword(name_keyword, "PATH")) SetWindowTextA(owner, dialog.path);
 }
 
 }  // namespace

@@ -6,9 +6,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
-#include <cstring>
-
 #include "../core/gdi.hpp"
+#include "../core/keywords.hpp"
 #include "file_dialogs.hpp"
 #include "wk_controls.h"
 #include "wk_files.h"
@@ -19,22 +18,17 @@ LOGFONTA g_chosen_font{};
 
 enum class Mode { kPlain, kRichText };
 
-struct ModeRow {
-  const char* word;
+struct ModeChoice {
   Mode mode;
   DWORD flags;
 };
 
 // Any other word is plain mode without CF_NOSCRIPTSEL.
-constexpr ModeRow kModes[] = {
-    {"OFF", Mode::kPlain, CF_NOSCRIPTSEL},
-    {"RTF_AND_ON", Mode::kRichText, 0},
-    {"RTF_AND_OFF", Mode::kRichText, CF_NOSCRIPTSEL},
+constexpr wk::Keyword<ModeChoice> kModes[] = {
+    {"OFF", {Mode::kPlain, CF_NOSCRIPTSEL}},
+    {"RTF_AND_ON", {Mode::kRichText, 0}},
+    {"RTF_AND_OFF", {Mode::kRichText, CF_NOSCRIPTSEL}},
 };
-
-bool Is(const char* keyword, const char* word) {
-  return keyword != nullptr && std::strcmp(keyword, word) == 0;
-}
 
 CHOOSEFONTA Record(HWND owner, DWORD flags, COLORREF colour) {
   CHOOSEFONTA record{};
@@ -117,14 +111,9 @@ LOGFONTA& ChosenFont() { return g_chosen_font; }
 
 extern "C" HFONT wk_FontDialog(HWND window, const char* effects, const char* mode, HFONT current) {
   if (current) GetObjectA(current, sizeof g_chosen_font, &g_chosen_font);
-  DWORD flags = Is(effects, "ON") ? CF_EFFECTS : 0;
-  Mode chosen_mode = Mode::kPlain;
-  for (const ModeRow& row : kModes) {
-    if (Is(mode, row.word)) {
-      chosen_mode = row.mode;
-      flags |= row.flags;
-    }
-  }
-  return chosen_mode == Mode::kRichText ? RichTextFont(window, flags)
+  const ModeChoice chosen = wk::KeywordValue(kModes, mode, ModeChoice{Mode::kPlain, 0});
+  const DWORD flags =
+      (wk::KeywordValue(wk::kOnOff, effects, false) ? CF_EFFECTS : 0) | chosen.flags;
+  return chosen.mode == Mode::kRichText ? RichTextFont(window, flags)
                                         : PlainFont(window, flags, current);
 }

@@ -12,6 +12,12 @@
 
 namespace wt = wk::text;
 
+// The rules' own codes are the public ones.
+static_assert(wt::kFileOpenFailed == WK_FILE_CANNOT_OPEN && wt::kFileIoFailed == WK_FILE_IO_ERROR);
+static_assert(wt::kSpace == WK_CHAR_SPACE && wt::kOther == WK_CHAR_OTHER &&
+              wt::kDigit == WK_CHAR_DIGIT && wt::kSmall == WK_CHAR_SMALL &&
+              wt::kCapital == WK_CHAR_CAPITAL);
+
 char wk_DiffEqual[256] = {};
 char wk_DiffDiffering[272] = {};
 char wk_DiffExtra[256] = {};

@@ -72,7 +72,13 @@ int wk_StrLength(const char* text);
 int wk_StrSetCase(int mode, const char* other, char* text);
 /* Copies the first count characters (all for count <= 0); returns the destination. */
 char* wk_StrCopyFirst(char* destination, const char* source, int count);
-/* The class of a character: 0 space, 1 other, 2 digit, 3 small letter, 4 capital. */
+/* Character classes of wk_CharClass. */
+#define WK_CHAR_SPACE 0
+#define WK_CHAR_OTHER 1
+#define WK_CHAR_DIGIT 2
+#define WK_CHAR_SMALL 3 /* a small letter */
+#define WK_CHAR_CAPITAL 4
+/* The class of a character: one of the WK_CHAR_* classes. */
 int wk_CharClass(const char* text, int position);
 /* The character's code as a signed 8-bit value. */
 int wk_CharAt(const char* text, int position);
@@ -88,28 +94,33 @@ char* wk_IntToText(char* buffer, int value);
 int wk_TextToInt(const char* text);
 /* A zero-filled block of count x 4 bytes (release with free), or NULL. */
 void* wk_AllocZeroed(int count);
-/* Creates or truncates the file and writes the text: 0, 2 cannot open, 3 write error. */
+/* Results of the file helpers (0 on success); the line readers return a
+   count, or one of these negated. */
+#define WK_FILE_CANNOT_OPEN 2
+#define WK_FILE_IO_ERROR 3 /* reading, writing or deleting failed */
+/* Creates or truncates the file and writes the text: 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
 int wk_FileWriteText(const char* name, const char* text);
 /* Adds the text to an existing file (alone if the file holds under 2 characters, else as a line):
- * 0, 2 cannot open, 3 read or write error. */
+ * 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
 int wk_FileAddLine(const char* name, const char* text);
-/* Creates or truncates the file: 0, 2 or 3. */
+/* Creates or truncates the file: 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
 int wk_FileEmpty(const char* name);
-/* Deletes the file: 0, or 3 when it could not be deleted. */
+/* Deletes the file: 0, or WK_FILE_IO_ERROR when it could not be deleted. */
 int wk_FileDelete(const char* name);
 /* "SAVE_IF_EXIST" copies over, "NO_SAVE_IF_EXIST" only to a new file: 0 copied, 1 not;
  * another keyword copies nothing and returns 0. */
 int wk_FileCopy(int unused, const char* new_name, const char* existing_name, const char* keyword);
-/* The number of lines (pieces of at most 1999 characters): the count, -2 cannot open, -3 read
- * error. */
+/* The number of lines (pieces of at most 1999 characters): the count, -WK_FILE_CANNOT_OPEN or
+ * -WK_FILE_IO_ERROR. */
 int wk_FileCountLines(const char* name);
-/* The number of lines less 1 (0 for an empty file); -2, -3. */
+/* The number of lines less 1 (0 for an empty file), or a negated failure. */
 int wk_FileLastLineIndex(const char* name);
-/* The characters read in text mode; -2, -3. */
+/* The characters read in text mode, or a negated failure. */
 int wk_FileCountChars(const char* name);
-/* Characters plus lines; -2, -3. */
+/* Characters plus lines, or a negated failure. */
 int wk_FileCountCharsAndLines(const char* name);
-/* Appends the whole file to the terminated text in the destination: 0, 2 or 3. */
+/* Appends the whole file to the terminated text in the destination: 0, WK_FILE_CANNOT_OPEN or
+ * WK_FILE_IO_ERROR. */
 int wk_FileReadAll(const char* name, char* destination);
 
 /* ---- Settings files ---- */

@@ -123,14 +123,14 @@ int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left,
   const int y = HIWORD(mouse) + origin.y;
   if (x < left + origin.x || x >= right + origin.x || y < top + origin.y ||
       y >= bottom + origin.y) {
-    return 1;
+    return WK_POPUP_OUTSIDE;
   }
   // A child control has no bar of its own: the bar is its frame's.
   HMENU submenu = GetSubMenu(GetMenu(GetAncestor(window, GA_ROOT)), submenu_position);
-  if (submenu == nullptr) return 2;
+  if (submenu == nullptr) return WK_POPUP_NOT_SHOWN;
   const BOOL shown = TrackPopupMenu(submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y,
                                     0, window, nullptr);
-  return shown ? shown : 2;
+  return shown ? shown : WK_POPUP_NOT_SHOWN;
 }
 
 // ---- Appending ------------------------------------------------------------

@@ -44,10 +44,12 @@ int wk_MenuBarRemove(HWND window, HMENU menu);
 /* Shows submenu `submenu_position` (0-based) of the menu bar of the window's
    top-level window as a context menu at the packed mouse position (x low,
    y high, client coordinates) when it lies in the rectangle (left and top
-   inclusive). Returns 1 outside the rectangle, 2 when nothing can be shown,
-   else the platform's non-zero success value once the popup has closed. */
-int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left, int top,
-                      int right, int bottom);
+   inclusive). Returns WK_POPUP_OUTSIDE, WK_POPUP_NOT_SHOWN, or else the
+   platform's non-zero success value once the popup has closed. */
+#define WK_POPUP_OUTSIDE 1   /* the mouse lies outside the rectangle */
+#define WK_POPUP_NOT_SHOWN 2 /* no such submenu, or the platform refused */
+int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left, int top, int right,
+                      int bottom);
 
 /* Appends an enabled text item. 0 or 1. */
 int wk_MenuAppendItem(HMENU menu, const char* text, UINT id);

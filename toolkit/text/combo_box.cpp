@@ -126,12 +126,12 @@ extern "C" int wk_ComboSetFont(HWND combo, HFONT font) {
 extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name) {
   wk::FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return 2;
+  if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
   // The item is taken whole, however long: a buffer of its own length.
   int length = position == 0 ? GetWindowTextLengthA(combo) : ItemLength(combo, position);
   if (length < 0) length = 0;
   std::unique_ptr<char[]> text(new (std::nothrow) char[length + 1]);
-  if (!text) return 3;
+  if (!text) return WK_TEXT_FILE_IO_ERROR;
   text[0] = '\0';
   if (position == 0) {
     length = GetWindowTextA(combo, text.get(), length + 1);
@@ -141,19 +141,19 @@ extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name)
   }
   DWORD written = 0;
   const BOOL ok = WriteFile(file.get(), text.get(), static_cast<DWORD>(length), &written, nullptr);
-  return ok && written == static_cast<DWORD>(length) ? 0 : 3;
+  return ok && written == static_cast<DWORD>(length) ? 0 : WK_TEXT_FILE_IO_ERROR;
 }
 
 extern "C" int wk_ComboLoadItem(HWND combo, int position, const char* file_name) {
   wk::FileHandle file(CreateFileA(file_name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return 2;
+  if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
   DWORD high = 0;
   const DWORD size = GetFileSize(file.get(), &high);
-  if (high != 0 || size >= kTooLarge) return 4;
+  if (high != 0 || size >= kTooLarge) return WK_TEXT_FILE_TOO_LARGE;
   char text[kLoadBytes + 1];
   DWORD read = 0;
-  if (!ReadFile(file.get(), text, kLoadBytes, &read, nullptr)) return 3;
+  if (!ReadFile(file.get(), text, kLoadBytes, &read, nullptr)) return WK_TEXT_FILE_IO_ERROR;
   text[read] = '\0';
   wk_ComboInsertItem(combo, position, text);
   return 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/font_maker.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
@@ -112,7 +113,7 @@ int wk_EditGetText(HWND field, char* buffer) { return wk::text::GetText(field, b
 int wk_EditGetTextLength(HWND field) { return wk::text::TextLengthWithinLimit(field); }
 char* wk_EditGetSelectedText(HWND field) { return wk::text::GetSelectedText(g_edit_kind, field); }
 HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int, const char* face) {
-  return wk::text::CreateFieldFont(field, points, weight, style, face);
+  return wk::MakeFontFor(field, points, weight, style, face);
 }
 int wk_EditSetFont(HWND field, HFONT font) {
   SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

@@ -1,8 +1,10 @@
 // What both print operations share: the printer device context chosen by
-// the caller's printer source, and the wait cursor shown while they run.
+// the caller's printer source.
 #pragma once
 
 #include <windows.h>
+
+#include "toolkit/core/gdi.hpp"
 
 namespace wk {
 
@@ -27,19 +29,6 @@ class PrinterDC {
 
  private:
   HDC dc_ = nullptr;
-};
-
-// Shows the wait cursor now and the cursor it replaced at the end of the
-// scope, on every path out of a print.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
 };
 
 }  // namespace wk

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "../controls/control_ops.hpp"
+#include "../core/font_maker.hpp"
 #include "../core/keywords.hpp"
 #include "text_fields.hpp"
 #include "wk_text.h"
@@ -71,10 +72,6 @@ void ApplyWholeArea(HWND rich, int x, int y, int width, int height) {
 
 LRESULT Send(HWND rich, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
   return SendMessageA(rich, message, wparam, lparam);
-}
-
-bool IsWord(const char* keyword, const char* word) {
-  return keyword != nullptr && std::strcmp(keyword, word) == 0;
 }
 
 // Carries the formatted text from one control to another through memory, as
@@ -252,7 +249,7 @@ extern "C" int wk_RichEditCaretPosition(HWND rich, const char* keyword) {
   const LONG start = wk::rich::Selection(rich).cpMin;
   const LONG line = static_cast<LONG>(Send(rich, EM_EXLINEFROMCHAR, 0, start));
   // Without the two characters of each line break before the caret.
-  if (IsWord(keyword, "NOFORMAT")) return static_cast<int>(start - 2 * line);
+  if (wk::IsKeyword(keyword, "NOFORMAT")) return static_cast<int>(start - 2 * line);
   return static_cast<int>(start);
 }
 
@@ -373,8 +370,9 @@ extern "C" int wk_RichEditGetSelectedText(HWND rich, char* buffer) {
 extern "C" int wk_RichEditIsModified(HWND rich) { return Send(rich, EM_GETMODIFY) ? 1 : 0; }
 
 extern "C" int wk_RichEditSetModified(HWND rich, const char* keyword) {
-  if (IsWord(keyword, "ON")) Send(rich, EM_SETMODIFY, TRUE);
-  if (IsWord(keyword, "OFF")) Send(rich, EM_SETMODIFY, FALSE);
+  if (const bool* modified = wk::FindKeyword(wk::kOnOff, keyword)) {
+    Send(rich, EM_SETMODIFY, *modified ? TRUE : FALSE);
+  }
   return 0;
 }
 
@@ -425,7 +423,7 @@ extern "C" int wk_ClipboardHasText(void) { return IsClipboardFormatAvailable(CF_
 // The rich edit makes and sets fonts exactly as the plain text fields do.
 extern "C" HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int,
                                        const char* face) {
-  return wk::text::CreateFieldFont(rich, points, weight, style, face);
+  return wk::MakeFontFor(rich, points, weight, style, face);
 }
 
 extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) {

@@ -34,19 +34,19 @@ DWORD CALLBACK ReadFromFile(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* do
 enum class Direction { kSave, kLoad };
 
 int Stream(HWND rich, const char* name, Direction direction) {
-  if (name == nullptr) return -2;
+  if (name == nullptr) return WK_RICH_FILE_CANNOT_OPEN;
   const bool save = direction == Direction::kSave;
   wk::FileHandle file(CreateFileA(
       name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, save ? CREATE_ALWAYS : OPEN_ALWAYS,
       save ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_FLAG_SEQUENTIAL_SCAN | FILE_ATTRIBUTE_ARCHIVE,
       nullptr));
-  if (!file.valid()) return -2;
+  if (!file.valid()) return WK_RICH_FILE_CANNOT_OPEN;
   const WPARAM format = wk::richfile::IsRichTextName(name) ? SF_RTF : SF_TEXT;
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(file.get()), 0, save ? WriteToFile : ReadFromFile};
   const LRESULT characters = SendMessageA(rich, save ? EM_STREAMOUT : EM_STREAMIN, format,
                                           reinterpret_cast<LPARAM>(&stream));
   SendMessageA(rich, EM_SETMODIFY, FALSE, 0);
-  return characters == 0 ? -3 : static_cast<int>(characters);
+  return characters == 0 ? WK_RICH_FILE_NOTHING_MOVED : static_cast<int>(characters);
 }
 
 }  // namespace

@@ -9,26 +9,13 @@
 #include <string>
 
 #include "rich_edit.hpp"
+#include "toolkit/core/boundary.hpp"
+#include "toolkit/core/gdi.hpp"
+#include "toolkit/core/keywords.hpp"
 #include "wk_text.h"
 #include "wk_windows.h"
 
 namespace {
-
-// The wait cursor for the length of a search, the previous one back after it.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
-
-bool IsWord(const char* keyword, const char* word) {
-  return keyword != nullptr && std::strcmp(keyword, word) == 0;
-}
 
 // The match of `text` in [start, end), or {-1, -1}.
 CHARRANGE FindIn(HWND rich, WPARAM flags, const char* text, LONG start, LONG end) {
@@ -42,16 +29,16 @@ CHARRANGE FindIn(HWND rich, WPARAM flags, const char* text, LONG start, LONG end
 }
 
 int FindDown(HWND rich, WPARAM flags, const char* text, LONG caret, LONG length) {
-  WaitCursor wait;
+  wk::WaitCursor wait;
   const CHARRANGE found = FindIn(rich, flags, text, caret + 1, length);
   // Nothing found: the selection stays where it was.
-  if (found.cpMin < 0) return 1;
+  if (found.cpMin < 0) return WK_FIND_NONE_BELOW;
   wk::rich::SelectRange(rich, found.cpMin, found.cpMax);
-  return 0;
+  return WK_FIND_FOUND;
 }
 
 int FindUp(HWND rich, WPARAM flags, const char* text, LONG caret) {
-  WaitCursor wait;
+  wk::WaitCursor wait;
   const LONG k = static_cast<LONG>(std::strlen(text));
   for (LONG start = caret - k, end = caret;; --start, --end) {
     // A window reaching before the text cannot hold the search text.
@@ -59,15 +46,15 @@ int FindUp(HWND rich, WPARAM flags, const char* text, LONG caret) {
     const bool whole = found.cpMin >= 0 && found.cpMax - found.cpMin >= end - start;
     if (whole) {
       wk::rich::SelectRange(rich, found.cpMin, found.cpMax);
-      return 0;
+      return WK_FIND_FOUND;
     }
-    if (start < 1) return -1;
+    if (start < 1) return WK_FIND_NONE_ABOVE;
   }
 }
 
 int Find(HWND rich, const char* text, int from_dialog, const char* direction,
          const char* match_case) {
-  WPARAM flags = FR_DOWN | (IsWord(match_case, "M") ? FR_MATCHCASE : 0);
+  WPARAM flags = FR_DOWN | (wk::IsKeyword(match_case, "M") ? FR_MATCHCASE : 0);
   std::string search = text ? text : "";
   if (from_dialog == 1) {
     // The request of the latest find notification; before any, the dialog's
@@ -77,20 +64,23 @@ int Find(HWND rich, const char* text, int from_dialog, const char* direction,
     flags = FR_DOWN | (request->Flags & FR_MATCHCASE);
   }
   const LONG length = static_cast<LONG>(SendMessageA(rich, WM_GETTEXTLENGTH, 0, 0));
-  if (length < 1) return 3;
+  if (length < 1) return WK_FIND_EMPTY_CONTROL;
   const LONG caret = wk_RichEditCaretPosition(rich, "FORMAT");
-  if (IsWord(direction, "D")) return FindDown(rich, flags, search.c_str(), caret, length);
-  if (IsWord(direction, "U")) return FindUp(rich, flags, search.c_str(), caret);
-  return 2;
+  switch (wk::SearchDirectionOf(direction)) {
+    case wk::SearchDirection::kDown:
+      return FindDown(rich, flags, search.c_str(), caret, length);
+    case wk::SearchDirection::kUp:
+      return FindUp(rich, flags, search.c_str(), caret);
+    default:
+      return WK_FIND_NO_DIRECTION;
+  }
 }
 
 }  // namespace
 
 extern "C" int wk_RichEditFind(HWND rich, const char* text, int from_dialog, const char* direction,
                                const char* match_case) {
-  try {
-    return Find(rich, text, from_dialog, direction, match_case);
-  } catch (...) {
-    return 1;  // the search text could not be copied: nothing found
-  }
+  // A search text that cannot be copied finds nothing.
+  return wk::Guarded(WK_FIND_NONE_BELOW,
+                     [&] { return Find(rich, text, from_dialog, direction, match_case); });
 }

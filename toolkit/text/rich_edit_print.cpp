@@ -3,6 +3,8 @@
 // the abort procedure keeps responsive while the pages are sent.
 #include <richedit.h>
 
+#include "toolkit/core/boundary.hpp"
+#include "toolkit/core/gdi.hpp"
 #include "toolkit/text/logic/print_layout.hpp"
 #include "toolkit/text/print_source.hpp"
 #include "wk_controls.h"
@@ -18,12 +20,12 @@ namespace {
 namespace print = wk::print;
 
 enum Result {
-  kPrinted = 0,
-  kStoppedAfterTheEnd = 1,
-  kEmpty = 2,
-  kNotStarted = 3,
-  kNoPrinter = 4,
-  kNoLayout = 5,
+  kPrinted = WK_PRINT_DONE,
+  kStoppedAfterTheEnd = WK_PRINT_STOPPED_LATE,
+  kEmpty = WK_PRINT_NO_TEXT,
+  kNotStarted = WK_PRINT_NOT_STARTED,
+  kNoPrinter = WK_PRINT_NO_PRINTER,
+  kNoLayout = WK_PRINT_NO_LAYOUT,
 };
 
 constexpr int kStopButton = 1;
@@ -105,10 +107,10 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
     return kEmpty;
   }
 
-  const HDC target = GetDC(rich);
+  const wk::WindowDC target(rich);
   FORMATRANGE range{};
   range.hdc = dc;
-  range.hdcTarget = target;
+  range.hdcTarget = target.get();
   range.rc = {print::Twips(left), print::Twips(top), print::Twips(page_width),
               print::Twips(page_height)};
   range.rcPage = range.rc;
@@ -138,7 +140,6 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
     // document is also dropped where that answer never reached the spooler.
     AbortDoc(dc);
   }
-  ReleaseDC(rich, target);
   return result;
 }
 
@@ -146,11 +147,9 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
 
 int wk_RichEditPrint(HWND rich_edit, int left, int top, int width_change, int height_change,
                      const char* document_name, int /*unused*/, int source) {
-  try {
+  return wk::Guarded(kNotStarted, [&] {
     return Print(rich_edit, left, top, width_change, height_change, document_name, source);
-  } catch (...) {
-    return kNotStarted;
-  }
+  });
 }
 
 INT_PTR CALLBACK wk_PrintCancelDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "logic/highlight_scan.hpp"
+#include "toolkit/core/boundary.hpp"
 #include "rich_edit.hpp"
 #include "wk_text.h"
 
@@ -116,35 +117,29 @@ extern "C" int wk_RichEditHighlightWord(HWND rich, int first, int limit, const c
                                         const char* face, int points, DWORD effects,
                                         COLORREF colour) {
   const int fallback = wk_RichEditCaretPosition(rich, "NOFORMAT");
-  try {
+  return wk::Guarded(fallback, [&] {
     return Highlight(rich, face, points, effects, colour, fallback, [&](std::string_view text) {
       return wk::highlight::ScanWord(text, first, limit, View(word), fallback);
     });
-  } catch (...) {
-    return fallback;
-  }
+  });
 }
 
 extern "C" int wk_RichEditHighlightToLineEnd(HWND rich, int first, int limit, const char* marker,
                                              const char* face, int points, DWORD effects,
                                              COLORREF colour) {
-  try {
+  return wk::Guarded(0, [&] {
     return Highlight(rich, face, points, effects, colour, 0, [&](std::string_view text) {
       return wk::highlight::ScanToLineEnd(text, first, limit, View(marker));
     });
-  } catch (...) {
-    return 0;
-  }
+  });
 }
 
 extern "C" int wk_RichEditHighlightBlock(HWND rich, int first, int limit, const char* opening,
                                          const char* closing, const char* face, int points,
                                          DWORD effects, COLORREF colour) {
-  try {
+  return wk::Guarded(0, [&] {
     return Highlight(rich, face, points, effects, colour, 0, [&](std::string_view text) {
       return wk::highlight::ScanBlock(text, first, limit, View(opening), View(closing));
     });
-  } catch (...) {
-    return 0;
-  }
+  });
 }

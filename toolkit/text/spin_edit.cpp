@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/font_maker.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
@@ -123,7 +124,7 @@ char* wk_SpinEditGetSelectedText(HWND field) {
   return wk::text::GetSelectedText(g_spin_kind, field);
 }
 HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int, const char* face) {
-  return wk::text::CreateFieldFont(field, points, weight, style, face);
+  return wk::MakeFontFor(field, points, weight, style, face);
 }
 int wk_SpinEditSetFont(HWND field, HFONT font) {
   SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "wk_text.h"
@@ -28,34 +29,6 @@ constexpr Keyword<DWORD> kAlignments[] = {
     {"C", ES_CENTER},
     {"R", ES_RIGHT},
 };
-
-constexpr Keyword<BOOL> kReadOnly[] = {{"OFF", TRUE}, {"ON", FALSE}};
-
-// Style codes: the decimal digits 1, 2, 3 switch on italic, underline and
-// strike-out. Codes outside the list give a plain font.
-struct FontFlags {
-  BOOL italic, underline, strike;
-};
-FontFlags FlagsOfStyle(int style) {
-  switch (style) {
-    case 1:
-      return {TRUE, FALSE, FALSE};
-    case 2:
-      return {FALSE, TRUE, FALSE};
-    case 3:
-      return {FALSE, FALSE, TRUE};
-    case 12:
-      return {TRUE, TRUE, FALSE};
-    case 13:
-      return {TRUE, FALSE, TRUE};
-    case 23:
-      return {FALSE, TRUE, TRUE};
-    case 123:
-      return {TRUE, TRUE, TRUE};
-    default:
-      return {FALSE, FALSE, FALSE};
-  }
-}
 
 char g_empty[1] = {'\0'};
 
@@ -158,10 +131,11 @@ HBRUSH Color(FieldKind& kind, HWND field, COLORREF text, COLORREF background, HD
 }
 
 int SetEditable(HWND window, const char* keyword, int none, bool* matched) {
-  const BOOL* read_only = FindKeyword(kReadOnly, keyword);
-  if (matched) *matched = read_only != nullptr;
-  if (!read_only) return none;
-  return static_cast<int>(SendMessageA(window, EM_SETREADONLY, *read_only, 0));
+  // "ON" makes the field editable, "OFF" read-only.
+  const bool* editable = FindKeyword(kOnOff, keyword);
+  if (matched) *matched = editable != nullptr;
+  if (!editable) return none;
+  return static_cast<int>(SendMessageA(window, EM_SETREADONLY, *editable ? FALSE : TRUE, 0));
 }
 
 int GetText(HWND window, char* buffer) {
@@ -171,7 +145,9 @@ int GetText(HWND window, char* buffer) {
                                        reinterpret_cast<LPARAM>(buffer)));
 }
 
-char* GetSelectedText(FieldKind& kind, HWND window) {
+namespace {
+
+char* CopySelection(FieldKind& kind, HWND window) {
   std::free(kind.selected);
   kind.selected = nullptr;
   DWORD start = 0, end = 0;
@@ -187,44 +163,32 @@ char* GetSelectedText(FieldKind& kind, HWND window) {
   return buffer;
 }
 
-HFONT CreateFieldFont(HWND window, int points, int weight, int style, const char* face) {
-  int dpi = 96;
-  {
-    WindowDC dc(window);
-    if (dc) dpi = GetDeviceCaps(dc.get(), LOGPIXELSY);
-  }
-  const FontFlags f = FlagsOfStyle(style);
-  // A negative height asks for the character height, not the cell height.
-  return CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, weight, f.italic, f.underline, f.strike, 0,
-                     0, 0, 0, FF_SWISS, face);
-}
-
-int SaveFile(HWND window, const char* file_name) {
+int Save(HWND window, const char* file_name) {
   const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1000);
   FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return 2;
+  if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
   const auto count = static_cast<DWORD>(
       SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
   DWORD written = 0;
   const BOOL ok = WriteFile(file.get(), buffer.data(), count, &written, nullptr);
-  return ok && written == count ? 0 : 3;
+  return ok && written == count ? 0 : WK_TEXT_FILE_IO_ERROR;
 }
 
-int LoadFile(HWND window, const char* file_name, DWORD chunk) {
+int Load(HWND window, const char* file_name, DWORD chunk) {
   FileHandle file(CreateFileA(file_name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return 2;
+  if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
   DWORD high = 0;
   const DWORD low = GetFileSize(file.get(), &high);
-  if (high != 0 || HIWORD(low) != 0) return 4;
+  if (high != 0 || HIWORD(low) != 0) return WK_TEXT_FILE_TOO_LARGE;
 
   std::vector<char> buffer(chunk + 1);
   SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
   for (;;) {
     DWORD got = 0;
-    if (!ReadFile(file.get(), buffer.data(), chunk, &got, nullptr)) return 3;
+    if (!ReadFile(file.get(), buffer.data(), chunk, &got, nullptr)) return WK_TEXT_FILE_IO_ERROR;
     buffer[got] = '\0';
     // With the selection dropped the caret stays at the end of what was
     // inserted, so each chunk is appended.
@@ -236,6 +200,21 @@ int LoadFile(HWND window, const char* file_name, DWORD chunk) {
   SendMessageA(window, EM_SCROLLCARET, 0, 0);
   SendMessageA(window, EM_SETMODIFY, FALSE, 0);
   return 0;
+}
+
+}  // namespace
+
+char* GetSelectedText(FieldKind& kind, HWND window) {
+  // Without memory for the text the answer is the empty text.
+  return Guarded(g_empty, [&] { return CopySelection(kind, window); });
+}
+
+int SaveFile(HWND window, const char* file_name) {
+  return Guarded(WK_TEXT_FILE_IO_ERROR, [&] { return Save(window, file_name); });
+}
+
+int LoadFile(HWND window, const char* file_name, DWORD chunk) {
+  return Guarded(WK_TEXT_FILE_IO_ERROR, [&] { return Load(window, file_name, chunk); });
 }
 
 }  // namespace wk::text

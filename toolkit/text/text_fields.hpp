@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "toolkit/core/styles.hpp"
+
 namespace wk::text {
 
 // Per-kind process-wide state: the background brush of the last matching
@@ -18,10 +20,7 @@ struct FieldKind {
   char* selected = nullptr;
 };
 
-struct Frame {
-  DWORD style;
-  DWORD ex_style;
-};
+using Frame = StylePair;
 // Frame keyword of the re-creation operations; unknown words are "FLAT".
 Frame FrameFromKeyword(const char* keyword);
 // "L", "C", "R" alignment bits; unknown words are ES_LEFT.
@@ -61,7 +60,6 @@ HBRUSH Color(FieldKind& kind, HWND field, COLORREF text, COLORREF background, HD
 int SetEditable(HWND window, const char* keyword, int none, bool* matched);
 int GetText(HWND window, char* buffer);
 char* GetSelectedText(FieldKind& kind, HWND window);
-HFONT CreateFieldFont(HWND window, int points, int weight, int style, const char* face);
 // 0, 2 or 3.
 int SaveFile(HWND window, const char* file_name);
 // 0, 2, 3 or 4; reads in chunks of `chunk` bytes.

@@ -17,6 +17,33 @@
 extern "C" {
 #endif
 
+/* Results of the save and load operations of the edit and spin fields, the
+   combo box and the word processor (0 on success). */
+#define WK_TEXT_FILE_CANNOT_OPEN 2 /* the file cannot be created or opened */
+#define WK_TEXT_FILE_IO_ERROR 3    /* writing or reading failed */
+#define WK_TEXT_FILE_TOO_LARGE 4   /* 65,536 bytes or more: nothing changes */
+/* Results of wk_RichEditSaveFile and wk_RichEditLoadFile other than a count. */
+#define WK_RICH_FILE_CANNOT_OPEN (-2)
+#define WK_RICH_FILE_NOTHING_MOVED (-3) /* nothing was written or read */
+
+/* Results of the find operations. */
+#define WK_FIND_FOUND 0         /* the match is selected */
+#define WK_FIND_NONE_BELOW 1    /* searching down: no match before the end */
+#define WK_FIND_NONE_ABOVE (-1) /* searching up: no match after the beginning */
+#define WK_FIND_NO_SEARCH 2     /* word processor: empty search text, no selection */
+#define WK_FIND_NO_DIRECTION 2  /* rich edit: neither "D" nor "U" */
+#define WK_FIND_EMPTY_CONTROL 3 /* the control holds no text */
+
+/* Results of the print operations. */
+#define WK_PRINT_DONE 0
+#define WK_PRINT_SMALL_ZOOM 1   /* word processor: zoom below 20 */
+#define WK_PRINT_STOPPED_LATE 1 /* rich edit: the stop came after the last page */
+#define WK_PRINT_NO_TEXT 2      /* nothing to print */
+#define WK_PRINT_NOT_STARTED 3  /* the document (or a page) could not be started */
+#define WK_PRINT_NO_PRINTER 4   /* nothing started */
+#define WK_PRINT_NO_LINE_FITS 5 /* word processor: not one line fits on a page */
+#define WK_PRINT_NO_LAYOUT 5    /* rich edit: no further page laid out although text remained */
+
 /* ---- Edit fields ---- */
 
 /* Set to 1 when Return is typed in any field, or Tab in an edit or password
@@ -101,11 +128,12 @@ HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int unuse
                         const char* face);
 /* WM_SETFONT with redraw. Returns 0. */
 int wk_EditSetFont(HWND field, HFONT font);
-/* Writes the text, raw. Returns 0, 2 (cannot create) or 3 (write failed). */
+/* Writes the text, raw. Returns 0, WK_TEXT_FILE_CANNOT_OPEN or
+   WK_TEXT_FILE_IO_ERROR. */
 int wk_EditSaveFile(HWND field, const char* file_name);
 /* Reads the file into the field (created empty when missing). Returns 0,
-   2 (cannot open), 3 (read failed) or 4 (65,536 bytes or more; the field is
-   left as it was). */
+   WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR or WK_TEXT_FILE_TOO_LARGE
+   (the field is then left as it was). */
 int wk_EditLoadFile(HWND field, const char* file_name);
 
 /* Spin field: one-line field with a vertical scroll bar whose arrows reach
@@ -176,9 +204,9 @@ HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int u
                             const char* face);
 /* WM_SETFONT with redraw. Returns 0. */
 int wk_SpinEditSetFont(HWND field, HFONT font);
-/* Writes the text, raw. Returns 0, 2 (cannot create) or 3 (write failed). */
+/* As wk_EditSaveFile. */
 int wk_SpinEditSaveFile(HWND field, const char* file_name);
-/* Reads the file into the field. Returns 0, 2, 3 or 4 (as wk_EditLoadFile). */
+/* Reads the file into the field, as wk_EditLoadFile. */
 int wk_SpinEditLoadFile(HWND field, const char* file_name);
 
 /* ---- Combo boxes ---- */
@@ -233,11 +261,11 @@ HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int style_code, int
                          const char* face);
 /* Sets the font and redraws. Returns 0. */
 int wk_ComboSetFont(HWND combo, HFONT font);
-/* Writes item n (0: the own text) whole to a file, without terminator: 0, 2 cannot create, 3 write
- * error. */
+/* Writes item n (0: the own text) whole to a file, without terminator: 0,
+ * WK_TEXT_FILE_CANNOT_OPEN or WK_TEXT_FILE_IO_ERROR. */
 int wk_ComboSaveItem(HWND combo, int position, const char* file_name);
 /* Reads a file's first 255 bytes into item n (0: the own text); a missing file is created empty:
- * 0, 2 cannot open, 3 read error, 4 file of 65,536 bytes or more (nothing changes). */
+ * 0, WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR or WK_TEXT_FILE_TOO_LARGE. */
 int wk_ComboLoadItem(HWND combo, int position, const char* file_name);
 
 /* ---- Simple word processor ---- */
@@ -252,8 +280,8 @@ extern int wk_SelEnd;
 /* Multi-line text area with scroll bars "NOSCROLL", "HSCROLL", "VSCROLL" or
    "VHSCROLL", limit cut to 65,535; x + y + width + height of 0 fills the
    parent's client area. Returns the window, or NULL. */
-HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height,
-                             const char* scroll, int limit);
+HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height, const char* scroll,
+                             int limit);
 /* Replaces the word processor with frame and scroll keywords and limit
    maxchar (0: the platform's maximum), carrying the whole text over. When
    maxchar is not 0 and not above the old limit, the text is cut to
@@ -314,9 +342,10 @@ char* wk_WordProcSimpleGetSelectedText(HWND wp);
 /* As wk_EditCreateFont. */
 HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int unused,
                                   const char* face);
-/* Writes the text; on success clears the modified flag. Returns 0, 2 or 3. */
+/* Writes the text; on success clears the modified flag. Returns as
+   wk_EditSaveFile. */
 int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name);
-/* Reads the file in chunks of 65,535 bytes. Returns 0, 2, 3 or 4. */
+/* Reads the file in chunks of 65,535 bytes. Returns as wk_EditLoadFile. */
 int wk_WordProcSimpleLoadFile(HWND wp, const char* file_name);
 /* Tab stops at step, 2 x step, ... (dialog units); count 0 restores the
    defaults, more than 255 is cut to 255. Returns 0. */
@@ -342,8 +371,9 @@ int wk_WordProcSimpleSelect(HWND wp, int first, int last);
 int wk_WordProcSimpleSelectAll(HWND wp);
 /* Searches for text (or, with from_dialog 1, the find dialog's search text
    and match case) direction "D" down or "U" up, case "M" exact. Selects a
-   match and returns 0; 1 nothing found, 2 empty search text and no
-   selection, 3 empty text, -1 the beginning was passed. */
+   match and returns WK_FIND_FOUND; WK_FIND_NONE_BELOW nothing found,
+   WK_FIND_NO_SEARCH, WK_FIND_EMPTY_CONTROL, or
+   WK_FIND_NONE_ABOVE when the beginning was passed. */
 int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char* direction,
                           const char* match_case);
 /* Returns the caret's line, counted from 1, 0 when there is none. */
@@ -444,10 +474,10 @@ HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int un
  * DEFAULT_GUI and OEM_FIXED, anything else a font handle. Returns 0. */
 int wk_RichEditSetFont(HWND rich, HFONT font);
 /* Saves rich text when the name ends in "RTF" (any case), else plain text.
- * Returns the characters written, -2 if the file cannot be created, -3 if nothing was written. */
+ * Returns the characters written, WK_RICH_FILE_CANNOT_OPEN, or WK_RICH_FILE_NOTHING_MOVED. */
 int wk_RichEditSaveFile(HWND rich, const char* name);
 /* Loads a file (format as for saving), replacing the text; a missing file is created
- * empty. Returns the characters read, -2 if it cannot be opened, -3 if nothing was read. */
+ * empty. Returns the characters read, WK_RICH_FILE_CANNOT_OPEN, or WK_RICH_FILE_NOTHING_MOVED. */
 int wk_RichEditLoadFile(HWND rich, const char* name);
 /* Returns 1 when the text was modified, else 0. */
 int wk_RichEditIsModified(HWND rich);
@@ -457,8 +487,9 @@ int wk_RichEditSetModified(HWND rich, const char* keyword);
 int wk_RichEditClear(HWND rich);
 /* Finds text after ("D") or before ("U") the selection's start, matching case
  * with "M"; from_dialog 1 takes text and case from the find dialog. Selects the
- * match and returns 0; 1 (down) or -1 (up) when there is none, the selection
- * then unchanged; 2 for another direction; 3 for an empty control. */
+ * match and returns WK_FIND_FOUND; WK_FIND_NONE_BELOW or WK_FIND_NONE_ABOVE when
+ * there is none, the selection then unchanged; WK_FIND_NO_DIRECTION;
+ * WK_FIND_EMPTY_CONTROL. */
 int wk_RichEditFind(HWND rich, const char* text, int from_dialog, const char* direction,
                     const char* match_case);
 /* Returns 1 when there is something to undo, else 0. */
@@ -494,10 +525,9 @@ int wk_ClipboardHasText(void);
    DEFAULT_GUI_FONT, OEM_FIXED_FONT; else a font handle, which stays the
    caller's) with face and effects of the font dialog's chosen font. Source
    1 prints the dialog's copies, as whole sets when it asked for collation.
-   Shows the wait cursor meanwhile. Returns 0 when printed, 1 zoom below
-   20, 2 no text to print, 3 the document or a page could not be started,
-   4 no printer (nothing started), 5 not even one line fits on a page
-   (nothing started). */
+   Shows the wait cursor meanwhile. Returns WK_PRINT_DONE, WK_PRINT_SMALL_ZOOM,
+   WK_PRINT_NO_TEXT, WK_PRINT_NOT_STARTED, WK_PRINT_NO_PRINTER or
+   WK_PRINT_NO_LINE_FITS (nothing started). */
 int wk_WordProcSimplePrint(HWND word_processor, int left, int top, int right, int bottom,
                            const char* document_name, int zoom, UINT_PTR font, int source);
 
@@ -505,12 +535,12 @@ int wk_WordProcSimplePrint(HWND word_processor, int left, int top, int right, in
    left and top in millimetres and the page narrowed and shortened by
    width_change and height_change millimetres when those are 0 or negative
    (a positive change counts as 0); unused is not read. Disables the rich
-   edit and shows the cancel dialog "Printing" meanwhile. Returns 0 when
-   printed to the end or stopped by the user (the job is then cancelled;
-   wk_PrintStopPressed tells which), 1 when the stop came after the last
-   page was sent, 2 the rich edit is empty, 3 the document could not be
-   started, 4 no printer (nothing started), 5 the rich edit laid out no
-   further page although text remained (the pages laid out are printed). */
+   edit and shows the cancel dialog "Printing" meanwhile. Returns
+   WK_PRINT_DONE when printed to the end or stopped by the user (the job is
+   then cancelled; wk_PrintStopPressed tells which), WK_PRINT_STOPPED_LATE,
+   WK_PRINT_NO_TEXT (the rich edit is empty), WK_PRINT_NOT_STARTED,
+   WK_PRINT_NO_PRINTER or WK_PRINT_NO_LAYOUT (the pages laid out are
+   printed). */
 int wk_RichEditPrint(HWND rich_edit, int left, int top, int width_change, int height_change,
                      const char* document_name, int unused, int source);
 

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/boundary.hpp"
+#include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/text/logic/text_find.hpp"
 #include "toolkit/text/text_fields.hpp"
@@ -38,8 +40,6 @@ constexpr Keyword<DWORD> kScrollBars[] = {
 constexpr int kStockFontIds[] = {SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DEFAULT_GUI_FONT,
                                  OEM_FIXED_FONT};
 
-constexpr Keyword<BOOL> kModified[] = {{"ON", TRUE}, {"OFF", FALSE}};
-
 // The word processor adds nothing to the platform's handling; the subclass
 // only keeps the remembered procedure in the loop.
 LRESULT CALLBACK WordProcProc(HWND wp, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -54,11 +54,12 @@ void FillParentWhenAllZero(HWND wp, int x, int y, int width, int height) {
   if (x + y + width + height == 0) wk::ops::FitToParentRaw(wp, 0, 0, 0, 0);
 }
 
-wk::logic::FindDirection DirectionOf(const char* keyword) {
-  if (keyword && std::strcmp(keyword, "D") == 0) return wk::logic::FindDirection::kDown;
-  if (keyword && std::strcmp(keyword, "U") == 0) return wk::logic::FindDirection::kUp;
-  return wk::logic::FindDirection::kStay;
-}
+// The search's own result codes are the public ones.
+static_assert(wk::logic::kFindFound == WK_FIND_FOUND);
+static_assert(wk::logic::kFindPassedEnd == WK_FIND_NONE_BELOW);
+static_assert(wk::logic::kFindEmptyNeedle == WK_FIND_NO_SEARCH);
+static_assert(wk::logic::kFindEmptyText == WK_FIND_EMPTY_CONTROL);
+static_assert(wk::logic::kFindPassedStart == WK_FIND_NONE_ABOVE);
 
 // The search text and match case of the latest find request, or of the
 // find dialog's record before any request arrived.
@@ -147,7 +148,7 @@ int wk_WordProcSimpleGetTextLength(HWND wp) { return wk::text::TextLengthWithinL
 char* wk_WordProcSimpleGetSelectedText(HWND wp) { return wk::text::GetSelectedText(g_wp_kind, wp); }
 HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int,
                                   const char* face) {
-  return wk::text::CreateFieldFont(wp, points, weight, style, face);
+  return wk::MakeFontFor(wp, points, weight, style, face);
 }
 int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name) {
   const int result = wk::text::SaveFile(wp, file_name);
@@ -180,8 +181,8 @@ int wk_WordProcSimpleSetFont(HWND wp, UINT_PTR font) {
 int wk_WordProcSimpleIsModified(HWND wp) { return SendMessageA(wp, EM_GETMODIFY, 0, 0) ? 1 : 0; }
 
 int wk_WordProcSimpleSetModified(HWND wp, const char* keyword) {
-  if (const BOOL* set = wk::FindKeyword(kModified, keyword))
-    SendMessageA(wp, EM_SETMODIFY, *set, 0);
+  if (const bool* set = wk::FindKeyword(wk::kOnOff, keyword))
+    SendMessageA(wp, EM_SETMODIFY, *set ? TRUE : FALSE, 0);
   return 0;
 }
 
@@ -212,16 +213,17 @@ int wk_WordProcSimpleSelectAll(HWND wp) {
 
 int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char* direction,
                           const char* match_case) {
-  try {
-    bool exact = match_case != nullptr && std::strcmp(match_case, "M") == 0;
+  // No memory for the text: nothing found.
+  return wk::Guarded(WK_FIND_NONE_BELOW, [&] {
+    bool exact = wk::IsKeyword(match_case, "M");
     const std::string needle =
         from_dialog == 1 ? DialogSearchText(exact) : std::string(text ? text : "");
     const std::string whole = wk::text::WholeText(wp);
     DWORD start = 0, end = 0;
     SendMessageA(wp, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const wk::logic::FindOutcome found = wk::logic::FindInText(
-        whole, needle, static_cast<int>(start), static_cast<int>(end), DirectionOf(direction),
-        [exact](const char* window, const char* wanted) {
+        whole, needle, static_cast<int>(start), static_cast<int>(end),
+        wk::SearchDirectionOf(direction), [exact](const char* window, const char* wanted) {
           return (exact ? lstrcmpA(window, wanted) : lstrcmpiA(window, wanted)) == 0;
         });
     if (found.code == wk::logic::kFindFound) {
@@ -229,9 +231,7 @@ int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char
       SendMessageA(wp, EM_SCROLLCARET, 0, 0);
     }
     return found.code;
-  } catch (...) {
-    return wk::logic::kFindPassedEnd;  // no memory for the text: nothing found
-  }
+  });
 }
 
 // EM_CHARFROMPOS answers the 0-based line in the high word and the 0-based

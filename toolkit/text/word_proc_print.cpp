@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/files/file_dialogs.hpp"
 #include "toolkit/text/logic/print_layout.hpp"
@@ -18,12 +19,12 @@ namespace {
 namespace print = wk::print;
 
 enum Result {
-  kPrinted = 0,
-  kZoomTooSmall = 1,
-  kNoText = 2,
-  kNotStarted = 3,
-  kNoPrinter = 4,
-  kNoLineFits = 5,
+  kPrinted = WK_PRINT_DONE,
+  kZoomTooSmall = WK_PRINT_SMALL_ZOOM,
+  kNoText = WK_PRINT_NO_TEXT,
+  kNotStarted = WK_PRINT_NOT_STARTED,
+  kNoPrinter = WK_PRINT_NO_PRINTER,
+  kNoLineFits = WK_PRINT_NO_LINE_FITS,
 };
 
 constexpr int kStockFontIds[] = {SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DEFAULT_GUI_FONT,
@@ -193,9 +194,7 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
 
 int wk_WordProcSimplePrint(HWND word_processor, int left, int top, int right, int bottom,
                            const char* document_name, int zoom, UINT_PTR font, int source) {
-  try {
+  return wk::Guarded(kNotStarted, [&] {
     return Print(word_processor, left, top, right, bottom, document_name, zoom, font, source);
-  } catch (...) {
-    return kNotStarted;
-  }
+  });
 }

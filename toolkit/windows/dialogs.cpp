@@ -176,7 +176,7 @@ int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT
   const std::size_t limit = notice->wFindWhatLen;
   if (what != nullptr && strnlen(what, limit) > kFindTextMax) {
     DestroyWindow(find_dialog);
-    return 2;
+    return WK_FIND_NOTICE_TOO_LONG;
   }
 
   int command = 0;
@@ -188,7 +188,7 @@ int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT
     return 0;
   }
   PostMessageA(notify, WM_COMMAND, static_cast<WPARAM>(command), 0);
-  return 1;
+  return WK_FIND_NOTICE_POSTED;
 }
 
 int wk_CursorInWindow(HWND window) {

@@ -108,7 +108,7 @@ int wk_MessageBox(HWND owner, const char* caption, const char* text, const char*
 
 int wk_ShowMessage(HWND owner, const char* caption, char* text, const char* clear_keyword) {
   MessageBoxA(owner, text, caption, MB_OK);
-  if (text != nullptr && clear_keyword != nullptr && std::strcmp(clear_keyword, "D") == 0) {
+  if (text != nullptr && wk::IsKeyword(clear_keyword, "D")) {
     text[0] = '\0';
   }
   return 0;
@@ -116,16 +116,16 @@ int wk_ShowMessage(HWND owner, const char* caption, char* text, const char* clea
 
 int wk_AskSaveChanges(HWND edit, const char* caption, const char* text) {
   // EM_GETMODIFY: wparam and lparam unused.
-  if (SendMessageA(edit, EM_GETMODIFY, 0, 0) == 0) return 0;
+  if (SendMessageA(edit, EM_GETMODIFY, 0, 0) == 0) return WK_SAVE_UNASKED;
   switch (MessageBoxA(edit, text, caption, MB_YESNOCANCEL)) {
     case IDYES:
-      return 1;
+      return WK_SAVE_YES;
     case IDCANCEL:
-      return 2;
+      return WK_SAVE_CANCEL;
     case IDNO:
-      return 3;
+      return WK_SAVE_NO;
     default:
-      return 0;
+      return WK_SAVE_UNASKED;
   }
 }
 

@@ -75,8 +75,7 @@ void ApplyBorder(HWND window, Family& family, const char* keyword) {
 }
 
 void ApplySizingBorder(HWND window, Family&, const char* keyword) {
-  static constexpr Keyword<bool> kSizing[] = {{"ON", true}, {"OFF", false}};
-  const bool* on = wk::FindKeyword(kSizing, keyword);
+  const bool* on = wk::FindKeyword(wk::kOnOff, keyword);
   if (!on) return;
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   SetWindowLongA(window, GWL_STYLE, *on ? (style | WS_THICKFRAME) : (style ^ WS_THICKFRAME));

@@ -156,7 +156,7 @@ HBRUSH wk_DialogWindowBrush(HWND dialog, COLORREF colour);
 /* ---- Keyword message boxes ---- */
 
 /* Toolkit answer codes of wk_MessageBox. */
-#define WK_ANSWER_NONE 0   /* the box could not be shown */
+#define WK_ANSWER_NONE 0 /* the box could not be shown */
 #define WK_ANSWER_NO 1
 #define WK_ANSWER_IGNORE 2
 #define WK_ANSWER_RETRY 3
@@ -173,9 +173,13 @@ int wk_MessageBox(HWND owner, const char* caption, const char* text, const char*
 /* Shows the text with an OK button; with clear keyword "D" the buffer is
    emptied (first character 0) after the box is closed. Returns 0. */
 int wk_ShowMessage(HWND owner, const char* caption, char* text, const char* clear_keyword);
+/* Answers of wk_AskSaveChanges. */
+#define WK_SAVE_UNASKED 0 /* not modified (nothing shown), or the box failed */
+#define WK_SAVE_YES 1
+#define WK_SAVE_CANCEL 2
+#define WK_SAVE_NO 3
 /* When the edit control's contents are modified, asks Yes/No/Cancel.
-   Returns 0 when not modified (nothing shown) or the box failed, 1 Yes,
-   2 Cancel, 3 No. */
+   Returns one of the WK_SAVE_* answers. */
 int wk_AskSaveChanges(HWND edit, const char* caption, const char* text);
 /* Appends the values to destination as the format's conversions say
    (%i %u %l %U %f %s; other text is dropped; the format's digits, in order,
@@ -219,9 +223,11 @@ int wk_PrintDialog(HWND window);
 HWND wk_FindDialog(HWND owner, HWND edit);
 /* Turns a find notification into WM_COMMAND(up_command or down_command)
    posted to notify. Call it for every message the owner does not handle.
-   Returns 1 when a command was posted, 2 when the search text was too long
-   (the dialog is destroyed), 0 otherwise (not the find message, dialog
-   closing, or nothing to post). */
+   Returns WK_FIND_NOTICE_POSTED when a command was posted, WK_FIND_NOTICE_TOO_LONG when
+   the search text was too long (the dialog is destroyed), 0 otherwise (not
+   the find message, dialog closing, or nothing to post). */
+#define WK_FIND_NOTICE_POSTED 1
+#define WK_FIND_NOTICE_TOO_LONG 2
 int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT message,
                    int up_command, int down_command);
 /* Result pair := the mouse position in the window's client coordinates.

@@ -13,7 +13,7 @@ namespace {
 // A table as the list view would hold it after an import: rows are inserted
 // at their positions, cells set in place.
 struct Table : lt::ImportSink {
-  std::vector<std::vector<std::string>> rows{1};  // the caller's first row
+  std::vector<std::vector<std::string>> rows;
   int inserts = 0;
   void SetCell(int row, int column, const char* text) override {
     ASSERT_GE(row, 0);
@@ -27,21 +27,25 @@ struct Table : lt::ImportSink {
     rows.insert(rows.begin() + row, std::vector<std::string>{});
     ++inserts;
   }
+  void DeleteRow(int row) override {
+    ASSERT_LT(row, static_cast<int>(rows.size()));
+    rows.erase(rows.begin() + row);
+  }
 };
 
-// Feeds `file` line by line as a line reader delivers it, then drops the
-// last inserted row as the import does.
+// Feeds `file` line by line as a line reader delivers it, then finishes as
+// the import does.
 Table Import(const std::string& file, int separator, int columns) {
   Table t;
-  lt::ImportReader reader(separator, columns);
+  lt::ImportReader reader(t, separator, columns);
   size_t start = 0;
   while (start < file.size()) {
     size_t end = file.find('\n', start);
     end = end == std::string::npos ? file.size() : end + 1;
-    reader.Feed(file.data() + start, end - start, t);
+    reader.Feed(file.data() + start, end - start);
     start = end;
   }
-  t.rows.erase(t.rows.begin() + reader.row());
+  reader.Finish();
   return t;
 }
 
@@ -101,10 +105,10 @@ TEST(ListTextImport, ShortLinesCarryTheirCellOnWithoutTheLineEnd) {
 TEST(ListTextImport, LongCellsAreCutAt254AndLongLinesReadInPieces) {
   const std::string long_cell(40000, 'x');
   Table t;
-  lt::ImportReader reader(',', 2);
+  lt::ImportReader reader(t, ',', 2);
   const std::string line = long_cell + ",y,\n";
   for (size_t i = 0; i < line.size(); i += 1999) {  // pieces of a line reader
-    reader.Feed(line.data() + i, std::min<size_t>(1999, line.size() - i), t);
+    reader.Feed(line.data() + i, std::min<size_t>(1999, line.size() - i));
   }
   ASSERT_EQ(t.rows.size(), 2u);
   EXPECT_EQ(t.rows[0][0], std::string(254, 'x'));

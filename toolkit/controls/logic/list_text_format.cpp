@@ -31,10 +31,14 @@ void AppendExportCell(std::string& out, const char* text, int separator) {
   if (separator >= 0) out.push_back(static_cast<char>(separator));
 }
 
-ImportReader::ImportReader(int separator, int columns)
-    : separator_(separator), columns_(columns < 1 ? 1 : columns) {}
+ImportReader::ImportReader(ImportSink& sink, int separator, int columns)
+    : sink_(sink), separator_(separator), columns_(columns < 1 ? 1 : columns) {
+  sink_.InsertRow(0);
+}
 
-void ImportReader::Feed(const char* text, std::size_t length, ImportSink& sink) {
+void ImportReader::Finish() { sink_.DeleteRow(row_); }
+
+void ImportReader::Feed(const char* text, std::size_t length) {
   for (std::size_t i = 0; i < length; ++i) {
     const int c = static_cast<unsigned char>(text[i]);
     if (skipping_) {
@@ -45,11 +49,11 @@ void ImportReader::Feed(const char* text, std::size_t length, ImportSink& sink) 
     }
     if (c == separator_) {
       cell_[length_] = '\0';
-      sink.SetCell(row_, column_, cell_);
+      sink_.SetCell(row_, column_, cell_);
       length_ = 0;
       if (column_ == columns_ - 1) {
         ++row_;
-        sink.InsertRow(row_);
+        sink_.InsertRow(row_);
         column_ = 0;
         skipping_ = true;
       } else {

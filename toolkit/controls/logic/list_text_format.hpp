@@ -39,23 +39,30 @@ class ImportSink {
   virtual void SetCell(int row, int column, const char* text) = 0;
   // Inserts a new empty row at this 0-based position.
   virtual void InsertRow(int row) = 0;
+  // Deletes the row at this 0-based position.
+  virtual void DeleteRow(int row) = 0;
 };
 
-// Reads the file's lines into rows. The caller inserts the first row (row 0)
-// itself, feeds the lines in order (each as the line reader delivered it,
-// line end included, or a piece of a longer line) and at the end deletes the
-// last inserted row, which stays empty after the last complete line.
+// Reads the file's lines into rows of a sink. The reader keeps a row ready
+// for the cells to come: it inserts row 0 when it is made and a new row after
+// each complete one, and Finish deletes the last, which stays empty after the
+// last complete line.
 class ImportReader {
  public:
-  // `columns` must be at least 1.
-  ImportReader(int separator, int columns);
+  // Inserts row 0. `columns` below 1 count as 1.
+  ImportReader(ImportSink& sink, int separator, int columns);
 
-  void Feed(const char* text, std::size_t length, ImportSink& sink);
+  // Feeds the next line as the line reader delivered it (line end included),
+  // or a piece of a longer line.
+  void Feed(const char* text, std::size_t length);
+  // Deletes the row after the last complete line. Once, after the last Feed.
+  void Finish();
 
   int row() const { return row_; }        // the row being filled (the last inserted)
   int column() const { return column_; }  // the column being filled
 
  private:
+  ImportSink& sink_;
   int separator_;
   int columns_;
   int row_ = 0;

@@ -7,11 +7,11 @@
 namespace wk::text {
 
 int CharClass(unsigned char c) {
-  if (c == ' ') return 0;
-  if (c >= '0' && c <= '9') return 2;
-  if ((c >= 'a' && c <= 'z') || (c >= 224 && c <= 254 && c != 247)) return 3;
-  if ((c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223 && c != 215)) return 4;
-  return 1;
+  if (c == ' ') return kSpace;
+  if (c >= '0' && c <= '9') return kDigit;
+  if ((c >= 'a' && c <= 'z') || (c >= 224 && c <= 254 && c != 247)) return kSmall;
+  if ((c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223 && c != 215)) return kCapital;
+  return kOther;
 }
 
 int FillDifference(const char* a, const char* b, const DiffBuffers& buffers) {
@@ -96,11 +96,11 @@ int Write(File file, const char* text) {
   return std::fclose(file.release()) == 0 ? kFileOk : kFileIoFailed;
 }
 
-// The line readers' common pass: -2, -3 or the counts.
+// The line readers' common pass: 0 with the counts, or a negated failure.
 long ReadCounts(const char* name, long* pieces, long* characters) {
   File file = Open(name, "r");
-  if (!file) return -2;
-  return CountLinePieces(file.get(), pieces, characters) ? 0 : -3;
+  if (!file) return -kFileOpenFailed;
+  return CountLinePieces(file.get(), pieces, characters) ? 0 : -kFileIoFailed;
 }
 
 }  // namespace

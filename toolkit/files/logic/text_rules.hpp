@@ -8,8 +8,9 @@
 
 namespace wk::text {
 
-// 0 space; 2 digit; 3 small letter (a-z, Latin-1 224-254 but not 247);
-// 4 capital (A-Z, Latin-1 192-223 but not 215); 1 everything else.
+// Character classes: small letters are a-z and Latin-1 224-254 but not 247,
+// capitals A-Z and Latin-1 192-223 but not 215.
+enum CharClassCode { kSpace = 0, kOther = 1, kDigit = 2, kSmall = 3, kCapital = 4 };
 int CharClass(unsigned char c);
 
 // The three difference buffers and the length difference of one comparison.
@@ -53,7 +54,7 @@ enum FileResult { kFileOk = 0, kFileOpenFailed = 2, kFileIoFailed = 3 };
 int WriteTextFile(const char* name, const char* text);  // "w"
 int AddLine(const char* name, const char* text);
 int RemoveFile(const char* name);  // 0, or 3 when it could not be removed
-// Line readers: the count, or -2 (cannot open) or -3 (read error).
+// Line readers: the count, or -kFileOpenFailed or -kFileIoFailed.
 long CountLines(const char* name);
 long LastLineIndex(const char* name);
 long CountChars(const char* name);

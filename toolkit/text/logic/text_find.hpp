@@ -13,9 +13,11 @@
 #include <functional>
 #include <string_view>
 
+#include "toolkit/core/keywords.hpp"
+
 namespace wk::logic {
 
-enum class FindDirection { kDown, kUp, kStay };
+using FindDirection = SearchDirection;
 
 // Result codes, as the word processor reports them.
 inline constexpr int kFindFound = 0;

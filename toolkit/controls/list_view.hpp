@@ -1,0 +1,21 @@
+// The list view's own cell and row code, shared by its operations and by the
+// text file import and export.
+#pragma once
+
+#include <windows.h>
+
+namespace wk::list {
+
+// Sets the text of one cell; row and column are 0-based.
+LRESULT SetCellText(HWND list, int row, int column, const char* text);
+// Reads one cell into `buffer` of `room` characters, always terminated (a
+// list view may fill the whole room of a longer text without the zero, as
+// Wine does). Returns the length the caller holds.
+int GetCellText(HWND list, int row, int column, char* buffer, int room);
+// Inserts an empty row at the 0-based position with `value` as its
+// application value.
+void InsertRowWithValue(HWND list, int row, LPARAM value);
+// Deletes the row at the 0-based position: 0 if deleted, 1 otherwise.
+int DeleteRow(HWND list, int row);
+
+}  // namespace wk::list
