@@ -14,7 +14,7 @@
 //    fonts come from core/font_maker.hpp, window styles pair as
 //    core/styles.hpp;
 //  - the shared operations are tested once, from the table of control kinds
-//    in the common-operations test (tests/controls/): the new kind gets a row
+//    in tests/controls/control_ops_test.cpp: the new kind gets a row
 //    there, and its own test file tests/<folder>/<kind>_test.cpp tests only
 //    what is its own.
 //

@@ -133,9 +133,7 @@ extern "C" int wk_ListImport(HWND list, const char* mode, const char* file_name,
   if (!line) return WK_LIST_IO_ERROR;
 
   RedrawSuspended quiet(list);
-  if (wk::KeywordValue(kModes, mode, Mode::kOther) == Mode::kWrite) {
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-  }
+  if (wk::KeywordValue(kModes, mode, Mode::kOther) == Mode::kWrite) wk_ListClear(list);
   ListSink sink(list);
   lt::ImportReader reader(sink, lt::ImportSeparator(separator), columns);
   const int room = total + 2 > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(total + 2);

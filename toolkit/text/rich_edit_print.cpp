@@ -19,15 +19,6 @@ namespace {
 
 namespace print = wk::print;
 
-enum Result {
-  kPrinted = WK_PRINT_DONE,
-  kStoppedAfterTheEnd = WK_PRINT_STOPPED_LATE,
-  kEmpty = WK_PRINT_NO_TEXT,
-  kNotStarted = WK_PRINT_NOT_STARTED,
-  kNoPrinter = WK_PRINT_NO_PRINTER,
-  kNoLayout = WK_PRINT_NO_LAYOUT,
-};
-
 constexpr int kStopButton = 1;
 
 // The cancel dialog of one print, and the rich edit disabled beneath it,
@@ -87,7 +78,7 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
   wk_PrintCancelDialog = nullptr;
 
   wk::PrinterDC printer(source);
-  if (!printer) return kNoPrinter;
+  if (!printer) return WK_PRINT_NO_PRINTER;
   const HDC dc = printer.get();
   const int page_width = print::PageSideWithChange(GetDeviceCaps(dc, HORZSIZE), width_change);
   const int page_height = print::PageSideWithChange(GetDeviceCaps(dc, VERTSIZE), height_change);
@@ -96,7 +87,7 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
   DOCINFOA document{};
   document.cbSize = sizeof document;
   document.lpszDocName = document_name;
-  if (StartDocA(dc, &document) <= 0) return kNotStarted;
+  if (StartDocA(dc, &document) <= 0) return WK_PRINT_NOT_STARTED;
 
   CancelDialog cancel(rich);
   long end = static_cast<long>(SendMessageA(rich, WM_GETTEXTLENGTH, 0, 0));
@@ -104,7 +95,7 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
     // The document was started but holds nothing: dropped, not sent.
     AbortDoc(dc);
     SendMessageA(rich, EM_FORMATRANGE, 1, 0);
-    return kEmpty;
+    return WK_PRINT_NO_TEXT;
   }
 
   const wk::WindowDC target(rich);
@@ -125,14 +116,14 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
   const print::BandLoopEnd ended = print::RunBandLoop(range.chrg.cpMin, end, bands);
   SendMessageA(rich, EM_FORMATRANGE, 1, 0);
 
-  int result = kPrinted;
+  int result = WK_PRINT_DONE;
   if (wk_PrintCancelled == 0) {
     EndPage(dc);
     EndDoc(dc);
-    if (ended == print::BandLoopEnd::kStalled) result = kNoLayout;
+    if (ended == print::BandLoopEnd::kStalled) result = WK_PRINT_NO_LAYOUT;
     // A stop pressed while the last page was being sent came too late.
     if (wk_PrintStopPressed) {
-      result = kStoppedAfterTheEnd;
+      result = WK_PRINT_STOPPED_LATE;
       wk_PrintStopPressed = 0;
     }
   } else {
@@ -147,7 +138,7 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
 
 int wk_RichEditPrint(HWND rich_edit, int left, int top, int width_change, int height_change,
                      const char* document_name, int /*unused*/, int source) {
-  return wk::Guarded(kNotStarted, [&] {
+  return wk::Guarded(WK_PRINT_NOT_STARTED, [&] {
     return Print(rich_edit, left, top, width_change, height_change, document_name, source);
   });
 }

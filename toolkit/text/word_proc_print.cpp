@@ -18,15 +18,6 @@ namespace {
 
 namespace print = wk::print;
 
-enum Result {
-  kPrinted = WK_PRINT_DONE,
-  kZoomTooSmall = WK_PRINT_SMALL_ZOOM,
-  kNoText = WK_PRINT_NO_TEXT,
-  kNotStarted = WK_PRINT_NOT_STARTED,
-  kNoPrinter = WK_PRINT_NO_PRINTER,
-  kNoLineFits = WK_PRINT_NO_LINE_FITS,
-};
-
 constexpr int kStockFontIds[] = {SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DEFAULT_GUI_FONT,
                                  OEM_FIXED_FONT};
 
@@ -94,7 +85,7 @@ int Offset(int a, long long b, long long c) {
 int Print(HWND wp, int left, int top, int right, int bottom, const char* document_name, int zoom,
           UINT_PTR font_code, int source) {
   wk::WaitCursor wait;
-  if (zoom < print::kSmallestZoom) return kZoomTooSmall;
+  if (zoom < print::kSmallestZoom) return WK_PRINT_SMALL_ZOOM;
   const float scale = print::ZoomScale(zoom);
   left = print::MarginPixels(left);
   top = print::MarginPixels(top);
@@ -106,7 +97,7 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
   // device context holds it selected any more.
   wk::Font print_font;
   wk::PrinterDC printer(source);
-  if (!printer) return kNoPrinter;
+  if (!printer) return WK_PRINT_NO_PRINTER;
   const HDC dc = printer.get();
   SetMapMode(dc, MM_TEXT);
   SelectObject(dc, measuring_font);
@@ -125,15 +116,15 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
                                    reinterpret_cast<HMENU>(1), instance, nullptr));
   if (wrap.get()) SetWindowLongA(wrap.get(), GWL_EXSTYLE, static_cast<LONG>(kWrapExStyle));
 
-  if (wrap.get() == nullptr) return kNoText;
+  if (wrap.get() == nullptr) return WK_PRINT_NO_TEXT;
 
   const int capacity = GetWindowTextLengthA(wp);
   wk::HeapBlock<char> text(static_cast<std::size_t>(capacity) + 1);
-  if (!text || ReadChosenText(wp, source, text.get(), capacity) == 0) return kNoText;
+  if (!text || ReadChosenText(wp, source, text.get(), capacity) == 0) return WK_PRINT_NO_TEXT;
   SendMessageA(wrap.get(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.get()));
   SendMessageA(wrap.get(), WM_SETFONT, reinterpret_cast<WPARAM>(measuring_font), TRUE);
   const int lines = static_cast<int>(SendMessageA(wrap.get(), EM_GETLINECOUNT, 0, 0));
-  if (lines <= 0) return kNoText;
+  if (lines <= 0) return WK_PRINT_NO_TEXT;
 
   const LOGFONTA& chosen = wk::ChosenFont();
   const print::Size font_size =
@@ -148,13 +139,13 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
 
   const int line_height = metrics.tmHeight + metrics.tmExternalLeading;
   const int per_page = print::LinesPerPage(printer_height, bottom, line_height);
-  if (per_page < 1) return kNoLineFits;
+  if (per_page < 1) return WK_PRINT_NO_LINE_FITS;
   const int pages = print::PageCount(lines, per_page);
 
   // EM_GETLINE reads the buffer's size from its first 16 bits. The spare
   // characters are room for what DT_MODIFYSTRING may append.
   wk::HeapBlock<char> line(print::kLineBufferChars + 8);
-  if (!line) return kNoText;
+  if (!line) return WK_PRINT_NO_TEXT;
 
   DOCINFOA document{};
   document.cbSize = sizeof document;
@@ -177,15 +168,16 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
     return true;
   };
 
-  int result = kPrinted;
+  int result = WK_PRINT_DONE;
   if (StartDocA(dc, &document) > 0) {
     const bool dialog = source == wk::kPrintFromDialog;
     const WORD copies = dialog ? wk_PrintDialogRecord.nCopies : 1;
     const bool collate = dialog && (wk_PrintDialogRecord.Flags & PD_COLLATE) != 0;
-    if (!print::ForEachPrintedPage(pages, copies, collate, print_page)) result = kNotStarted;
+    if (!print::ForEachPrintedPage(pages, copies, collate, print_page))
+      result = WK_PRINT_NOT_STARTED;
     EndDoc(dc);
   } else {
-    result = kNotStarted;
+    result = WK_PRINT_NOT_STARTED;
   }
   return result;
 }
@@ -194,7 +186,7 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
 
 int wk_WordProcSimplePrint(HWND word_processor, int left, int top, int right, int bottom,
                            const char* document_name, int zoom, UINT_PTR font, int source) {
-  return wk::Guarded(kNotStarted, [&] {
+  return wk::Guarded(WK_PRINT_NOT_STARTED, [&] {
     return Print(word_processor, left, top, right, bottom, document_name, zoom, font, source);
   });
 }
