@@ -30,7 +30,7 @@ SIZE BoxSizeFor(HWND window, const char* caption) {
 }  // namespace
 
 extern "C" HWND wk_CheckCreate(HWND parent, int x, int y, const char* shape, const char* caption,
-                               int id) {
+                               int id) noexcept {
   // An unknown shape would make a window with no style bits at all: not a
   // child, not visible, a plain push button. It is refused instead.
   const DWORD* style = wk::FindKeyword(kShapes, shape);
@@ -40,25 +40,27 @@ extern "C" HWND wk_CheckCreate(HWND parent, int x, int y, const char* shape, con
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
-extern "C" int wk_CheckSetText(HWND box, const char* caption) {
+extern "C" int wk_CheckSetText(HWND box, const char* caption) noexcept {
   const SIZE size = BoxSizeFor(box, caption);
   SetWindowPos(box, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
   return SetWindowTextA(box, caption) ? 0 : 1;
 }
 
-extern "C" int wk_CheckGetText(HWND box, char* buffer) { return GetWindowTextA(box, buffer, 255); }
+extern "C" int wk_CheckGetText(HWND box, char* buffer) noexcept {
+  return GetWindowTextA(box, buffer, 255);
+}
 
-extern "C" int wk_CheckSet(HWND box) {
+extern "C" int wk_CheckSet(HWND box) noexcept {
   SendMessageA(box, BM_SETCHECK, 1, 0);
   return 0;
 }
 
-extern "C" int wk_CheckClear(HWND box) {
+extern "C" int wk_CheckClear(HWND box) noexcept {
   SendMessageA(box, BM_SETCHECK, 0, 0);
   return 0;
 }
 
-extern "C" int wk_CheckGetState(HWND box) {
+extern "C" int wk_CheckGetState(HWND box) noexcept {
   return static_cast<int>(SendMessageA(box, BM_GETSTATE, 0, 0));
 }
 
@@ -70,7 +72,7 @@ WK_CONTROL_OP_DISABLE(Check)
 WK_CONTROL_OP_ENABLE(Check)
 
 extern "C" HWND wk_GroupCreate(HWND parent, int x, int y, int width, int height,
-                               const char* caption) {
+                               const char* caption) noexcept {
   return CreateWindowExA(0, "button", caption, WS_CHILD | WS_VISIBLE | BS_GROUPBOX, x, y, width,
                          height, parent, nullptr, nullptr, nullptr);
 }
@@ -81,7 +83,7 @@ WK_CONTROL_OP_SHOW(Group, SW_SHOWNORMAL)
 WK_CONTROL_OP_MOVE(Group)
 WK_CONTROL_OP_RESIZE(Group)
 
-extern "C" WNDPROC wk_SetWindowProc(HWND window, WNDPROC procedure) {
+extern "C" WNDPROC wk_SetWindowProc(HWND window, WNDPROC procedure) noexcept {
   return reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }

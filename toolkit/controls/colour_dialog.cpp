@@ -11,7 +11,7 @@ COLORREF wk_CustomColors[16] = {};
 COLORREF wk_LastColor = 0;
 }
 
-extern "C" int wk_ChooseColor(HWND owner) {
+extern "C" int wk_ChooseColor(HWND owner) noexcept {
   CHOOSECOLORA& record = wk_ColorDialogRecord;
   record = CHOOSECOLORA{};
   record.lStructSize = sizeof record;

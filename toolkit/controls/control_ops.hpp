@@ -10,6 +10,9 @@
 //    below, otherwise one WK_CONTROL_OP_* line per operation it has (and a
 //    one-line forwarder to MoveRaw/FitToParentRaw where it reports the
 //    platform's raw result);
+//  - every operation is noexcept (its declaration ends in WK_NOEXCEPT, the
+//    macros below are); work that allocates runs through core/boundary.hpp
+//    and answers the operation's documented failure result;
 //  - keywords are constexpr Keyword tables walked by core/keywords.hpp,
 //    fonts come from core/font_maker.hpp, window styles pair as
 //    core/styles.hpp;
@@ -81,37 +84,39 @@ HINSTANCE InstanceOf(HWND window);
 // One-line forwarders: WK_CONTROL_OP_MOVE(Button) defines
 // extern "C" int wk_ButtonMove(HWND, int, int).
 #define WK_CONTROL_OP_DESTROY(Kind) \
-  extern "C" int wk_##Kind##Destroy(HWND c) { return wk::ops::Destroy(c); }
+  extern "C" int wk_##Kind##Destroy(HWND c) noexcept { return wk::ops::Destroy(c); }
 #define WK_CONTROL_OP_HIDE(Kind) \
-  extern "C" int wk_##Kind##Hide(HWND c) { return wk::ops::Hide(c); }
+  extern "C" int wk_##Kind##Hide(HWND c) noexcept { return wk::ops::Hide(c); }
 #define WK_CONTROL_OP_SHOW(Kind, command) \
-  extern "C" int wk_##Kind##Show(HWND c) { return wk::ops::Show(c, command); }
+  extern "C" int wk_##Kind##Show(HWND c) noexcept { return wk::ops::Show(c, command); }
 #define WK_CONTROL_OP_MOVE(Kind) \
-  extern "C" int wk_##Kind##Move(HWND c, int x, int y) { return wk::ops::Move(c, x, y); }
+  extern "C" int wk_##Kind##Move(HWND c, int x, int y) noexcept { return wk::ops::Move(c, x, y); }
 #define WK_CONTROL_OP_CENTER(Kind) \
-  extern "C" int wk_##Kind##Center(HWND c) { return wk::ops::Center(c); }
+  extern "C" int wk_##Kind##Center(HWND c) noexcept { return wk::ops::Center(c); }
 #define WK_CONTROL_OP_GETPOSITION(Kind) \
-  extern "C" int wk_##Kind##GetPosition(HWND c) { return wk::ops::GetPosition(c); }
-#define WK_CONTROL_OP_RESIZE(Kind) \
-  extern "C" int wk_##Kind##Resize(HWND c, int w, int h) { return wk::ops::Resize(c, w, h); }
+  extern "C" int wk_##Kind##GetPosition(HWND c) noexcept { return wk::ops::GetPosition(c); }
+#define WK_CONTROL_OP_RESIZE(Kind)                                  \
+  extern "C" int wk_##Kind##Resize(HWND c, int w, int h) noexcept { \
+    return wk::ops::Resize(c, w, h);                                \
+  }
 #define WK_CONTROL_OP_GETSIZE(Kind) \
-  extern "C" int wk_##Kind##GetSize(HWND c) { return wk::ops::GetSize(c); }
-#define WK_CONTROL_OP_FITTOPARENT(Kind)                                         \
-  extern "C" int wk_##Kind##FitToParent(HWND c, int x, int y, int dw, int dh) { \
-    return wk::ops::FitToParent(c, x, y, dw, dh);                               \
+  extern "C" int wk_##Kind##GetSize(HWND c) noexcept { return wk::ops::GetSize(c); }
+#define WK_CONTROL_OP_FITTOPARENT(Kind)                                                  \
+  extern "C" int wk_##Kind##FitToParent(HWND c, int x, int y, int dw, int dh) noexcept { \
+    return wk::ops::FitToParent(c, x, y, dw, dh);                                        \
   }
 #define WK_CONTROL_OP_DISABLE(Kind) \
-  extern "C" int wk_##Kind##Disable(HWND c) { return wk::ops::Disable(c); }
+  extern "C" int wk_##Kind##Disable(HWND c) noexcept { return wk::ops::Disable(c); }
 #define WK_CONTROL_OP_ENABLE(Kind) \
-  extern "C" int wk_##Kind##Enable(HWND c) { return wk::ops::Enable(c); }
-#define WK_CONTROL_OP_REPAINT(Kind, compare)                 \
-  extern "C" int wk_##Kind##Repaint(HWND c, const char* k) { \
-    return wk::ops::Repaint(c, k, compare);                  \
+  extern "C" int wk_##Kind##Enable(HWND c) noexcept { return wk::ops::Enable(c); }
+#define WK_CONTROL_OP_REPAINT(Kind, compare)                          \
+  extern "C" int wk_##Kind##Repaint(HWND c, const char* k) noexcept { \
+    return wk::ops::Repaint(c, k, compare);                           \
   }
 #define WK_CONTROL_OP_SETFOCUS(Kind) \
-  extern "C" HWND wk_##Kind##SetFocus(HWND c) { return wk::ops::SetFocusTo(c); }
+  extern "C" HWND wk_##Kind##SetFocus(HWND c) noexcept { return wk::ops::SetFocusTo(c); }
 #define WK_CONTROL_OP_DROPFOCUS(Kind) \
-  extern "C" HWND wk_##Kind##DropFocus(HWND c) { return wk::ops::DropFocus(c); }
+  extern "C" HWND wk_##Kind##DropFocus(HWND c) noexcept { return wk::ops::DropFocus(c); }
 
 // Move to GetSize: the geometry members most kinds have.
 #define WK_CONTROL_OPS_GEOMETRY(Kind) \

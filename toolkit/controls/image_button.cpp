@@ -41,7 +41,7 @@ HBITMAP LoadFromParent(HWND button, const char* name) {
 }  // namespace
 
 extern "C" LRESULT CALLBACK wk_ImageButtonProc(HWND window, UINT message, WPARAM wparam,
-                                               LPARAM lparam) {
+                                               LPARAM lparam) noexcept {
   switch (message) {
     case WM_NCHITTEST:
       // The mouse is over the button.
@@ -65,7 +65,7 @@ extern "C" LRESULT CALLBACK wk_ImageButtonProc(HWND window, UINT message, WPARAM
 }
 
 extern "C" HWND wk_ImageButtonCreate(HWND parent, int x, int y, int width, int height,
-                                     const char* border, int id) {
+                                     const char* border, int id) noexcept {
   const DWORD style =
       WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | wk::KeywordValue(kBorders, border, 0ul);
   HWND button =
@@ -83,7 +83,7 @@ extern "C" HWND wk_ImageButtonCreate(HWND parent, int x, int y, int width, int h
 }
 
 extern "C" int wk_ImageButtonDraw(HWND button, int control_id, const DRAWITEMSTRUCT* item,
-                                  const char* released, const char* pressed) {
+                                  const char* released, const char* pressed) noexcept {
   if (item == nullptr || control_id != static_cast<int>(GetWindowLongPtrA(button, GWLP_ID))) {
     return 0;
   }
@@ -96,7 +96,7 @@ extern "C" int wk_ImageButtonDraw(HWND button, int control_id, const DRAWITEMSTR
   return 0;
 }
 
-extern "C" int wk_ImageButtonPaint(HWND button, const char* bitmap) {
+extern "C" int wk_ImageButtonPaint(HWND button, const char* bitmap) noexcept {
   wk::Bitmap image(LoadFromParent(button, bitmap));
   RECT client{};
   GetClientRect(button, &client);
@@ -109,29 +109,29 @@ extern "C" int wk_ImageButtonPaint(HWND button, const char* bitmap) {
 
 // The parent draws the button; invalidating it makes the parent redraw it
 // in its new state.
-extern "C" int wk_ImageButtonDisable(HWND button) {
+extern "C" int wk_ImageButtonDisable(HWND button) noexcept {
   EnableWindow(button, FALSE);
   InvalidateRect(button, nullptr, TRUE);
   return 1;
 }
 
-extern "C" int wk_ImageButtonEnable(HWND button) {
+extern "C" int wk_ImageButtonEnable(HWND button) noexcept {
   EnableWindow(button, TRUE);
   InvalidateRect(button, nullptr, TRUE);
   return 0;
 }
 
-extern "C" int wk_ImageButtonSetPushed(HWND button) {
+extern "C" int wk_ImageButtonSetPushed(HWND button) noexcept {
   SendMessageA(button, BM_SETSTATE, 1, 0);
   return 0;
 }
 
-extern "C" int wk_ImageButtonSetReleased(HWND button) {
+extern "C" int wk_ImageButtonSetReleased(HWND button) noexcept {
   SendMessageA(button, BM_SETSTATE, 0, 0);
   return 0;
 }
 
-extern "C" int wk_ImageButtonGetState(HWND button) {
+extern "C" int wk_ImageButtonGetState(HWND button) noexcept {
   return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
 }
 

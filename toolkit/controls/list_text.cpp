@@ -106,7 +106,7 @@ int Export(HWND list, const char* mode, const char* file_name, int columns, cons
 }  // namespace
 
 extern "C" int wk_ListExport(HWND list, const char* mode, const char* file_name, int columns,
-                             const char* separator) {
+                             const char* separator) noexcept {
   // Without a column the rows would never end and the export never return.
   if (columns < 1) return WK_LIST_BAD_COLUMNS;
   // Without memory for a cell nothing more can be written.
@@ -115,7 +115,7 @@ extern "C" int wk_ListExport(HWND list, const char* mode, const char* file_name,
 }
 
 extern "C" int wk_ListImport(HWND list, const char* mode, const char* file_name, int columns,
-                             const char* separator) {
+                             const char* separator) noexcept {
   if (columns < 1) return WK_LIST_BAD_COLUMNS;
   // First pass: the file's total length bounds every line of the second.
   std::size_t total = 0;

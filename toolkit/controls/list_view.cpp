@@ -76,7 +76,7 @@ int DeleteRow(HWND list, int row) {
 
 }  // namespace wk::list
 
-extern "C" HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) {
+extern "C" HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) noexcept {
   HWND list =
       CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", kListStyle, x, y, width, height, parent,
                       reinterpret_cast<HMENU>(kListId), wk::ops::InstanceOf(parent), nullptr);
@@ -88,14 +88,14 @@ extern "C" HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) 
   return list;
 }
 
-extern "C" int wk_ListSetColors(HWND list, COLORREF text, COLORREF background) {
+extern "C" int wk_ListSetColors(HWND list, COLORREF text, COLORREF background) noexcept {
   SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
   SendMessageA(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
   return InvalidateRect(list, nullptr, TRUE) ? 0 : 1;
 }
 
 extern "C" int wk_ListInsertColumn(HWND list, int width, const char* alignment, const char* title,
-                                   int column) {
+                                   int column) noexcept {
   wk_ListColumnRecord.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   // An unknown alignment keeps the format of the previous column.
   wk_ListColumnRecord.fmt = wk::KeywordValue(kAlignments, alignment, wk_ListColumnRecord.fmt);
@@ -107,21 +107,21 @@ extern "C" int wk_ListInsertColumn(HWND list, int width, const char* alignment, 
   return static_cast<int>(SendMessageA(list, LVM_INSERTCOLUMNA, wparam, lparam));
 }
 
-extern "C" int wk_ListDeleteColumn(HWND list, int column) {
+extern "C" int wk_ListDeleteColumn(HWND list, int column) noexcept {
   return SendMessageA(list, LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0) ? 0 : 1;
 }
 
-extern "C" int wk_ListColumnWidth(HWND list, int column) {
+extern "C" int wk_ListColumnWidth(HWND list, int column) noexcept {
   const LRESULT width = SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0);
   return width <= 2000 ? static_cast<int>(width) : -1;
 }
 
-extern "C" int wk_ListInsertRow(HWND list, int row) {
+extern "C" int wk_ListInsertRow(HWND list, int row) noexcept {
   InsertEmptyRow(list, row - 1);
   return 0;
 }
 
-extern "C" int wk_ListSetCell(HWND list, const char* text, int row, int column) {
+extern "C" int wk_ListSetCell(HWND list, const char* text, int row, int column) noexcept {
   if (row - 1 != wk_ListLastRow) {
     // The new row carries the cell's text pointer as its application value.
     wk_ListItemRecord.lParam = reinterpret_cast<LPARAM>(text);
@@ -132,51 +132,53 @@ extern "C" int wk_ListSetCell(HWND list, const char* text, int row, int column) 
   return 0;
 }
 
-extern "C" int wk_ListChangeCell(HWND list, const char* text, int row, int column) {
+extern "C" int wk_ListChangeCell(HWND list, const char* text, int row, int column) noexcept {
   wk::list::SetCellText(list, row - 1, column, text);
   return 0;
 }
 
-extern "C" int wk_ListGetCell(HWND list, char* buffer, int row, int column) {
+extern "C" int wk_ListGetCell(HWND list, char* buffer, int row, int column) noexcept {
   return wk::list::GetCellText(list, row - 1, column, buffer, 255);
 }
 
-extern "C" int wk_ListDeleteRow(HWND list, int row) { return wk::list::DeleteRow(list, row - 1); }
+extern "C" int wk_ListDeleteRow(HWND list, int row) noexcept {
+  return wk::list::DeleteRow(list, row - 1);
+}
 
-extern "C" int wk_ListUpdateRow(HWND list, int row) {
+extern "C" int wk_ListUpdateRow(HWND list, int row) noexcept {
   return SendMessageA(list, LVM_UPDATE, static_cast<WPARAM>(row - 1), 0) ? 0 : 1;
 }
 
-extern "C" int wk_ListRowsPerPage(HWND list) {
+extern "C" int wk_ListRowsPerPage(HWND list) noexcept {
   return static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
 }
 
-extern "C" int wk_ListRowCount(HWND list) {
+extern "C" int wk_ListRowCount(HWND list) noexcept {
   return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
-extern "C" int wk_ListRedraw(HWND list) { return wk::ops::RepaintErased(list); }
+extern "C" int wk_ListRedraw(HWND list) noexcept { return wk::ops::RepaintErased(list); }
 
 extern "C" HFONT wk_ListMakeFont(HWND list, int points, int weight, int style_code, int,
-                                 const char* face) {
+                                 const char* face) noexcept {
   return wk::MakeFontFor(list, points, weight, style_code, face);
 }
 
-extern "C" int wk_ListSetFont(HWND list, HFONT font) {
+extern "C" int wk_ListSetFont(HWND list, HFONT font) noexcept {
   SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
   return 0;
 }
 
-extern "C" int wk_ListClear(HWND list) {
+extern "C" int wk_ListClear(HWND list) noexcept {
   return SendMessageA(list, LVM_DELETEALLITEMS, 0, 0) ? 0 : 1;
 }
 
-extern "C" int wk_ListEditLabel(HWND list, int position) {
+extern "C" int wk_ListEditLabel(HWND list, int position) noexcept {
   SetFocus(list);
   return SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(position - 1), 0) ? 0 : 1;
 }
 
-extern "C" int wk_ListFindItem(HWND list, const char* text) {
+extern "C" int wk_ListFindItem(HWND list, const char* text) noexcept {
   SetFocus(list);
   LVFINDINFOA find{};
   find.flags = LVFI_PARTIAL | LVFI_STRING;
@@ -187,20 +189,20 @@ extern "C" int wk_ListFindItem(HWND list, const char* text) {
   return found < 0 ? -1 : static_cast<int>(found) + 1;
 }
 
-extern "C" HWND wk_ListGetEditControl(HWND list) {
+extern "C" HWND wk_ListGetEditControl(HWND list) noexcept {
   return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
 }
 
 // ---- Notifications from the parent's WM_NOTIFY ----
 
-extern "C" int wk_ListClickedColumn(HWND list, HWND other, const NMHDR* header) {
+extern "C" int wk_ListClickedColumn(HWND list, HWND other, const NMHDR* header) noexcept {
   if (list == other) return 0;
   if (header == nullptr || header->code != LVN_COLUMNCLICK) return -1;
   const int column = reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem;
   return column >= 0 && column <= 254 ? column : -1;
 }
 
-extern "C" int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header) {
+extern "C" int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header) noexcept {
   if (list == other || header == nullptr) return 0;
   const UINT code = header->code;
   if (code == LVN_BEGINLABELEDITA) {
@@ -215,9 +217,9 @@ extern "C" int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header) {
   return 0;
 }
 
-extern "C" int CALLBACK wk_ListCompareAlways(LPARAM, LPARAM, LPARAM) { return 1; }
+extern "C" int CALLBACK wk_ListCompareAlways(LPARAM, LPARAM, LPARAM) noexcept { return 1; }
 
-extern "C" int wk_ListSortOnClick(HWND list, HWND other, const NMHDR* header) {
+extern "C" int wk_ListSortOnClick(HWND list, HWND other, const NMHDR* header) noexcept {
   if (list == other || header == nullptr) return 0;
   const UINT code = header->code;
   if (code == LVN_COLUMNCLICK) {
@@ -248,7 +250,9 @@ WK_CONTROL_OP_DISABLE(List)
 WK_CONTROL_OP_ENABLE(List)
 
 // These two report the platform's own result: non-zero on success.
-extern "C" int wk_ListMove(HWND list, int x, int y) { return wk::ops::MoveRaw(list, x, y); }
-extern "C" int wk_ListFitToParent(HWND list, int x, int y, int dw, int dh) {
+extern "C" int wk_ListMove(HWND list, int x, int y) noexcept {
+  return wk::ops::MoveRaw(list, x, y);
+}
+extern "C" int wk_ListFitToParent(HWND list, int x, int y, int dw, int dh) noexcept {
   return wk::ops::FitToParentRaw(list, x, y, dw, dh);
 }

@@ -30,12 +30,12 @@ HWND Make(HWND parent, HINSTANCE instance, int x, int y, int width, int height, 
 }  // namespace
 
 HWND wk_ProgressCreate(HWND parent, int x, int y, int width, int height, const char* frame,
-                       int range_end, int step) {
+                       int range_end, int step) noexcept {
   return Make(parent, wk::ops::InstanceOf(parent), x, y, width, height, frame, range_end, step);
 }
 
 HWND wk_ProgressReplace(HWND window, int x, int y, int width, int height, const char* frame,
-                        int range_end, int step) {
+                        int range_end, int step) noexcept {
   InitCommonControls();
   HWND parent = wk::ops::ParentOf(window);
   HINSTANCE instance = wk::ops::InstanceOf(parent);
@@ -43,12 +43,12 @@ HWND wk_ProgressReplace(HWND window, int x, int y, int width, int height, const 
   return Make(parent, instance, x, y, width, height, frame, range_end, step);
 }
 
-int wk_ProgressStep(HWND bar) {
+int wk_ProgressStep(HWND bar) noexcept {
   SendMessageA(bar, PBM_STEPIT, 0, 0);
   return 0;
 }
 
-int wk_ProgressSetBackground(HWND bar, COLORREF colour) {
+int wk_ProgressSetBackground(HWND bar, COLORREF colour) noexcept {
   wk::SetClassBackground(bar, colour);
   return 0;
 }

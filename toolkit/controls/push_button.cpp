@@ -91,7 +91,7 @@ void PutImage(HWND button, const char* alignment, LONG kind_style, WPARAM image_
 
 extern "C" HWND wk_ButtonCreate(HWND parent, int x, int y, int width, int height,
                                 const char* caption, const char* alignment, const char* frame,
-                                int id) {
+                                int id) noexcept {
   const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{BS_CENTER});
   const FrameStyle f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
   const HWND button =
@@ -106,7 +106,7 @@ extern "C" HWND wk_ButtonCreate(HWND parent, int x, int y, int width, int height
 
 extern "C" HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, int height,
                                         const char* caption, const char* alignment,
-                                        const char* frame, int id) {
+                                        const char* frame, int id) noexcept {
   const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{BS_CENTER});
   const FrameStyle f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
   if (HWND old = GetDlgItem(dialog, id)) DestroyWindow(old);
@@ -122,30 +122,32 @@ extern "C" HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, in
 
 WK_CONTROL_OPS_ALL(Button, SW_SHOWNORMAL, wk::CStrcmp)
 
-extern "C" int wk_ButtonSetPushed(HWND button) {
+extern "C" int wk_ButtonSetPushed(HWND button) noexcept {
   // BM_SETSTATE: wParam 1 = drawn pushed in, lParam unused.
   SendMessageA(button, BM_SETSTATE, 1, 0);
   return 0;
 }
 
-extern "C" int wk_ButtonSetReleased(HWND button) {
+extern "C" int wk_ButtonSetReleased(HWND button) noexcept {
   // BM_SETSTATE: wParam 0 = drawn released.
   SendMessageA(button, BM_SETSTATE, 0, 0);
   return 0;
 }
 
-extern "C" int wk_ButtonGetState(HWND button) {
+extern "C" int wk_ButtonGetState(HWND button) noexcept {
   return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
 }
 
-extern "C" int wk_ButtonSetBitmap(HWND button, const char* alignment, const char* bitmap_name) {
+extern "C" int wk_ButtonSetBitmap(HWND button, const char* alignment,
+                                  const char* bitmap_name) noexcept {
   if (!StripImageAlignment(button)) return 0;
   const HBITMAP bitmap = LoadBitmapA(wk::ops::InstanceOf(button), bitmap_name);
   PutImage(button, alignment, BS_BITMAP, IMAGE_BITMAP, bitmap);
   return 0;
 }
 
-extern "C" int wk_ButtonSetIcon(HWND button, const char* alignment, const char* icon_name) {
+extern "C" int wk_ButtonSetIcon(HWND button, const char* alignment,
+                                const char* icon_name) noexcept {
   if (!StripImageAlignment(button)) return 0;
   const HICON icon = LoadIconA(wk::ops::InstanceOf(button), icon_name);
   PutImage(button, alignment, BS_ICON, IMAGE_ICON, icon);
@@ -154,7 +156,8 @@ extern "C" int wk_ButtonSetIcon(HWND button, const char* alignment, const char* 
 
 // An unknown stock word has no icon: a null image, which removes the
 // button's image, is sent.
-extern "C" int wk_ButtonSetStockIcon(HWND button, const char* alignment, const char* stock_icon) {
+extern "C" int wk_ButtonSetStockIcon(HWND button, const char* alignment,
+                                     const char* stock_icon) noexcept {
   if (!StripImageAlignment(button)) return 0;
   const WORD* id = wk::FindKeyword(kStockIcons, stock_icon);
   const HICON icon = id ? LoadIconA(nullptr, MAKEINTRESOURCEA(*id)) : nullptr;
@@ -162,17 +165,17 @@ extern "C" int wk_ButtonSetStockIcon(HWND button, const char* alignment, const c
   return 0;
 }
 
-extern "C" int wk_ButtonSetFont(HWND button, HFONT font) {
+extern "C" int wk_ButtonSetFont(HWND button, HFONT font) noexcept {
   // WM_SETFONT: wParam the font, lParam 1 = redraw now.
   SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
   return 0;
 }
 
-extern "C" int wk_ButtonSetText(HWND button, const char* text) {
+extern "C" int wk_ButtonSetText(HWND button, const char* text) noexcept {
   return SetWindowTextA(button, text) ? 0 : 1;
 }
 
-extern "C" int wk_ButtonGetText(HWND button, char* buffer) {
+extern "C" int wk_ButtonGetText(HWND button, char* buffer) noexcept {
   if (!buffer) return 0;
   return GetWindowTextA(button, buffer, 255);
 }

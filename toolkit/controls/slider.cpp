@@ -60,14 +60,14 @@ HWND Build(HWND parent, HINSTANCE instance, Styles shape, int x, int y, int widt
 
 extern "C" HWND wk_SliderCreate(HWND parent, const char* orientation, int x, int y, int width,
                                 int height, const char* frame, int range_max, int page_size,
-                                int position) {
+                                int position) noexcept {
   return Build(parent, wk::ops::InstanceOf(parent), StylesOf(orientation, frame), x, y, width,
                height, range_max, page_size, position);
 }
 
 extern "C" HWND wk_SliderReplace(HWND window, const char* orientation, int x, int y, int width,
                                  int height, const char* frame, int range_max, int page_size,
-                                 int position) {
+                                 int position) noexcept {
   InitCommonControls();
   const Styles shape = StylesOf(orientation, frame);
   const HWND parent = wk::ops::ParentOf(window);
@@ -76,13 +76,13 @@ extern "C" HWND wk_SliderReplace(HWND window, const char* orientation, int x, in
   return Build(parent, instance, shape, x, y, width, height, range_max, page_size, position);
 }
 
-extern "C" int wk_SliderQuery(HWND slider, const char* keyword) {
+extern "C" int wk_SliderQuery(HWND slider, const char* keyword) noexcept {
   const UINT* message = wk::FindKeyword(kQueries, keyword, PlatformCompare);
   if (!message) return 0;
   return static_cast<int>(SendMessageA(slider, *message, 0, 0));
 }
 
-extern "C" int wk_SliderSetThumb(HWND slider, int position) {
+extern "C" int wk_SliderSetThumb(HWND slider, int position) noexcept {
   // TBM_SETPOS: wParam 1 = redraw, lParam the position.
   SendMessageA(slider, TBM_SETPOS, TRUE, static_cast<LPARAM>(position));
   return 0;
@@ -91,7 +91,7 @@ extern "C" int wk_SliderSetThumb(HWND slider, int position) {
 // Line and page steps carry no position, so the control that sent the
 // message (lParam) is asked; thumb messages carry theirs in the high word.
 // Every other code answers 0, which callers cannot tell from position 0.
-extern "C" int wk_SliderThumbFromScroll(HWND, WPARAM wparam, LPARAM lparam) {
+extern "C" int wk_SliderThumbFromScroll(HWND, WPARAM wparam, LPARAM lparam) noexcept {
   switch (LOWORD(wparam)) {
     case TB_LINEUP:
     case TB_LINEDOWN:

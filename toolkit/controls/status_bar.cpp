@@ -76,9 +76,9 @@ void NoteHighest(int part) {
 
 }  // namespace
 
-HWND wk_StatusCreate(HWND parent, const char* frame) { return Make(parent, frame); }
+HWND wk_StatusCreate(HWND parent, const char* frame) noexcept { return Make(parent, frame); }
 
-HWND wk_StatusReplace(HWND window, const char* frame) {
+HWND wk_StatusReplace(HWND window, const char* frame) noexcept {
   InitCommonControls();
   HWND parent = wk::ops::ParentOf(window);
   DestroyWindow(window);
@@ -87,7 +87,7 @@ HWND wk_StatusReplace(HWND window, const char* frame) {
   return bar;
 }
 
-int wk_StatusSetPart(HWND bar, int part, int width) {
+int wk_StatusSetPart(HWND bar, int part, int width) noexcept {
   if (!ValidPart(part)) return 1;
   const int client_width = SetEdge(bar, part, width);
   SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | SBT_NOBORDERS, 0);
@@ -97,7 +97,8 @@ int wk_StatusSetPart(HWND bar, int part, int width) {
   return 0;
 }
 
-int wk_StatusSetPartText(HWND bar, int part, int width, const char* border, const char* text) {
+int wk_StatusSetPartText(HWND bar, int part, int width, const char* border,
+                         const char* text) noexcept {
   if (!ValidPart(part)) return 1;
   const int client_width = SetEdge(bar, part, width);
   SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | BorderBits(border),
@@ -110,7 +111,7 @@ int wk_StatusSetPartText(HWND bar, int part, int width, const char* border, cons
   return 0;
 }
 
-int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) {
+int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) noexcept {
   if (!ValidPart(part)) return 1;
   SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | BorderBits(border),
                reinterpret_cast<LPARAM>(text));
@@ -120,35 +121,36 @@ int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) {
 
 // The control leaves the buffer alone for a part it does not have, so the
 // buffer is made empty first and the length never reads stale bytes.
-int wk_StatusGetText(HWND bar, int part, char* buffer) {
+int wk_StatusGetText(HWND bar, int part, char* buffer) noexcept {
   if (!ValidPart(part) || buffer == nullptr) return 0;
   buffer[0] = '\0';
   SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part - 1), reinterpret_cast<LPARAM>(buffer));
   return lstrlenA(buffer);
 }
 
-HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int, const char* face) {
+HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int,
+                        const char* face) noexcept {
   return wk::MakeFontFor(bar, points, weight, style, face);
 }
 
-int wk_StatusSetFont(HWND bar, HFONT font) {
+int wk_StatusSetFont(HWND bar, HFONT font) noexcept {
   SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
   return 0;
 }
 
-int wk_StatusMove(HWND bar, int y) {
+int wk_StatusMove(HWND bar, int y) noexcept {
   wk_StatusTop = y;
   return wk::ops::Move(bar, 0, y);
 }
 
-int wk_StatusGetPosition(HWND bar) {
+int wk_StatusGetPosition(HWND bar) noexcept {
   const int x = wk_ResultX;
   wk::ops::GetPosition(bar);
   wk_ResultX = x;
   return 0;
 }
 
-int wk_StatusSetBackground(HWND bar, COLORREF colour) {
+int wk_StatusSetBackground(HWND bar, COLORREF colour) noexcept {
   wk::SetClassBackground(bar, colour);
   return 0;
 }

@@ -112,7 +112,7 @@ int ButtonMessage(HWND toolbar, UINT message, int id, LPARAM lparam) {
 
 }  // namespace
 
-HWND wk_ToolbarCreate(HWND parent, const char* border, int thickness) {
+HWND wk_ToolbarCreate(HWND parent, const char* border, int thickness) noexcept {
   const DWORD style = kBaseStyle | wk::KeywordValue(kBorders, border, DWORD{0}, PlatformCompare);
   HWND toolbar =
       CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, parent,
@@ -128,7 +128,7 @@ HWND wk_ToolbarCreate(HWND parent, const char* border, int thickness) {
 }
 
 int wk_ToolbarAddButton(HWND toolbar, const char* kind, const char* state, const char* line_break,
-                        const char* bitmap, INT_PTR label, int id) {
+                        const char* bitmap, INT_PTR label, int id) noexcept {
   const TBBUTTON button = ImageButton(toolbar, kind, state, line_break, bitmap, label, id);
   SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
   return 0;
@@ -136,7 +136,7 @@ int wk_ToolbarAddButton(HWND toolbar, const char* kind, const char* state, const
 
 int wk_ToolbarInsertButton(HWND toolbar, const char* kind, const char* state,
                            const char* line_break, const char* bitmap, INT_PTR label, int position,
-                           int id) {
+                           int id) noexcept {
   const TBBUTTON button = ImageButton(toolbar, kind, state, line_break, bitmap, label, id);
   SendMessageA(toolbar, TB_INSERTBUTTONA, static_cast<WPARAM>(position - 1),
                reinterpret_cast<LPARAM>(&button));
@@ -144,7 +144,7 @@ int wk_ToolbarInsertButton(HWND toolbar, const char* kind, const char* state,
 }
 
 // A spacer takes no image, so the image counter stays.
-int wk_ToolbarAddSpacer(HWND toolbar, const char* spacer, const char* side, int width) {
+int wk_ToolbarAddSpacer(HWND toolbar, const char* spacer, const char* side, int width) noexcept {
   const Spacer kind = wk::KeywordValue(kSpacers, spacer, Spacer{0, false}, PlatformCompare);
   TBBUTTON button{};
   button.iBitmap = kind.sized ? width : -1;
@@ -154,20 +154,20 @@ int wk_ToolbarAddSpacer(HWND toolbar, const char* spacer, const char* side, int 
   return 0;
 }
 
-int wk_ToolbarSetImageSize(HWND toolbar, int width, int height) {
+int wk_ToolbarSetImageSize(HWND toolbar, int width, int height) noexcept {
   const LPARAM lparam = MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height));
   SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, lparam);
   return 0;
 }
 
-int wk_ToolbarSetParent(HWND toolbar, HWND window) {
+int wk_ToolbarSetParent(HWND toolbar, HWND window) noexcept {
   SendMessageA(toolbar, TB_SETPARENT, reinterpret_cast<WPARAM>(window), 0);
   return 0;
 }
 
 // The text pointer goes into the request's text field, which follows the
 // header; the control copies the text when it shows the tip.
-int wk_ToolbarTooltip(NMHDR* header, int id, const char* text) {
+int wk_ToolbarTooltip(NMHDR* header, int id, const char* text) noexcept {
   if (header == nullptr) return 0;
   if (header->code == TTN_NEEDTEXTA && header->idFrom == static_cast<UINT_PTR>(id)) {
     reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText = const_cast<char*>(text);
@@ -175,7 +175,7 @@ int wk_ToolbarTooltip(NMHDR* header, int id, const char* text) {
   return 0;
 }
 
-int wk_ToolbarToggleFlat(HWND toolbar) {
+int wk_ToolbarToggleFlat(HWND toolbar) noexcept {
   const LONG style = GetWindowLongA(toolbar, GWL_STYLE);
   SetWindowLongA(toolbar, GWL_STYLE, style ^ TBSTYLE_FLAT);
   ShowWindow(toolbar, SW_HIDE);
@@ -183,34 +183,48 @@ int wk_ToolbarToggleFlat(HWND toolbar) {
   return 0;
 }
 
-int wk_ToolbarSetBackground(HWND toolbar, COLORREF colour) {
+int wk_ToolbarSetBackground(HWND toolbar, COLORREF colour) noexcept {
   wk::SetClassBackground(toolbar, colour);
   return 0;
 }
 
-int wk_ToolbarDock(HWND toolbar, const char* side, int thickness, int x, int y, int extra) {
+int wk_ToolbarDock(HWND toolbar, const char* side, int thickness, int x, int y,
+                   int extra) noexcept {
   return Dock(toolbar, side, thickness, x, y, extra, 2);
 }
 
-int wk_ToolbarDockFull(HWND toolbar, const char* side, int thickness, int x, int y, int extra) {
+int wk_ToolbarDockFull(HWND toolbar, const char* side, int thickness, int x, int y,
+                       int extra) noexcept {
   return Dock(toolbar, side, thickness, x, y, extra, 0);
 }
 
-int wk_ToolbarEnableButton(HWND t, int id) { return ButtonMessage(t, TB_ENABLEBUTTON, id, 1); }
-int wk_ToolbarDisableButton(HWND t, int id) { return ButtonMessage(t, TB_ENABLEBUTTON, id, 0); }
-int wk_ToolbarCheckButton(HWND t, int id) { return ButtonMessage(t, TB_CHECKBUTTON, id, 1); }
-int wk_ToolbarUncheckButton(HWND t, int id) { return ButtonMessage(t, TB_CHECKBUTTON, id, 0); }
-int wk_ToolbarPressButton(HWND t, int id) { return ButtonMessage(t, TB_PRESSBUTTON, id, 1); }
-int wk_ToolbarReleaseButton(HWND t, int id) { return ButtonMessage(t, TB_PRESSBUTTON, id, 0); }
-int wk_ToolbarHideButton(HWND t, int id) { return ButtonMessage(t, TB_HIDEBUTTON, id, 1); }
-int wk_ToolbarShowButton(HWND t, int id) { return ButtonMessage(t, TB_HIDEBUTTON, id, 0); }
-int wk_ToolbarChangeImage(HWND t, int id, int image) {
+int wk_ToolbarEnableButton(HWND t, int id) noexcept {
+  return ButtonMessage(t, TB_ENABLEBUTTON, id, 1);
+}
+int wk_ToolbarDisableButton(HWND t, int id) noexcept {
+  return ButtonMessage(t, TB_ENABLEBUTTON, id, 0);
+}
+int wk_ToolbarCheckButton(HWND t, int id) noexcept {
+  return ButtonMessage(t, TB_CHECKBUTTON, id, 1);
+}
+int wk_ToolbarUncheckButton(HWND t, int id) noexcept {
+  return ButtonMessage(t, TB_CHECKBUTTON, id, 0);
+}
+int wk_ToolbarPressButton(HWND t, int id) noexcept {
+  return ButtonMessage(t, TB_PRESSBUTTON, id, 1);
+}
+int wk_ToolbarReleaseButton(HWND t, int id) noexcept {
+  return ButtonMessage(t, TB_PRESSBUTTON, id, 0);
+}
+int wk_ToolbarHideButton(HWND t, int id) noexcept { return ButtonMessage(t, TB_HIDEBUTTON, id, 1); }
+int wk_ToolbarShowButton(HWND t, int id) noexcept { return ButtonMessage(t, TB_HIDEBUTTON, id, 0); }
+int wk_ToolbarChangeImage(HWND t, int id, int image) noexcept {
   return ButtonMessage(t, TB_CHANGEBITMAP, id, MAKELPARAM(static_cast<WORD>(image - 1), 0));
 }
-int wk_ToolbarGetButtonState(HWND t, int id) {
+int wk_ToolbarGetButtonState(HWND t, int id) noexcept {
   return static_cast<int>(SendMessageA(t, TB_GETSTATE, static_cast<WPARAM>(id), 0));
 }
-int wk_ToolbarDeleteButton(HWND t, int position) {
+int wk_ToolbarDeleteButton(HWND t, int position) noexcept {
   return SendMessageA(t, TB_DELETEBUTTON, static_cast<WPARAM>(position - 1), 0) ? 0 : 1;
 }
 

@@ -24,18 +24,19 @@ HWND CreateUpDown(HWND parent, int x, int y, int width, int height, const char* 
 }  // namespace
 
 extern "C" HWND wk_UpDownCreate(HWND parent, int x, int y, int width, int height,
-                                const char* border, int upper, int lower, int position) {
+                                const char* border, int upper, int lower, int position) noexcept {
   return CreateUpDown(parent, x, y, width, height, border, upper, lower, position, 0);
 }
 
 extern "C" HWND wk_UpDownCreateHorz(HWND parent, int x, int y, int width, int height,
-                                    const char* border, int upper, int lower, int position) {
+                                    const char* border, int upper, int lower,
+                                    int position) noexcept {
   return CreateUpDown(parent, x, y, width, height, border, upper, lower, position, UDS_HORZ);
 }
 
 // The new position travels in the high word of the scroll message's wParam,
 // so it arrives as an unsigned 16-bit number.
-extern "C" int wk_UpDownPosFromScroll(HWND updown, WPARAM wparam, LPARAM lparam) {
+extern "C" int wk_UpDownPosFromScroll(HWND updown, WPARAM wparam, LPARAM lparam) noexcept {
   if (reinterpret_cast<HWND>(lparam) != updown) return -1;
   return static_cast<int>(HIWORD(wparam));
 }

@@ -41,7 +41,8 @@ void PutBitmap(HWND window, int x, int y, const SIZE* stretch, const char* name)
 
 }  // namespace
 
-extern "C" int wk_FillBox(HWND window, int x, int y, int width, int height, COLORREF colour) {
+extern "C" int wk_FillBox(HWND window, int x, int y, int width, int height,
+                          COLORREF colour) noexcept {
   {
     wk::draw::DrawingFrame frame(window);
     if (width > 0 && height > 0) {
@@ -56,7 +57,7 @@ extern "C" int wk_FillBox(HWND window, int x, int y, int width, int height, COLO
 }
 
 extern "C" int wk_DrawBox(HWND window, int left, int top, int right, int bottom, COLORREF fill,
-                          int border_width, COLORREF border) {
+                          int border_width, COLORREF border) noexcept {
   {
     wk::draw::DrawingFrame frame(window);
     const HDC dc = frame.get();
@@ -73,35 +74,35 @@ extern "C" int wk_DrawBox(HWND window, int left, int top, int right, int bottom,
 
 // No paint cycle: reading changes nothing. With "MEMORY" selected the
 // memory surface is read.
-extern "C" COLORREF wk_GetPixel(HWND window, int x, int y) {
+extern "C" COLORREF wk_GetPixel(HWND window, int x, int y) noexcept {
   wk::draw::TargetDC dc(window);
   return GetPixel(dc.get(), x, y);
 }
 
-extern "C" int wk_DrawIcon(HWND window, int x, int y, const char* icon_name) {
+extern "C" int wk_DrawIcon(HWND window, int x, int y, const char* icon_name) noexcept {
   PutIcon(window, x, y, LoadIconA(ModuleOf(window), icon_name));
   return 0;
 }
 
-extern "C" int wk_DrawSystemIcon(HWND window, int x, int y, const char* icon) {
+extern "C" int wk_DrawSystemIcon(HWND window, int x, int y, const char* icon) noexcept {
   PutIcon(window, x, y, LoadIconA(nullptr, icon));
   return 0;
 }
 
-extern "C" int wk_DrawBitmap(HWND window, int x, int y, const char* bitmap_name) {
+extern "C" int wk_DrawBitmap(HWND window, int x, int y, const char* bitmap_name) noexcept {
   PutBitmap(window, x, y, nullptr, bitmap_name);
   return 0;
 }
 
 extern "C" int wk_DrawBitmapStretched(HWND window, int x, int y, int width, int height,
-                                      const char* bitmap_name) {
+                                      const char* bitmap_name) noexcept {
   const SIZE size{width, height};
   PutBitmap(window, x, y, &size, bitmap_name);
   return 0;
 }
 
 // The two maxima are kept separately, so they may come from different modes.
-extern "C" int wk_MaxScreenSize(int* width, int* height) {
+extern "C" int wk_MaxScreenSize(int* width, int* height) noexcept {
   int max_width = 0, max_height = 0;
   DEVMODEA mode{};
   mode.dmSize = sizeof mode;

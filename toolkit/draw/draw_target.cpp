@@ -80,14 +80,14 @@ DrawingFrame::~DrawingFrame() {
 using wk::draw::DrawingFrame;
 using wk::draw::TargetDC;
 
-extern "C" int wk_SetDrawTarget(HWND, const char* keyword) {
+extern "C" int wk_SetDrawTarget(HWND, const char* keyword) noexcept {
   if (const wk::draw::Target* target = wk::FindKeyword(wk::draw::kTargets, keyword)) {
     wk::draw::SetTarget(*target);
   }
   return 0;
 }
 
-extern "C" HDC wk_CreateMemorySurface(HWND window, int width, int height, COLORREF fill) {
+extern "C" HDC wk_CreateMemorySurface(HWND window, int width, int height, COLORREF fill) noexcept {
   TargetDC target(window);
   wk::Bitmap bitmap(CreateCompatibleBitmap(target.get(), width, height));
   wk::MemoryDC made(target.get());
@@ -104,9 +104,10 @@ extern "C" HDC wk_CreateMemorySurface(HWND window, int width, int height, COLORR
   return surface;
 }
 
-extern "C" HDC wk_SwapMemorySurface(HDC dc) { return wk::draw::SwapMemorySurface(dc); }
+extern "C" HDC wk_SwapMemorySurface(HDC dc) noexcept { return wk::draw::SwapMemorySurface(dc); }
 
-extern "C" int wk_CopyToTarget(HWND window, HDC source, int x, int y, int width, int height) {
+extern "C" int wk_CopyToTarget(HWND window, HDC source, int x, int y, int width,
+                               int height) noexcept {
   DrawingFrame frame(window);
   return BitBlt(frame.get(), x, y, width, height, source, 0, 0, SRCCOPY) ? 0 : 1;
 }

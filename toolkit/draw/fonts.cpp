@@ -37,7 +37,7 @@ void Column(HDC dc, int x, int y, int step, const char* text) {
 }  // namespace
 
 extern "C" HFONT wk_CreateFont(int height, int width, int angle, int weight, int style_code,
-                               int pitch_and_family, const char* face) {
+                               int pitch_and_family, const char* face) noexcept {
   const wk::draw::FontStyle style = wk::draw::StyleFromCode(style_code);
   return CreateFontA(height, width, angle, angle, weight, style.italic, style.underline,
                      style.strike_out, ANSI_CHARSET, 0, 0, 0, static_cast<DWORD>(pitch_and_family),
@@ -47,7 +47,7 @@ extern "C" HFONT wk_CreateFont(int height, int width, int angle, int weight, int
 // The background colour is set but both passes draw only glyphs, so it has
 // no visible effect.
 extern "C" int wk_WriteShadowText(HWND window, int x, int y, int offset, const char* text,
-                                  COLORREF colour, HFONT font, COLORREF background) {
+                                  COLORREF colour, HFONT font, COLORREF background) noexcept {
   offset = ClampOffset(offset);
   wk::draw::DrawingFrame frame(window);
   const HDC dc = frame.get();
@@ -63,7 +63,7 @@ extern "C" int wk_WriteShadowText(HWND window, int x, int y, int offset, const c
 }
 
 extern "C" int wk_WriteTextDown(HWND window, int x, int y, int step, const char* text,
-                                COLORREF colour, HFONT font, COLORREF background) {
+                                COLORREF colour, HFONT font, COLORREF background) noexcept {
   wk::draw::DrawingFrame frame(window);
   const HDC dc = frame.get();
   SelectFont(dc, font);
@@ -76,7 +76,7 @@ extern "C" int wk_WriteTextDown(HWND window, int x, int y, int step, const char*
 
 extern "C" int wk_WriteShadowTextDown(HWND window, int x, int y, int step, int offset,
                                       const char* text, COLORREF colour, HFONT font,
-                                      COLORREF background) {
+                                      COLORREF background) noexcept {
   offset = ClampOffset(offset);
   wk::draw::DrawingFrame frame(window);
   const HDC dc = frame.get();

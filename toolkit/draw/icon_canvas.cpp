@@ -108,7 +108,8 @@ class CanvasPainter {
 }  // namespace
 
 extern "C" int wk_IconDrawCanvas(HWND window, int x, int y, double size, const int* image,
-                                 const int* palette, COLORREF marker, const char* style_word) {
+                                 const int* palette, COLORREF marker,
+                                 const char* style_word) noexcept {
   if (image == nullptr || palette == nullptr) return 1;
   const CanvasStyle style = wk::KeywordValue(kCanvasStyles, style_word, kPlainCanvas);
   int colours[16];
@@ -153,7 +154,7 @@ extern "C" int wk_IconDrawCanvas(HWND window, int x, int y, double size, const i
   return 0;
 }
 
-extern "C" int wk_CursorInBox(HWND window, int x, int y, int width, int height, int code) {
+extern "C" int wk_CursorInBox(HWND window, int x, int y, int width, int height, int code) noexcept {
   POINT cursor{};
   if (!GetCursorPos(&cursor) || !ScreenToClient(window, &cursor)) return 0;
   const bool inside = x < cursor.x && cursor.x < x + width && y < cursor.y && cursor.y < y + height;
@@ -161,7 +162,7 @@ extern "C" int wk_CursorInBox(HWND window, int x, int y, int width, int height, 
 }
 
 extern "C" int wk_IconPaintAtCursor(HWND window, int x, int y, int size, int* image,
-                                    COLORREF colour, const char* style_word) {
+                                    COLORREF colour, const char* style_word) noexcept {
   if (image == nullptr) return 1;
   const PaintStyle style = wk::KeywordValue(kPaintStyles, style_word, PaintStyle{false, false});
   const int index = wk::icon::ColourIndex(colour);

@@ -46,19 +46,19 @@ std::int64_t FindImage(HANDLE file, int number) {
 
 }  // namespace
 
-extern "C" int wk_IconDefaultPalette(int* palette) {
+extern "C" int wk_IconDefaultPalette(int* palette) noexcept {
   if (palette) icon::DefaultPalette(palette);
   return 0;
 }
 
-extern "C" int wk_IconPaletteColours(int* colours, const int* palette) {
+extern "C" int wk_IconPaletteColours(int* colours, const int* palette) noexcept {
   if (colours && palette) icon::PaletteColours(colours, palette);
   return 0;
 }
 
-extern "C" int wk_IconColourIndex(COLORREF colour) { return icon::ColourIndex(colour); }
+extern "C" int wk_IconColourIndex(COLORREF colour) noexcept { return icon::ColourIndex(colour); }
 
-extern "C" int wk_IconFill(int* image, int value) {
+extern "C" int wk_IconFill(int* image, int value) noexcept {
   if (image) {
     for (int i = 0; i < icon::kCells; ++i) image[i] = value;
   }
@@ -67,7 +67,7 @@ extern "C" int wk_IconFill(int* image, int value) {
 
 // A short write is reported as a failure too, rather than leaving a cut
 // file behind a success.
-extern "C" int wk_IconSave(const char* file_name, const int* palette, const int* image) {
+extern "C" int wk_IconSave(const char* file_name, const int* palette, const int* image) noexcept {
   if (file_name == nullptr || palette == nullptr || image == nullptr) return 1;
   std::uint8_t bytes[icon::kFileSize];
   icon::EncodeFile(palette, image, bytes);
@@ -81,7 +81,7 @@ extern "C" int wk_IconSave(const char* file_name, const int* palette, const int*
 
 // Palette and image change only when a whole image was read: an empty file,
 // too few images or an image cut off by the end of the file return 1.
-extern "C" int wk_IconLoad(const char* file_name, int* palette, int* image, int number) {
+extern "C" int wk_IconLoad(const char* file_name, int* palette, int* image, int number) noexcept {
   if (palette == nullptr || image == nullptr) return 1;
   wk::FileHandle file(OpenForReading(file_name));
   if (!file.valid()) return 1;
@@ -92,7 +92,7 @@ extern "C" int wk_IconLoad(const char* file_name, int* palette, int* image, int 
   return icon::DecodeImage(bytes, read, palette, image) ? 0 : 1;
 }
 
-extern "C" int wk_IconFileImageCount(const char* file_name) {
+extern "C" int wk_IconFileImageCount(const char* file_name) noexcept {
   wk::FileHandle file(OpenForReading(file_name));
   if (!file.valid()) return -1;
   std::uint8_t count = 0;

@@ -40,7 +40,7 @@ bool IsLower(const char* depth) { return wk::IsKeyword(depth, "LOWER"); }
 
 }  // namespace
 
-extern "C" int wk_SetPixel(HWND window, int x, int y, COLORREF colour) {
+extern "C" int wk_SetPixel(HWND window, int x, int y, COLORREF colour) noexcept {
   {
     wk::draw::DrawingFrame frame(window);
     SetPixel(frame.get(), x, y, colour);
@@ -50,34 +50,34 @@ extern "C" int wk_SetPixel(HWND window, int x, int y, COLORREF colour) {
   return 0;
 }
 
-extern "C" int wk_DrawLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour) {
+extern "C" int wk_DrawLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour) noexcept {
   return PenLine(window, x1, y1, x2, y2, PS_SOLID, colour, -1);
 }
 
 extern "C" int wk_DrawDashLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour,
-                               COLORREF gap) {
+                               COLORREF gap) noexcept {
   return PenLine(window, x1, y1, x2, y2, PS_DASH, colour, gap);
 }
 
 extern "C" int wk_DrawDotLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour,
-                              COLORREF gap) {
+                              COLORREF gap) noexcept {
   return PenLine(window, x1, y1, x2, y2, PS_DOT, colour, gap);
 }
 
 extern "C" int wk_DrawDashDotLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour,
-                                  COLORREF gap) {
+                                  COLORREF gap) noexcept {
   return PenLine(window, x1, y1, x2, y2, PS_DASHDOT, colour, gap);
 }
 
 extern "C" int wk_DrawDashDotDotLine(HWND window, int x1, int y1, int x2, int y2, COLORREF colour,
-                                     COLORREF gap) {
+                                     COLORREF gap) noexcept {
   return PenLine(window, x1, y1, x2, y2, PS_DASHDOTDOT, colour, gap);
 }
 
 // Up to four parallel grey lines; those at offsets 2 to thickness - 1 are
 // left out, so a thick line shows the background in its middle.
 extern "C" int wk_DrawEtchedLine(HWND window, int x, int y, int length, const char* direction,
-                                 const char* depth, int thickness) {
+                                 const char* depth, int thickness) noexcept {
   struct Row {
     int raised, sunken, offset;
     bool always;
@@ -110,7 +110,7 @@ extern "C" int wk_DrawEtchedLine(HWND window, int x, int y, int length, const ch
 // Dark edges first, light ones after, so the light ones show where lines
 // meet: a light outer top-left around a dark inner top-left.
 extern "C" int wk_DrawBevelFrame(HWND window, int x, int y, int width, int height,
-                                 const char* depth, int inset) {
+                                 const char* depth, int inset) noexcept {
   const bool lower = IsLower(depth);
   const int X = x, Y = y, W = width, H = height, T = inset;
   wk::draw::DrawingFrame frame(window);
@@ -141,7 +141,7 @@ extern "C" int wk_DrawBevelFrame(HWND window, int x, int y, int width, int heigh
 // across, x + width down) ends a grid whose spacing never reaches the size.
 // A grid of no lines runs no paint cycle, as no wk_DrawLine would.
 extern "C" int wk_DrawGrid(HWND window, int x, int y, int width, int height, int spacing,
-                           COLORREF colour) {
+                           COLORREF colour) noexcept {
   const long long step = spacing;
   const bool rows = height >= 0 && static_cast<long long>(y) + height > 0;
   const bool columns = width >= 0 && static_cast<long long>(x) + width > 0;

@@ -23,13 +23,13 @@ void DrawTextLine(HWND window, int x, int y, const char* text, COLORREF colour, 
 }  // namespace
 
 extern "C" int wk_WriteText(HWND window, int x, int y, const char* text, COLORREF colour,
-                            HFONT font, COLORREF background) {
+                            HFONT font, COLORREF background) noexcept {
   DrawTextLine(window, x, y, text, colour, font, background);
   return 0;
 }
 
 extern "C" int wk_WriteNumber(HWND window, int x, int y, double value, int decimals,
-                              COLORREF colour, HFONT font, COLORREF background) {
+                              COLORREF colour, HFONT font, COLORREF background) noexcept {
   char text[100];
   wk::draw::FormatFixed(value, decimals, text, sizeof text);
   DrawTextLine(window, x, y, text, colour, font, background);

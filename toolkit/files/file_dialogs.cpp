@@ -91,7 +91,7 @@ const OPENFILENAMEA& SaveFileRecord() { return g_save.record; }
 }  // namespace wk
 
 extern "C" int wk_OpenFileDialog(HWND owner, const char* title, const char* name_keyword,
-                                 const char* filter_keyword, const char* own_filter) {
+                                 const char* filter_keyword, const char* own_filter) noexcept {
   Prepare(g_open, owner, title, filter_keyword, own_filter, kOpenFlags);
   const bool chosen = GetOpenFileNameA(&g_open.record) != FALSE;
   if (name_keyword == nullptr) return chosen ? 0 : 1;
@@ -101,7 +101,7 @@ extern "C" int wk_OpenFileDialog(HWND owner, const char* title, const char* name
 }
 
 extern "C" int wk_SaveFileDialog(HWND owner, const char* title, const char* name_keyword,
-                                 const char* filter_keyword, const char* own_filter) {
+                                 const char* filter_keyword, const char* own_filter) noexcept {
   Prepare(g_save, owner, title, filter_keyword, own_filter, kSaveFlags);
   const bool chosen = GetSaveFileNameA(&g_save.record) != FALSE;
   if (!chosen) return 1;
@@ -109,7 +109,7 @@ extern "C" int wk_SaveFileDialog(HWND owner, const char* title, const char* name
   return 0;
 }
 
-extern "C" const char* wk_OpenFilePath(void) { return g_open.path; }
-extern "C" const char* wk_OpenFileName(void) { return g_open.name; }
-extern "C" const char* wk_SaveFilePath(void) { return g_save.path; }
-extern "C" const char* wk_SaveFileName(void) { return g_save.name; }
+extern "C" const char* wk_OpenFilePath(void) noexcept { return g_open.path; }
+extern "C" const char* wk_OpenFileName(void) noexcept { return g_open.name; }
+extern "C" const char* wk_SaveFilePath(void) noexcept { return g_save.path; }
+extern "C" const char* wk_SaveFileName(void) noexcept { return g_save.name; }

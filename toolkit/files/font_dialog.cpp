@@ -109,7 +109,8 @@ namespace wk {
 LOGFONTA& ChosenFont() { return g_chosen_font; }
 }  // namespace wk
 
-extern "C" HFONT wk_FontDialog(HWND window, const char* effects, const char* mode, HFONT current) {
+extern "C" HFONT wk_FontDialog(HWND window, const char* effects, const char* mode,
+                               HFONT current) noexcept {
   if (current) GetObjectA(current, sizeof g_chosen_font, &g_chosen_font);
   const ModeChoice chosen = wk::KeywordValue(kModes, mode, ModeChoice{Mode::kPlain, 0});
   const DWORD flags =

@@ -18,7 +18,7 @@ namespace {
 constexpr wk::Keyword<bool> kShow[] = {{"SHOW", true}};
 }
 
-extern "C" int wk_OsVersion(const char* keyword) {
+extern "C" int wk_OsVersion(const char* keyword) noexcept {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
   GetVersionExA(&info);

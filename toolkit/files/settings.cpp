@@ -28,7 +28,7 @@ bool SettingsPath(const char* name, char* out, std::size_t size) {
 }  // namespace
 
 extern "C" int wk_ReadSetting(const char* file_name, const char* section, const char* key,
-                              char* buffer, int buffer_size) {
+                              char* buffer, int buffer_size) noexcept {
   if (buffer == nullptr || buffer_size <= 0) return -1;
   char path[MAX_PATH];
   if (!SettingsPath(file_name, path, sizeof path)) {
@@ -50,13 +50,13 @@ extern "C" int wk_ReadSetting(const char* file_name, const char* section, const 
 }
 
 extern "C" int wk_WriteSetting(const char* file_name, const char* section, const char* key,
-                               const char* value) {
+                               const char* value) noexcept {
   char path[MAX_PATH];
   if (!SettingsPath(file_name, path, sizeof path)) return 1;
   return WritePrivateProfileStringA(section, key, value, path) ? 0 : 1;
 }
 
-extern "C" int wk_SettingsFolder(char* buffer, int buffer_size) {
+extern "C" int wk_SettingsFolder(char* buffer, int buffer_size) noexcept {
   if (buffer == nullptr || buffer_size <= 0) return 1;
   char program[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);

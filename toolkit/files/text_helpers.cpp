@@ -37,9 +37,11 @@ int Compare(const char* a, const char* b, int mode) {
 
 }  // namespace
 
-extern "C" int wk_StrCompare(const char* a, const char* b, int mode) { return Compare(a, b, mode); }
+extern "C" int wk_StrCompare(const char* a, const char* b, int mode) noexcept {
+  return Compare(a, b, mode);
+}
 
-extern "C" int wk_StrCompareDiff(const char* a, const char* b, int mode) {
+extern "C" int wk_StrCompareDiff(const char* a, const char* b, int mode) noexcept {
   const int result = Compare(a, b, mode);
   if (a && b) {
     const wt::DiffBuffers buffers{wk_DiffEqual,     sizeof wk_DiffEqual,
@@ -50,13 +52,13 @@ extern "C" int wk_StrCompareDiff(const char* a, const char* b, int mode) {
   return result;
 }
 
-extern "C" char* wk_StrAppend(char* destination, const char* text) {
+extern "C" char* wk_StrAppend(char* destination, const char* text) noexcept {
   return lstrcatA(destination, text);
 }
 
-extern "C" int wk_StrLength(const char* text) { return lstrlenA(text); }
+extern "C" int wk_StrLength(const char* text) noexcept { return lstrlenA(text); }
 
-extern "C" int wk_StrSetCase(int mode, const char* other, char* text) {
+extern "C" int wk_StrSetCase(int mode, const char* other, char* text) noexcept {
   if (mode == 0) {
     CharLowerA(text);
     return lstrlenA(text);
@@ -68,73 +70,75 @@ extern "C" int wk_StrSetCase(int mode, const char* other, char* text) {
   return lstrlenA(other);
 }
 
-extern "C" char* wk_StrCopyFirst(char* destination, const char* source, int count) {
+extern "C" char* wk_StrCopyFirst(char* destination, const char* source, int count) noexcept {
   return wt::CopyFirst(destination, source, count);
 }
 
-extern "C" int wk_CharClass(const char* text, int position) {
+extern "C" int wk_CharClass(const char* text, int position) noexcept {
   return wt::CharClass(static_cast<unsigned char>(text[position]));
 }
 
-extern "C" int wk_CharAt(const char* text, int position) {
+extern "C" int wk_CharAt(const char* text, int position) noexcept {
   return static_cast<signed char>(text[position]);
 }
 
-extern "C" int wk_StrExpandedLength(const char* text) { return wt::ExpandedLength(text); }
+extern "C" int wk_StrExpandedLength(const char* text) noexcept { return wt::ExpandedLength(text); }
 
-extern "C" int wk_StrCountLineFeeds(const char* text) { return wt::CountLineFeeds(text); }
+extern "C" int wk_StrCountLineFeeds(const char* text) noexcept { return wt::CountLineFeeds(text); }
 
-extern "C" int wk_StrLastLineIndex(const char* text) { return wt::CountLineFeeds(text) - 1; }
+extern "C" int wk_StrLastLineIndex(const char* text) noexcept {
+  return wt::CountLineFeeds(text) - 1;
+}
 
-extern "C" char* wk_IntToText(char* buffer, int value) {
+extern "C" char* wk_IntToText(char* buffer, int value) noexcept {
   std::sprintf(buffer, "%i", value);
   return buffer;
 }
 
-extern "C" int wk_TextToInt(const char* text) { return std::atoi(text); }
+extern "C" int wk_TextToInt(const char* text) noexcept { return std::atoi(text); }
 
-extern "C" void* wk_AllocZeroed(int count) {
+extern "C" void* wk_AllocZeroed(int count) noexcept {
   return count < 0 ? nullptr : std::calloc(static_cast<std::size_t>(count), 4);
 }
 
 // ---- Files ----
 
-extern "C" int wk_FileWriteText(const char* name, const char* text) {
+extern "C" int wk_FileWriteText(const char* name, const char* text) noexcept {
   return wt::WriteTextFile(name, text);
 }
 
-extern "C" int wk_FileAddLine(const char* name, const char* text) {
+extern "C" int wk_FileAddLine(const char* name, const char* text) noexcept {
   return wt::AddLine(name, text);
 }
 
-extern "C" int wk_FileEmpty(const char* name) { return wt::WriteTextFile(name, ""); }
+extern "C" int wk_FileEmpty(const char* name) noexcept { return wt::WriteTextFile(name, ""); }
 
-extern "C" int wk_FileDelete(const char* name) { return wt::RemoveFile(name); }
+extern "C" int wk_FileDelete(const char* name) noexcept { return wt::RemoveFile(name); }
 
 extern "C" int wk_FileCopy(int, const char* new_name, const char* existing_name,
-                           const char* keyword) {
+                           const char* keyword) noexcept {
   const CopyRule* rule = wk::FindKeyword(kCopyRules, keyword);
   if (rule == nullptr) return 0;
   const BOOL fail_if_exists = *rule == CopyRule::kKeep;
   return CopyFileA(existing_name, new_name, fail_if_exists) ? 0 : 1;
 }
 
-extern "C" int wk_FileCountLines(const char* name) {
+extern "C" int wk_FileCountLines(const char* name) noexcept {
   return static_cast<int>(wt::CountLines(name));
 }
 
-extern "C" int wk_FileLastLineIndex(const char* name) {
+extern "C" int wk_FileLastLineIndex(const char* name) noexcept {
   return static_cast<int>(wt::LastLineIndex(name));
 }
 
-extern "C" int wk_FileCountChars(const char* name) {
+extern "C" int wk_FileCountChars(const char* name) noexcept {
   return static_cast<int>(wt::CountChars(name));
 }
 
-extern "C" int wk_FileCountCharsAndLines(const char* name) {
+extern "C" int wk_FileCountCharsAndLines(const char* name) noexcept {
   return static_cast<int>(wt::CountCharsAndLines(name));
 }
 
-extern "C" int wk_FileReadAll(const char* name, char* destination) {
+extern "C" int wk_FileReadAll(const char* name, char* destination) noexcept {
   return wt::ReadAll(name, destination);
 }

@@ -74,23 +74,23 @@ POINT ClientOrigin(HWND window) {
 
 // ---- Bars and popups ----------------------------------------------------
 
-HMENU wk_MenuCreate(void) { return CreateMenu(); }
+HMENU wk_MenuCreate(void) noexcept { return CreateMenu(); }
 
-HMENU wk_MenuAddPopup(HMENU menu, const char* title) {
+HMENU wk_MenuAddPopup(HMENU menu, const char* title) noexcept {
   return NewPopup(menu, 0, Hang::Append, title);
 }
 
-HMENU wk_MenuInsertPopup(HMENU menu, int position, const char* title) {
+HMENU wk_MenuInsertPopup(HMENU menu, int position, const char* title) noexcept {
   return NewPopup(menu, position, Hang::Insert, title);
 }
 
-HMENU wk_MenuReplaceWithPopup(HMENU menu, int position, const char* title) {
+HMENU wk_MenuReplaceWithPopup(HMENU menu, int position, const char* title) noexcept {
   return NewPopup(menu, position, Hang::Replace, title);
 }
 
 // SetMenu keeps the outer rectangle and takes the bar's line from the
 // client area; growing first keeps the client area's size.
-int wk_MenuBarAttach(HWND window, HMENU menu) {
+int wk_MenuBarAttach(HWND window, HMENU menu) noexcept {
   if (GetMenu(window) == nullptr) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -102,7 +102,7 @@ int wk_MenuBarAttach(HWND window, HMENU menu) {
 
 // An empty bar stays attached afterwards, so a later attach does not grow
 // the window a second time.
-int wk_MenuBarRemove(HWND window, HMENU menu) {
+int wk_MenuBarRemove(HWND window, HMENU menu) noexcept {
   if (menu != nullptr && GetMenu(window) == menu) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -116,7 +116,7 @@ int wk_MenuBarRemove(HWND window, HMENU menu) {
 }
 
 int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left, int top, int right,
-                      int bottom) {
+                      int bottom) noexcept {
   const POINT origin = ClientOrigin(window);
   // Packed as in the mouse messages: both halves unsigned.
   const int x = LOWORD(mouse) + origin.x;
@@ -135,104 +135,105 @@ int wk_MenuTrackPopup(HWND window, LPARAM mouse, int submenu_position, int left,
 
 // ---- Appending ------------------------------------------------------------
 
-int wk_MenuAppendItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuAppendItem(HMENU menu, const char* text, UINT id) noexcept {
   return m::Append(menu, m::Text(text, id, m::kEnabled));
 }
-int wk_MenuAppendCheckedItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuAppendCheckedItem(HMENU menu, const char* text, UINT id) noexcept {
   return m::Append(menu, m::Text(text, id, m::kChecked));
 }
-int wk_MenuAppendGrayedItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuAppendGrayedItem(HMENU menu, const char* text, UINT id) noexcept {
   return m::Append(menu, m::Text(text, id, m::kGrayed));
 }
-int wk_MenuAppendSeparator(HMENU menu) { return m::Append(menu, m::Separator(1)); }
-int wk_MenuAppendMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) {
+int wk_MenuAppendSeparator(HMENU menu) noexcept { return m::Append(menu, m::Separator(1)); }
+int wk_MenuAppendMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) noexcept {
   return m::Append(menu, m::Text(text, id, m::kChecked, Bitmap(bitmap)));
 }
-int wk_MenuAppendGrayedMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) {
+int wk_MenuAppendGrayedMarkedItem(HMENU menu, const char* bitmap, const char* text,
+                                  UINT id) noexcept {
   return m::Append(menu, m::Text(text, id, m::kCheckedGrayed, Bitmap(bitmap)));
 }
-int wk_MenuAppendBitmapItem(HMENU menu, const char* bitmap, UINT id) {
+int wk_MenuAppendBitmapItem(HMENU menu, const char* bitmap, UINT id) noexcept {
   return m::Append(menu, m::Picture(Bitmap(bitmap), id, m::kEnabled));
 }
-int wk_MenuAppendCheckedBitmapItem(HMENU menu, const char* bitmap, UINT id) {
+int wk_MenuAppendCheckedBitmapItem(HMENU menu, const char* bitmap, UINT id) noexcept {
   return m::Append(menu, m::Picture(Bitmap(bitmap), id, m::kChecked));
 }
-int wk_MenuAppendGrayedBitmapItem(HMENU menu, const char* bitmap, UINT id) {
+int wk_MenuAppendGrayedBitmapItem(HMENU menu, const char* bitmap, UINT id) noexcept {
   return m::Append(menu, m::Picture(Bitmap(bitmap), id, m::kGrayed));
 }
 
 // ---- Inserting ------------------------------------------------------------
 
-int wk_MenuInsertItem(HMENU menu, int position, const char* text, UINT id) {
+int wk_MenuInsertItem(HMENU menu, int position, const char* text, UINT id) noexcept {
   return m::Insert(menu, position, m::Text(text, id, m::kEnabled));
 }
-int wk_MenuInsertCheckedItem(HMENU menu, int position, const char* text, UINT id) {
+int wk_MenuInsertCheckedItem(HMENU menu, int position, const char* text, UINT id) noexcept {
   return m::Insert(menu, position, m::Text(text, id, m::kChecked));
 }
-int wk_MenuInsertGrayedItem(HMENU menu, int position, const char* text, UINT id) {
+int wk_MenuInsertGrayedItem(HMENU menu, int position, const char* text, UINT id) noexcept {
   return m::Insert(menu, position, m::Text(text, id, m::kGrayed));
 }
-int wk_MenuInsertSeparator(HMENU menu, int position) {
+int wk_MenuInsertSeparator(HMENU menu, int position) noexcept {
   return m::Insert(menu, position, m::Separator(0));
 }
 // Unlike the appended ones, inserted marked items start unchecked.
 int wk_MenuInsertMarkedItem(HMENU menu, int position, const char* bitmap, const char* text,
-                            UINT id) {
+                            UINT id) noexcept {
   return m::Insert(menu, position, m::Text(text, id, m::kEnabled, Bitmap(bitmap)));
 }
 int wk_MenuInsertGrayedMarkedItem(HMENU menu, int position, const char* bitmap, const char* text,
-                                  UINT id) {
+                                  UINT id) noexcept {
   return m::Insert(menu, position, m::Text(text, id, m::kGrayed, Bitmap(bitmap)));
 }
-int wk_MenuInsertBitmapItem(HMENU menu, int position, const char* bitmap, UINT id) {
+int wk_MenuInsertBitmapItem(HMENU menu, int position, const char* bitmap, UINT id) noexcept {
   return m::Insert(menu, position, m::Picture(Bitmap(bitmap), id, m::kEnabled));
 }
-int wk_MenuInsertCheckedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id) {
+int wk_MenuInsertCheckedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id) noexcept {
   return m::Insert(menu, position, m::Picture(Bitmap(bitmap), id, m::kChecked));
 }
-int wk_MenuInsertGrayedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id) {
+int wk_MenuInsertGrayedBitmapItem(HMENU menu, int position, const char* bitmap, UINT id) noexcept {
   return m::Insert(menu, position, m::Picture(Bitmap(bitmap), id, m::kGrayed));
 }
 
 // ---- Changing -------------------------------------------------------------
 
-int wk_MenuSetItemText(HMENU menu, const char* text, UINT id) {
+int wk_MenuSetItemText(HMENU menu, const char* text, UINT id) noexcept {
   if (text == nullptr) return 1;
   return m::Change(menu, id, MF_STRING | m::kEnabled, text);
 }
-int wk_MenuGrayItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuGrayItem(HMENU menu, const char* text, UINT id) noexcept {
   return TextOrState(menu, text, id, m::kGrayed, MF_UNCHECKED, true);
 }
-int wk_MenuEnableItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuEnableItem(HMENU menu, const char* text, UINT id) noexcept {
   return TextOrState(menu, text, id, m::kEnabled, MF_UNCHECKED, false);
 }
-int wk_MenuCheckItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuCheckItem(HMENU menu, const char* text, UINT id) noexcept {
   return TextOrState(menu, text, id, m::kChecked, MF_CHECKED, false);
 }
-int wk_MenuUncheckItem(HMENU menu, const char* text, UINT id) {
+int wk_MenuUncheckItem(HMENU menu, const char* text, UINT id) noexcept {
   return TextOrState(menu, text, id, m::kEnabled, MF_UNCHECKED, false);
 }
-int wk_MenuCheckMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) {
+int wk_MenuCheckMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) noexcept {
   return MarkedTextOrState(menu, bitmap, text, id, m::kChecked, false);
 }
-int wk_MenuCheckGrayMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) {
+int wk_MenuCheckGrayMarkedItem(HMENU menu, const char* bitmap, const char* text, UINT id) noexcept {
   return MarkedTextOrState(menu, bitmap, text, id, m::kCheckedGrayed, true);
 }
-int wk_MenuSetItemBitmap(HMENU menu, const char* bitmap, UINT id) {
+int wk_MenuSetItemBitmap(HMENU menu, const char* bitmap, UINT id) noexcept {
   return m::Change(menu, id, MF_BITMAP | m::kEnabled, reinterpret_cast<LPCSTR>(Bitmap(bitmap)));
 }
-int wk_MenuSetItemCheckedBitmap(HMENU menu, const char* bitmap, UINT id) {
+int wk_MenuSetItemCheckedBitmap(HMENU menu, const char* bitmap, UINT id) noexcept {
   return m::Change(menu, id, MF_BITMAP | m::kChecked, reinterpret_cast<LPCSTR>(Bitmap(bitmap)));
 }
-int wk_MenuSetItemGrayedBitmap(HMENU menu, const char* bitmap, UINT id) {
+int wk_MenuSetItemGrayedBitmap(HMENU menu, const char* bitmap, UINT id) noexcept {
   return m::Change(menu, id, MF_BITMAP | m::kGrayed, reinterpret_cast<LPCSTR>(Bitmap(bitmap)));
 }
 
 // ---- Deleting -------------------------------------------------------------
 
-int wk_MenuDeleteItem(HMENU menu, int position) { return m::Delete(menu, position); }
+int wk_MenuDeleteItem(HMENU menu, int position) noexcept { return m::Delete(menu, position); }
 
-int wk_MenuDeleteItemRedraw(HMENU menu, int position) {
+int wk_MenuDeleteItemRedraw(HMENU menu, int position) noexcept {
   const int result = m::Delete(menu, position);
   RedrawActiveBar();
   return result;

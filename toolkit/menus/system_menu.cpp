@@ -26,63 +26,65 @@ int ChangeText(HWND window, const char* text, UINT id, UINT state) {
 
 }  // namespace
 
-int wk_SysMenuAppend(HWND w, const char* text, UINT id) {
+int wk_SysMenuAppend(HWND w, const char* text, UINT id) noexcept {
   return Add(w, m::Text(text, id, m::kEnabled));
 }
-int wk_SysMenuAppendChecked(HWND w, const char* text, UINT id) {
+int wk_SysMenuAppendChecked(HWND w, const char* text, UINT id) noexcept {
   return Add(w, m::Text(text, id, m::kChecked));
 }
-int wk_SysMenuAppendGrayed(HWND w, const char* text, UINT id) {
+int wk_SysMenuAppendGrayed(HWND w, const char* text, UINT id) noexcept {
   return Add(w, m::Text(text, id, m::kGrayed));
 }
-int wk_SysMenuAppendSeparator(HWND w) { return Add(w, m::Separator(1)); }
-int wk_SysMenuAppendCheckBitmap(HWND w, const char* bitmap, const char* text, UINT id) {
+int wk_SysMenuAppendSeparator(HWND w) noexcept { return Add(w, m::Separator(1)); }
+int wk_SysMenuAppendCheckBitmap(HWND w, const char* bitmap, const char* text, UINT id) noexcept {
   return Add(w, m::Text(text, id, m::kChecked, m::LoadFrom(w, bitmap)));
 }
-int wk_SysMenuAppendBitmap(HWND w, const char* bitmap, UINT id) {
+int wk_SysMenuAppendBitmap(HWND w, const char* bitmap, UINT id) noexcept {
   return Add(w, m::Picture(m::LoadFrom(w, bitmap), id, m::kEnabled));
 }
 
-int wk_SysMenuInsert(HWND w, int position, const char* text, UINT id) {
+int wk_SysMenuInsert(HWND w, int position, const char* text, UINT id) noexcept {
   return Put(w, position, m::Text(text, id, m::kEnabled));
 }
-int wk_SysMenuInsertChecked(HWND w, int position, const char* text, UINT id) {
+int wk_SysMenuInsertChecked(HWND w, int position, const char* text, UINT id) noexcept {
   return Put(w, position, m::Text(text, id, m::kChecked));
 }
-int wk_SysMenuInsertGrayed(HWND w, int position, const char* text, UINT id) {
+int wk_SysMenuInsertGrayed(HWND w, int position, const char* text, UINT id) noexcept {
   return Put(w, position, m::Text(text, id, m::kGrayed));
 }
-int wk_SysMenuInsertSeparator(HWND w, int position) { return Put(w, position, m::Separator(0)); }
-int wk_SysMenuInsertBitmap(HWND w, int position, const char* bitmap, UINT id) {
+int wk_SysMenuInsertSeparator(HWND w, int position) noexcept {
+  return Put(w, position, m::Separator(0));
+}
+int wk_SysMenuInsertBitmap(HWND w, int position, const char* bitmap, UINT id) noexcept {
   return Put(w, position, m::Picture(m::LoadFrom(w, bitmap), id, m::kEnabled));
 }
 int wk_SysMenuInsertCheckBitmap(HWND w, int position, const char* bitmap, const char* text,
-                                UINT id) {
+                                UINT id) noexcept {
   return Put(w, position, m::Text(text, id, m::kChecked, m::LoadFrom(w, bitmap)));
 }
 
-int wk_SysMenuModify(HWND w, const char* text, UINT id) {
+int wk_SysMenuModify(HWND w, const char* text, UINT id) noexcept {
   return ChangeText(w, text, id, m::kEnabled);
 }
-int wk_SysMenuModifyEnabled(HWND w, const char* text, UINT id) {
+int wk_SysMenuModifyEnabled(HWND w, const char* text, UINT id) noexcept {
   return wk_SysMenuModify(w, text, id);
 }
-int wk_SysMenuModifyUnchecked(HWND w, const char* text, UINT id) {
+int wk_SysMenuModifyUnchecked(HWND w, const char* text, UINT id) noexcept {
   return wk_SysMenuModify(w, text, id);
 }
-int wk_SysMenuModifyGrayed(HWND w, const char* text, UINT id) {
+int wk_SysMenuModifyGrayed(HWND w, const char* text, UINT id) noexcept {
   return ChangeText(w, text, id, m::kGrayed);
 }
-int wk_SysMenuModifyChecked(HWND w, const char* text, UINT id) {
+int wk_SysMenuModifyChecked(HWND w, const char* text, UINT id) noexcept {
   return ChangeText(w, text, id, m::kChecked);
 }
-int wk_SysMenuModifyCheckBitmap(HWND w, const char* bitmap, const char* text, UINT id) {
+int wk_SysMenuModifyCheckBitmap(HWND w, const char* bitmap, const char* text, UINT id) noexcept {
   const int result = ChangeText(w, text, id, m::kChecked);
   if (result == 0) m::SetMark(Sys(w), id, m::LoadFrom(w, bitmap));
   return result;
 }
-int wk_SysMenuModifyBitmap(HWND w, const char* bitmap, UINT id) {
+int wk_SysMenuModifyBitmap(HWND w, const char* bitmap, UINT id) noexcept {
   return m::Change(Sys(w), id, MF_BITMAP | m::kEnabled,
                    reinterpret_cast<LPCSTR>(m::LoadFrom(w, bitmap)));
 }
-int wk_SysMenuDelete(HWND w, int position) { return m::Delete(Sys(w), position); }
+int wk_SysMenuDelete(HWND w, int position) noexcept { return m::Delete(Sys(w), position); }

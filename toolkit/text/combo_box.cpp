@@ -40,7 +40,8 @@ int ItemLength(HWND combo, int position) {
 
 }  // namespace
 
-extern "C" HWND wk_ComboCreate(HWND parent, int x, int y, int width, int height, const char* type) {
+extern "C" HWND wk_ComboCreate(HWND parent, int x, int y, int width, int height,
+                               const char* type) noexcept {
   const DWORD bits = wk::KeywordValue(kTypes, type, 0ul);
   return CreateWindowExA(0, "COMBOBOX", "", bits | kComboStyle, x, y, width, height, parent,
                          nullptr, wk::ops::InstanceOf(parent), nullptr);
@@ -54,25 +55,25 @@ WK_CONTROL_OP_DISABLE(Combo)
 WK_CONTROL_OP_ENABLE(Combo)
 WK_CONTROL_OP_SETFOCUS(Combo)
 
-extern "C" int wk_ComboRepaint(HWND combo) { return wk::ops::RepaintErased(combo); }
+extern "C" int wk_ComboRepaint(HWND combo) noexcept { return wk::ops::RepaintErased(combo); }
 
 // The focus sits in the combo box's edit part when it has one.
-extern "C" int wk_ComboLacksFocus(HWND combo) {
+extern "C" int wk_ComboLacksFocus(HWND combo) noexcept {
   HWND focus = GetFocus();
   return focus != nullptr && (focus == combo || IsChild(combo, focus)) ? 0 : 1;
 }
 
-extern "C" int wk_ComboSetEditLimit(HWND combo, int limit) {
+extern "C" int wk_ComboSetEditLimit(HWND combo, int limit) noexcept {
   SendMessageA(combo, CB_LIMITTEXT, static_cast<WPARAM>(limit), 0);
   return 0;
 }
 
-extern "C" int wk_ComboAddItem(HWND combo, const char* text) {
+extern "C" int wk_ComboAddItem(HWND combo, const char* text) noexcept {
   SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   return 0;
 }
 
-extern "C" int wk_ComboInsertItem(HWND combo, int position, const char* text) {
+extern "C" int wk_ComboInsertItem(HWND combo, int position, const char* text) noexcept {
   if (position == 0) {
     SetWindowTextA(combo, text);
   } else {
@@ -82,7 +83,7 @@ extern "C" int wk_ComboInsertItem(HWND combo, int position, const char* text) {
   return 0;
 }
 
-extern "C" int wk_ComboGetItem(HWND combo, int position, char* buffer) {
+extern "C" int wk_ComboGetItem(HWND combo, int position, char* buffer) noexcept {
   if (position == 0) {
     const int n = OwnTextLength(combo);
     return GetWindowTextA(combo, buffer, n + 1);
@@ -93,11 +94,11 @@ extern "C" int wk_ComboGetItem(HWND combo, int position, char* buffer) {
   return n;
 }
 
-extern "C" int wk_ComboGetItemLength(HWND combo, int position) {
+extern "C" int wk_ComboGetItemLength(HWND combo, int position) noexcept {
   return position == 0 ? OwnTextLength(combo) : ItemLength(combo, position);
 }
 
-extern "C" const char* wk_ComboGetSelectedText(HWND combo) {
+extern "C" const char* wk_ComboGetSelectedText(HWND combo) noexcept {
   DWORD start = 0, end = 0;
   SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
@@ -114,16 +115,16 @@ extern "C" const char* wk_ComboGetSelectedText(HWND combo) {
 }
 
 extern "C" HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int style_code, int,
-                                    const char* face) {
+                                    const char* face) noexcept {
   return wk::MakeFontFor(combo, points, weight, style_code, face);
 }
 
-extern "C" int wk_ComboSetFont(HWND combo, HFONT font) {
+extern "C" int wk_ComboSetFont(HWND combo, HFONT font) noexcept {
   SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
   return 0;
 }
 
-extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name) {
+extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name) noexcept {
   wk::FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
@@ -144,7 +145,7 @@ extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name)
   return ok && written == static_cast<DWORD>(length) ? 0 : WK_TEXT_FILE_IO_ERROR;
 }
 
-extern "C" int wk_ComboLoadItem(HWND combo, int position, const char* file_name) {
+extern "C" int wk_ComboLoadItem(HWND combo, int position, const char* file_name) noexcept {
   wk::FileHandle file(CreateFileA(file_name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;

@@ -60,20 +60,20 @@ HWND Finish(HWND field, int limit, WNDPROC& base, WNDPROC procedure) {
 }  // namespace
 
 HWND wk_EditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
-                   int limit) {
+                   int limit) noexcept {
   const DWORD style = wk::text::AlignFromKeyword(alignment) | kEditStyle;
   return Finish(wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height),
                 limit, g_edit_base, EditFieldProc);
 }
 
-HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int limit) {
+HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int limit) noexcept {
   return Finish(
       wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, kPasswordStyle, x, y, width, height),
       limit, g_password_base, PasswordFieldProc);
 }
 
 HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* frame,
-                   const char* alignment, int limit) {
+                   const char* alignment, int limit) noexcept {
   const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
   const DWORD style = wk::text::AlignFromKeyword(alignment) | f.style | kEditStyle;
   HWND created = wk::text::Recreate(field, f.ex_style, style, x, y, width, height, limit);
@@ -88,40 +88,45 @@ WK_CONTROL_OPS_GEOMETRY(Edit)
 WK_CONTROL_OP_DISABLE(Edit)
 WK_CONTROL_OP_ENABLE(Edit)
 WK_CONTROL_OP_SETFOCUS(Edit)
-extern "C" int wk_EditRepaint(HWND field) { return wk::ops::RepaintErased(field); }
+extern "C" int wk_EditRepaint(HWND field) noexcept { return wk::ops::RepaintErased(field); }
 
 // ---- Text operations ----
 
-int wk_EditSetLeftMargin(HWND field, int margin) {
+int wk_EditSetLeftMargin(HWND field, int margin) noexcept {
   return LOWORD(wk::text::SetLeftMargin(field, margin));
 }
-int wk_EditSetLimit(HWND field, int limit) { return wk::text::SetLimit(field, limit); }
-int wk_EditGetLimit(HWND field) { return wk::text::GetLimit(field); }
-HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control) {
+int wk_EditSetLimit(HWND field, int limit) noexcept { return wk::text::SetLimit(field, limit); }
+int wk_EditGetLimit(HWND field) noexcept { return wk::text::GetLimit(field); }
+HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control) noexcept {
   return wk::text::Color(g_edit_kind, field, text, background, dc, control);
 }
-int wk_EditSetEditable(HWND field, const char* keyword) {
+int wk_EditSetEditable(HWND field, const char* keyword) noexcept {
   return wk::text::SetEditable(field, keyword, 0, nullptr);
 }
-int wk_EditLacksFocus(HWND field) { return GetFocus() == field ? 0 : 1; }
-int wk_EditFocusOnEnter(HWND field, HWND next) { return wk::text::FocusOnEnter(field, next); }
-int wk_EditSetText(HWND field, const char* text) {
+int wk_EditLacksFocus(HWND field) noexcept { return GetFocus() == field ? 0 : 1; }
+int wk_EditFocusOnEnter(HWND field, HWND next) noexcept {
+  return wk::text::FocusOnEnter(field, next);
+}
+int wk_EditSetText(HWND field, const char* text) noexcept {
   SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   return 0;
 }
-int wk_EditGetText(HWND field, char* buffer) { return wk::text::GetText(field, buffer); }
-int wk_EditGetTextLength(HWND field) { return wk::text::TextLengthWithinLimit(field); }
-char* wk_EditGetSelectedText(HWND field) { return wk::text::GetSelectedText(g_edit_kind, field); }
-HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int, const char* face) {
+int wk_EditGetText(HWND field, char* buffer) noexcept { return wk::text::GetText(field, buffer); }
+int wk_EditGetTextLength(HWND field) noexcept { return wk::text::TextLengthWithinLimit(field); }
+char* wk_EditGetSelectedText(HWND field) noexcept {
+  return wk::text::GetSelectedText(g_edit_kind, field);
+}
+HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int,
+                        const char* face) noexcept {
   return wk::MakeFontFor(field, points, weight, style, face);
 }
-int wk_EditSetFont(HWND field, HFONT font) {
+int wk_EditSetFont(HWND field, HFONT font) noexcept {
   SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return 0;
 }
-int wk_EditSaveFile(HWND field, const char* file_name) {
+int wk_EditSaveFile(HWND field, const char* file_name) noexcept {
   return wk::text::SaveFile(field, file_name);
 }
-int wk_EditLoadFile(HWND field, const char* file_name) {
+int wk_EditLoadFile(HWND field, const char* file_name) noexcept {
   return wk::text::LoadFile(field, file_name, 999);
 }

@@ -129,7 +129,7 @@ CHARRANGE Selection(HWND rich) {
 }  // namespace wk::rich
 
 extern "C" HWND wk_RichEditCreate(HWND parent, int x, int y, int width, int height,
-                                  const char* scroll, int limit) {
+                                  const char* scroll, int limit) noexcept {
   // Loaded on every call and never freed: the class must outlive every control.
   LoadLibraryA("RichEd32.DLL");
   const DWORD scroll_bits = wk::KeywordValue(kScrollKeywords, scroll, DWORD{0});
@@ -145,7 +145,7 @@ extern "C" HWND wk_RichEditCreate(HWND parent, int x, int y, int width, int heig
 }
 
 extern "C" HWND wk_RichEditModify(HWND old, int x, int y, int width, int height, const char* frame,
-                                  const char* scroll, int limit) {
+                                  const char* scroll, int limit) noexcept {
   if (!IsWindow(old)) return nullptr;
   HWND parent = wk::ops::ParentOf(old);
   HINSTANCE instance = wk::ops::InstanceOf(parent);
@@ -206,17 +206,17 @@ WK_CONTROL_OPS_GEOMETRY(RichEdit)
 WK_CONTROL_OP_SETFOCUS(RichEdit)
 
 // The reverse of the family's Hide: 1 when the control was visible before.
-extern "C" int wk_RichEditHide(HWND rich) { return wk::ops::Hide(rich) == 0 ? 1 : 0; }
+extern "C" int wk_RichEditHide(HWND rich) noexcept { return wk::ops::Hide(rich) == 0 ? 1 : 0; }
 
-extern "C" int wk_RichEditRepaint(HWND rich) { return wk::ops::RepaintErased(rich); }
+extern "C" int wk_RichEditRepaint(HWND rich) noexcept { return wk::ops::RepaintErased(rich); }
 
 // The grey background shows the disabled state, which the control itself does not.
-extern "C" int wk_RichEditDisable(HWND rich) {
+extern "C" int wk_RichEditDisable(HWND rich) noexcept {
   Send(rich, EM_SETBKGNDCOLOR, 0, kDisabledGrey);
   return wk::ops::Disable(rich);
 }
 
-extern "C" int wk_RichEditEnable(HWND rich) {
+extern "C" int wk_RichEditEnable(HWND rich) noexcept {
   const int result = wk::ops::Enable(rich);
   SetFocus(rich);
   Send(rich, EM_SETBKGNDCOLOR, kSystemBackground, 0);
@@ -225,27 +225,27 @@ extern "C" int wk_RichEditEnable(HWND rich) {
 
 // ---- Selection and caret -----------------------------------------------------
 
-extern "C" int wk_RichEditSelect(HWND rich, int start, int end) {
+extern "C" int wk_RichEditSelect(HWND rich, int start, int end) noexcept {
   wk::rich::SelectRange(rich, start, end);
   return end - start;
 }
 
-extern "C" int wk_RichEditSelectAll(HWND rich) {
+extern "C" int wk_RichEditSelectAll(HWND rich) noexcept {
   const LONG limit = static_cast<LONG>(Send(rich, EM_GETLIMITTEXT));
   return static_cast<int>(wk::rich::SelectRange(rich, 0, limit));
 }
 
-extern "C" int wk_RichEditHideSelection(HWND rich) {
+extern "C" int wk_RichEditHideSelection(HWND rich) noexcept {
   Send(rich, EM_HIDESELECTION, 1, 0);
   return 0;
 }
 
-extern "C" int wk_RichEditShowSelection(HWND rich) {
+extern "C" int wk_RichEditShowSelection(HWND rich) noexcept {
   Send(rich, EM_HIDESELECTION, 0, 0);
   return 0;
 }
 
-extern "C" int wk_RichEditCaretPosition(HWND rich, const char* keyword) {
+extern "C" int wk_RichEditCaretPosition(HWND rich, const char* keyword) noexcept {
   const LONG start = wk::rich::Selection(rich).cpMin;
   const LONG line = static_cast<LONG>(Send(rich, EM_EXLINEFROMCHAR, 0, start));
   // Without the two characters of each line break before the caret.
@@ -253,14 +253,14 @@ extern "C" int wk_RichEditCaretPosition(HWND rich, const char* keyword) {
   return static_cast<int>(start);
 }
 
-extern "C" int wk_RichEditCaretLine(HWND rich) {
+extern "C" int wk_RichEditCaretLine(HWND rich) noexcept {
   const LONG start = wk::rich::Selection(rich).cpMin;
   return static_cast<int>(Send(rich, EM_EXLINEFROMCHAR, 0, start)) + 1;
 }
 
 // ---- Paragraphs, limits, colours -----------------------------------------------
 
-extern "C" int wk_RichEditSetTabs(HWND rich, int indent, int count, int spacing) {
+extern "C" int wk_RichEditSetTabs(HWND rich, int indent, int count, int spacing) noexcept {
   // All stops lie within 900 points, and the record holds at most 32 of them.
   if (static_cast<long long>(count) * spacing > 900 && spacing != 0) count = 900 / spacing;
   if (count > MAX_TAB_STOPS) count = MAX_TAB_STOPS;
@@ -294,17 +294,17 @@ extern "C" int wk_RichEditSetTabs(HWND rich, int indent, int count, int spacing)
   return 0;
 }
 
-extern "C" int wk_RichEditSetLimit(HWND rich, int limit) {
+extern "C" int wk_RichEditSetLimit(HWND rich, int limit) noexcept {
   const int previous = static_cast<int>(Send(rich, EM_GETLIMITTEXT));
   Send(rich, EM_EXLIMITTEXT, 0, limit);
   return previous;
 }
 
-extern "C" int wk_RichEditGetLimit(HWND rich) {
+extern "C" int wk_RichEditGetLimit(HWND rich) noexcept {
   return static_cast<int>(Send(rich, EM_GETLIMITTEXT));
 }
 
-extern "C" COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF background) {
+extern "C" COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF background) noexcept {
   const CHARFORMATA selection = wk::rich::SelectionFormat(rich);
   CHARFORMATA format{};
   format.cbSize = sizeof format;
@@ -327,68 +327,74 @@ extern "C" COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF back
   return static_cast<COLORREF>(Send(rich, EM_SETBKGNDCOLOR, 0, background));
 }
 
-extern "C" int wk_RichEditSetEditable(HWND rich, const char* keyword) {
+extern "C" int wk_RichEditSetEditable(HWND rich, const char* keyword) noexcept {
   return wk_WordProcSimpleSetEditable(rich, keyword);
 }
 
 // ---- Redraw ------------------------------------------------------------------
 
-extern "C" int wk_RichEditFreeze(HWND rich) { return Send(rich, WM_SETREDRAW, FALSE) ? 1 : 0; }
+extern "C" int wk_RichEditFreeze(HWND rich) noexcept {
+  return Send(rich, WM_SETREDRAW, FALSE) ? 1 : 0;
+}
 
-extern "C" int wk_RichEditThaw(HWND rich) {
+extern "C" int wk_RichEditThaw(HWND rich) noexcept {
   const int result = Send(rich, WM_SETREDRAW, TRUE) ? 1 : 0;
   InvalidateRect(rich, nullptr, TRUE);
   return result;
 }
 
-extern "C" HWND wk_RichEditHasFocus(HWND rich) { return GetFocus() == rich ? rich : nullptr; }
+extern "C" HWND wk_RichEditHasFocus(HWND rich) noexcept {
+  return GetFocus() == rich ? rich : nullptr;
+}
 
 // ---- Text --------------------------------------------------------------------
 
-extern "C" int wk_RichEditSetText(HWND rich, const char* text) {
+extern "C" int wk_RichEditSetText(HWND rich, const char* text) noexcept {
   return Send(rich, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? 0 : 1;
 }
 
-extern "C" int wk_RichEditGetText(HWND rich, char* buffer) {
+extern "C" int wk_RichEditGetText(HWND rich, char* buffer) noexcept {
   const LONG limit = static_cast<LONG>(Send(rich, EM_GETLIMITTEXT));
   const int selected = static_cast<int>(wk::rich::SelectRange(rich, 0, limit));
   if (buffer) Send(rich, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer));
   return selected - 2;
 }
 
-extern "C" int wk_RichEditGetTextLength(HWND rich) {
+extern "C" int wk_RichEditGetTextLength(HWND rich) noexcept {
   return static_cast<int>(Send(rich, WM_GETTEXTLENGTH));
 }
 
-extern "C" int wk_RichEditGetSelectedText(HWND rich, char* buffer) {
+extern "C" int wk_RichEditGetSelectedText(HWND rich, char* buffer) noexcept {
   if (!buffer) return 0;
   return static_cast<int>(Send(rich, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)));
 }
 
 // ---- Modified flag, clipboard, undo --------------------------------------------
 
-extern "C" int wk_RichEditIsModified(HWND rich) { return Send(rich, EM_GETMODIFY) ? 1 : 0; }
+extern "C" int wk_RichEditIsModified(HWND rich) noexcept {
+  return Send(rich, EM_GETMODIFY) ? 1 : 0;
+}
 
-extern "C" int wk_RichEditSetModified(HWND rich, const char* keyword) {
+extern "C" int wk_RichEditSetModified(HWND rich, const char* keyword) noexcept {
   if (const bool* modified = wk::FindKeyword(wk::kOnOff, keyword)) {
     Send(rich, EM_SETMODIFY, *modified ? TRUE : FALSE);
   }
   return 0;
 }
 
-extern "C" int wk_RichEditClear(HWND rich) {
+extern "C" int wk_RichEditClear(HWND rich) noexcept {
   Send(rich, WM_CLEAR);
   return 0;
 }
 
-extern "C" int wk_RichEditCanUndo(HWND rich) { return Send(rich, EM_CANUNDO) ? 1 : 0; }
+extern "C" int wk_RichEditCanUndo(HWND rich) noexcept { return Send(rich, EM_CANUNDO) ? 1 : 0; }
 
-extern "C" int wk_RichEditEmptyUndo(HWND rich) {
+extern "C" int wk_RichEditEmptyUndo(HWND rich) noexcept {
   Send(rich, EM_EMPTYUNDOBUFFER);
   return 0;
 }
 
-extern "C" int wk_RichEditUndo(HWND rich) {
+extern "C" int wk_RichEditUndo(HWND rich) noexcept {
   if (Send(rich, EM_CANUNDO)) {
     Send(rich, WM_UNDO);
     return 1;
@@ -397,40 +403,42 @@ extern "C" int wk_RichEditUndo(HWND rich) {
   return 0;
 }
 
-extern "C" int wk_RichEditCut(HWND rich) {
+extern "C" int wk_RichEditCut(HWND rich) noexcept {
   Send(rich, WM_CUT);
   return 0;
 }
 
-extern "C" int wk_RichEditCopy(HWND rich) {
+extern "C" int wk_RichEditCopy(HWND rich) noexcept {
   Send(rich, WM_COPY);
   return 0;
 }
 
-extern "C" int wk_RichEditPaste(HWND rich) {
+extern "C" int wk_RichEditPaste(HWND rich) noexcept {
   Send(rich, WM_PASTE);
   return 0;
 }
 
-extern "C" int wk_RichEditPost(HWND rich, UINT message, WPARAM wparam, LPARAM lparam) {
+extern "C" int wk_RichEditPost(HWND rich, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
   return PostMessageA(rich, message, wparam, lparam) ? 0 : 1;
 }
 
-extern "C" int wk_ClipboardHasText(void) { return IsClipboardFormatAvailable(CF_TEXT) ? 1 : 0; }
+extern "C" int wk_ClipboardHasText(void) noexcept {
+  return IsClipboardFormatAvailable(CF_TEXT) ? 1 : 0;
+}
 
 // ---- Fonts ----------------------------------------------------------------
 
 // The rich edit makes and sets fonts exactly as the plain text fields do.
 extern "C" HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int,
-                                       const char* face) {
+                                       const char* face) noexcept {
   return wk::MakeFontFor(rich, points, weight, style, face);
 }
 
-extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) {
+extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) noexcept {
   return wk_WordProcSimpleSetFont(rich, reinterpret_cast<UINT_PTR>(font));
 }
 
-extern "C" int wk_RichEditHasSelection(HWND rich) {
+extern "C" int wk_RichEditHasSelection(HWND rich) noexcept {
   const CHARRANGE range = wk::rich::Selection(rich);
   wk_SelStart = static_cast<int>(range.cpMin);
   wk_SelEnd = static_cast<int>(range.cpMax);

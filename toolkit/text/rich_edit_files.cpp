@@ -51,10 +51,10 @@ int Stream(HWND rich, const char* name, Direction direction) {
 
 }  // namespace
 
-extern "C" int wk_RichEditSaveFile(HWND rich, const char* name) {
+extern "C" int wk_RichEditSaveFile(HWND rich, const char* name) noexcept {
   return Stream(rich, name, Direction::kSave);
 }
 
-extern "C" int wk_RichEditLoadFile(HWND rich, const char* name) {
+extern "C" int wk_RichEditLoadFile(HWND rich, const char* name) noexcept {
   return Stream(rich, name, Direction::kLoad);
 }

@@ -79,7 +79,7 @@ int Find(HWND rich, const char* text, int from_dialog, const char* direction,
 }  // namespace
 
 extern "C" int wk_RichEditFind(HWND rich, const char* text, int from_dialog, const char* direction,
-                               const char* match_case) {
+                               const char* match_case) noexcept {
   // A search text that cannot be copied finds nothing.
   return wk::Guarded(WK_FIND_NONE_BELOW,
                      [&] { return Find(rich, text, from_dialog, direction, match_case); });

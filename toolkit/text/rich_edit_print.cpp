@@ -137,13 +137,13 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
 }  // namespace
 
 int wk_RichEditPrint(HWND rich_edit, int left, int top, int width_change, int height_change,
-                     const char* document_name, int /*unused*/, int source) {
+                     const char* document_name, int /*unused*/, int source) noexcept {
   return wk::Guarded(WK_PRINT_NOT_STARTED, [&] {
     return Print(rich_edit, left, top, width_change, height_change, document_name, source);
   });
 }
 
-INT_PTR CALLBACK wk_PrintCancelDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK wk_PrintCancelDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) noexcept {
   switch (message) {
     case WM_INITDIALOG:
       SetFocus(
@@ -160,7 +160,7 @@ INT_PTR CALLBACK wk_PrintCancelDialogProc(HWND dialog, UINT message, WPARAM, LPA
   }
 }
 
-BOOL CALLBACK wk_PrintAbortProc(HDC, int) {
+BOOL CALLBACK wk_PrintAbortProc(HDC, int) noexcept {
   if (wk_PrintCancelDialog == nullptr) return TRUE;
   MSG message;
   while (wk_PrintCancelled == 0 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

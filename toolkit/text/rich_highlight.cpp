@@ -105,7 +105,7 @@ std::string_view View(const char* s) { return s ? std::string_view(s) : std::str
 }  // namespace
 
 extern "C" int wk_RichEditFormatRange(HWND rich, int start, int end, const char* face, int points,
-                                      DWORD effects, COLORREF colour) {
+                                      DWORD effects, COLORREF colour) noexcept {
   const int result = wk_RichEditCaretPosition(rich, "FORMAT");
   if (wk_RichEditGetTextLength(rich) <= 0) return -1;
   const CHARFORMATA format = HighlightFormat(rich, face, points, effects, colour);
@@ -115,7 +115,7 @@ extern "C" int wk_RichEditFormatRange(HWND rich, int start, int end, const char*
 
 extern "C" int wk_RichEditHighlightWord(HWND rich, int first, int limit, const char* word,
                                         const char* face, int points, DWORD effects,
-                                        COLORREF colour) {
+                                        COLORREF colour) noexcept {
   const int fallback = wk_RichEditCaretPosition(rich, "NOFORMAT");
   return wk::Guarded(fallback, [&] {
     return Highlight(rich, face, points, effects, colour, fallback, [&](std::string_view text) {
@@ -126,7 +126,7 @@ extern "C" int wk_RichEditHighlightWord(HWND rich, int first, int limit, const c
 
 extern "C" int wk_RichEditHighlightToLineEnd(HWND rich, int first, int limit, const char* marker,
                                              const char* face, int points, DWORD effects,
-                                             COLORREF colour) {
+                                             COLORREF colour) noexcept {
   return wk::Guarded(0, [&] {
     return Highlight(rich, face, points, effects, colour, 0, [&](std::string_view text) {
       return wk::highlight::ScanToLineEnd(text, first, limit, View(marker));
@@ -136,7 +136,7 @@ extern "C" int wk_RichEditHighlightToLineEnd(HWND rich, int first, int limit, co
 
 extern "C" int wk_RichEditHighlightBlock(HWND rich, int first, int limit, const char* opening,
                                          const char* closing, const char* face, int points,
-                                         DWORD effects, COLORREF colour) {
+                                         DWORD effects, COLORREF colour) noexcept {
   return wk::Guarded(0, [&] {
     return Highlight(rich, face, points, effects, colour, 0, [&](std::string_view text) {
       return wk::highlight::ScanBlock(text, first, limit, View(opening), View(closing));

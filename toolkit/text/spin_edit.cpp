@@ -50,7 +50,7 @@ LRESULT CALLBACK SpinFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM l
 }  // namespace
 
 HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
-                       int limit) {
+                       int limit) noexcept {
   const DWORD style = wk::text::AlignFromKeyword(alignment) | kSpinStyle;
   HWND field = wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
   if (!field) return nullptr;
@@ -60,7 +60,7 @@ HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const c
 }
 
 HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const char* frame,
-                       const char* alignment, int limit) {
+                       const char* alignment, int limit) noexcept {
   const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
   const DWORD style = wk::text::AlignFromKeyword(alignment) | f.style | kSpinStyle;
   HWND created = wk::text::Recreate(field, f.ex_style, style, x, y, width, height, limit);
@@ -68,7 +68,8 @@ HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const ch
   return created;
 }
 
-int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer, int counter) {
+int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
+                    int counter) noexcept {
   if (source != field) return counter;
   if (buffer != nullptr && SendMessageA(field, EM_GETMODIFY, 0, 0) == 1) {
     wk::text::GetText(field, buffer);
@@ -97,42 +98,48 @@ WK_CONTROL_OPS_GEOMETRY(SpinEdit)
 WK_CONTROL_OP_DISABLE(SpinEdit)
 WK_CONTROL_OP_ENABLE(SpinEdit)
 WK_CONTROL_OP_SETFOCUS(SpinEdit)
-extern "C" int wk_SpinEditRepaint(HWND field) { return wk::ops::RepaintErased(field); }
+extern "C" int wk_SpinEditRepaint(HWND field) noexcept { return wk::ops::RepaintErased(field); }
 
 // ---- Text operations ----
 
-int wk_SpinEditSetLeftMargin(HWND field, int margin) {
+int wk_SpinEditSetLeftMargin(HWND field, int margin) noexcept {
   return LOWORD(wk::text::SetLeftMargin(field, margin));
 }
-int wk_SpinEditSetLimit(HWND field, int limit) { return wk::text::SetLimit(field, limit); }
-int wk_SpinEditGetLimit(HWND field) { return wk::text::GetLimit(field); }
-HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control) {
+int wk_SpinEditSetLimit(HWND field, int limit) noexcept { return wk::text::SetLimit(field, limit); }
+int wk_SpinEditGetLimit(HWND field) noexcept { return wk::text::GetLimit(field); }
+HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc,
+                        HWND control) noexcept {
   return wk::text::Color(g_spin_kind, field, text, background, dc, control);
 }
-int wk_SpinEditSetEditable(HWND field, const char* keyword) {
+int wk_SpinEditSetEditable(HWND field, const char* keyword) noexcept {
   return wk::text::SetEditable(field, keyword, 0, nullptr);
 }
-int wk_SpinEditLacksFocus(HWND field) { return GetFocus() == field ? 0 : 1; }
-int wk_SpinEditFocusOnEnter(HWND field, HWND next) { return wk::text::FocusOnEnter(field, next); }
-int wk_SpinEditSetText(HWND field, const char* text) {
+int wk_SpinEditLacksFocus(HWND field) noexcept { return GetFocus() == field ? 0 : 1; }
+int wk_SpinEditFocusOnEnter(HWND field, HWND next) noexcept {
+  return wk::text::FocusOnEnter(field, next);
+}
+int wk_SpinEditSetText(HWND field, const char* text) noexcept {
   SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   return 0;
 }
-int wk_SpinEditGetText(HWND field, char* buffer) { return wk::text::GetText(field, buffer); }
-int wk_SpinEditGetTextLength(HWND field) { return wk::text::TextLengthWithinLimit(field); }
-char* wk_SpinEditGetSelectedText(HWND field) {
+int wk_SpinEditGetText(HWND field, char* buffer) noexcept {
+  return wk::text::GetText(field, buffer);
+}
+int wk_SpinEditGetTextLength(HWND field) noexcept { return wk::text::TextLengthWithinLimit(field); }
+char* wk_SpinEditGetSelectedText(HWND field) noexcept {
   return wk::text::GetSelectedText(g_spin_kind, field);
 }
-HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int, const char* face) {
+HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int,
+                            const char* face) noexcept {
   return wk::MakeFontFor(field, points, weight, style, face);
 }
-int wk_SpinEditSetFont(HWND field, HFONT font) {
+int wk_SpinEditSetFont(HWND field, HFONT font) noexcept {
   SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return 0;
 }
-int wk_SpinEditSaveFile(HWND field, const char* file_name) {
+int wk_SpinEditSaveFile(HWND field, const char* file_name) noexcept {
   return wk::text::SaveFile(field, file_name);
 }
-int wk_SpinEditLoadFile(HWND field, const char* file_name) {
+int wk_SpinEditLoadFile(HWND field, const char* file_name) noexcept {
   return wk::text::LoadFile(field, file_name, 999);
 }

@@ -73,7 +73,7 @@ std::string DialogSearchText(bool& match_case) {
 }  // namespace
 
 HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height, const char* scroll,
-                             int limit) {
+                             int limit) noexcept {
   const DWORD style = wk::KeywordValue(kScrollBars, scroll, DWORD{0}) | kCreateStyle;
   HWND wp = wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
   if (!wp) return nullptr;
@@ -84,7 +84,7 @@ HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height, c
 }
 
 HWND wk_WordProcSimpleModify_1(HWND old, int x, int y, int width, int height, const char* frame,
-                               const char* scroll, int maxchar) {
+                               const char* scroll, int maxchar) noexcept {
   const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
   const DWORD style = wk::KeywordValue(kScrollBars, scroll, DWORD{0}) | f.style | kRecreateStyle;
   const int old_limit = wk::text::GetLimit(old);
@@ -115,53 +115,58 @@ WK_CONTROL_OPS_GEOMETRY(WordProcSimple)
 WK_CONTROL_OP_DISABLE(WordProcSimple)
 WK_CONTROL_OP_ENABLE(WordProcSimple)
 WK_CONTROL_OP_SETFOCUS(WordProcSimple)
-extern "C" int wk_WordProcSimpleRepaint(HWND wp) { return wk::ops::RepaintErased(wp); }
+extern "C" int wk_WordProcSimpleRepaint(HWND wp) noexcept { return wk::ops::RepaintErased(wp); }
 
 // Hidden and moved to the parent's origin in one step.
-int wk_WordProcSimpleHide(HWND wp) {
+int wk_WordProcSimpleHide(HWND wp) noexcept {
   return SetWindowPos(wp, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOSIZE) ? 0 : 1;
 }
 
 // ---- Text operations shared with the edit fields ----
 
-int wk_WordProcSimpleSetLeftMargin(HWND wp, int margin) {
+int wk_WordProcSimpleSetLeftMargin(HWND wp, int margin) noexcept {
   return static_cast<int>(wk::text::SetLeftMargin(wp, margin));
 }
-int wk_WordProcSimpleSetLimit(HWND wp, int limit) {
+int wk_WordProcSimpleSetLimit(HWND wp, int limit) noexcept {
   return wk::text::SetLimit(wp, CutLimit(limit));
 }
-int wk_WordProcSimpleGetLimit(HWND wp) { return wk::text::GetLimit(wp); }
-HBRUSH wk_WordProcSimpleColor(HWND wp, COLORREF text, COLORREF background, HDC dc, HWND control) {
+int wk_WordProcSimpleGetLimit(HWND wp) noexcept { return wk::text::GetLimit(wp); }
+HBRUSH wk_WordProcSimpleColor(HWND wp, COLORREF text, COLORREF background, HDC dc,
+                              HWND control) noexcept {
   return wk::text::Color(g_wp_kind, wp, text, background, dc, control);
 }
-int wk_WordProcSimpleSetEditable(HWND wp, const char* keyword) {
+int wk_WordProcSimpleSetEditable(HWND wp, const char* keyword) noexcept {
   bool matched = false;
   const int result = wk::text::SetEditable(wp, keyword, 0, &matched);
   return matched && result != 0 ? 0 : 1;
 }
-HWND wk_WordProcSimpleHasFocus(HWND wp) { return GetFocus() == wp ? wp : nullptr; }
-int wk_WordProcSimpleSetText(HWND wp, const char* text) {
+HWND wk_WordProcSimpleHasFocus(HWND wp) noexcept { return GetFocus() == wp ? wp : nullptr; }
+int wk_WordProcSimpleSetText(HWND wp, const char* text) noexcept {
   return SendMessageA(wp, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? 0 : 1;
 }
-int wk_WordProcSimpleGetText(HWND wp, char* buffer) { return wk::text::GetText(wp, buffer); }
-int wk_WordProcSimpleGetTextLength(HWND wp) { return wk::text::TextLengthWithinLimit(wp); }
-char* wk_WordProcSimpleGetSelectedText(HWND wp) { return wk::text::GetSelectedText(g_wp_kind, wp); }
+int wk_WordProcSimpleGetText(HWND wp, char* buffer) noexcept {
+  return wk::text::GetText(wp, buffer);
+}
+int wk_WordProcSimpleGetTextLength(HWND wp) noexcept { return wk::text::TextLengthWithinLimit(wp); }
+char* wk_WordProcSimpleGetSelectedText(HWND wp) noexcept {
+  return wk::text::GetSelectedText(g_wp_kind, wp);
+}
 HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int,
-                                  const char* face) {
+                                  const char* face) noexcept {
   return wk::MakeFontFor(wp, points, weight, style, face);
 }
-int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name) {
+int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name) noexcept {
   const int result = wk::text::SaveFile(wp, file_name);
   if (result == 0) SendMessageA(wp, EM_SETMODIFY, FALSE, 0);
   return result;
 }
-int wk_WordProcSimpleLoadFile(HWND wp, const char* file_name) {
+int wk_WordProcSimpleLoadFile(HWND wp, const char* file_name) noexcept {
   return wk::text::LoadFile(wp, file_name, 65535);
 }
 
 // ---- The word processor's own operations ----
 
-int wk_WordProcSimpleSetTabStops(HWND wp, int count, int step) {
+int wk_WordProcSimpleSetTabStops(HWND wp, int count, int step) noexcept {
   INT stops[256] = {};
   count = std::clamp(count, 0, 255);
   for (int i = 0; i < count; ++i) stops[i] = (i + 1) * step;
@@ -171,22 +176,24 @@ int wk_WordProcSimpleSetTabStops(HWND wp, int count, int step) {
   return 0;
 }
 
-int wk_WordProcSimpleSetFont(HWND wp, UINT_PTR font) {
+int wk_WordProcSimpleSetFont(HWND wp, UINT_PTR font) noexcept {
   const HGDIOBJ chosen = font < std::size(kStockFontIds) ? GetStockObject(kStockFontIds[font])
                                                          : reinterpret_cast<HGDIOBJ>(font);
   SendMessageA(wp, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
   return 0;
 }
 
-int wk_WordProcSimpleIsModified(HWND wp) { return SendMessageA(wp, EM_GETMODIFY, 0, 0) ? 1 : 0; }
+int wk_WordProcSimpleIsModified(HWND wp) noexcept {
+  return SendMessageA(wp, EM_GETMODIFY, 0, 0) ? 1 : 0;
+}
 
-int wk_WordProcSimpleSetModified(HWND wp, const char* keyword) {
+int wk_WordProcSimpleSetModified(HWND wp, const char* keyword) noexcept {
   if (const bool* set = wk::FindKeyword(wk::kOnOff, keyword))
     SendMessageA(wp, EM_SETMODIFY, *set ? TRUE : FALSE, 0);
   return 0;
 }
 
-int wk_WordProcSimpleHasSelection(HWND wp) {
+int wk_WordProcSimpleHasSelection(HWND wp) noexcept {
   DWORD start = 0, end = 0;
   SendMessageA(wp, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   wk_SelStart = static_cast<int>(start);
@@ -196,23 +203,23 @@ int wk_WordProcSimpleHasSelection(HWND wp) {
   return 1;
 }
 
-int wk_WordProcSimpleClear(HWND wp) {
+int wk_WordProcSimpleClear(HWND wp) noexcept {
   SendMessageA(wp, WM_CLEAR, 0, 0);
   return 0;
 }
 
-int wk_WordProcSimpleSelect(HWND wp, int first, int last) {
+int wk_WordProcSimpleSelect(HWND wp, int first, int last) noexcept {
   SendMessageA(wp, EM_SETSEL, static_cast<WPARAM>(first - 1), last);
   return last - first + 1;
 }
 
-int wk_WordProcSimpleSelectAll(HWND wp) {
+int wk_WordProcSimpleSelectAll(HWND wp) noexcept {
   SendMessageA(wp, EM_SETSEL, 0, -1);
   return 0;
 }
 
 int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char* direction,
-                          const char* match_case) {
+                          const char* match_case) noexcept {
   // No memory for the text: nothing found.
   return wk::Guarded(WK_FIND_NONE_BELOW, [&] {
     bool exact = wk::IsKeyword(match_case, "M");
@@ -244,12 +251,12 @@ DWORD CharAtCaret(HWND wp) {
 }
 }  // namespace
 
-int wk_WordProcSimpleCaretLine(HWND wp) {
+int wk_WordProcSimpleCaretLine(HWND wp) noexcept {
   const WORD line = HIWORD(CharAtCaret(wp));
   return line == 0xFFFF ? 0 : line + 1;
 }
 
-int wk_WordProcSimpleCaretColumn(HWND wp) {
+int wk_WordProcSimpleCaretColumn(HWND wp) noexcept {
   const WORD index = LOWORD(CharAtCaret(wp));
   return index == 0xFFFF ? 0 : index + 1;
 }

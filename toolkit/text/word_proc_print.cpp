@@ -185,7 +185,8 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
 }  // namespace
 
 int wk_WordProcSimplePrint(HWND word_processor, int left, int top, int right, int bottom,
-                           const char* document_name, int zoom, UINT_PTR font, int source) {
+                           const char* document_name, int zoom, UINT_PTR font,
+                           int source) noexcept {
   return wk::Guarded(WK_PRINT_NOT_STARTED, [&] {
     return Print(word_processor, left, top, right, bottom, document_name, zoom, font, source);
   });

@@ -46,7 +46,7 @@ void ApplyDialogStyles(HWND dialog, const char* keyword) {
 }  // namespace
 
 HWND wk_DialogWindowCreate(HWND parent, const char* title, int x, int y, int width, int height,
-                           const char* keyword, DLGPROC procedure) {
+                           const char* keyword, DLGPROC procedure) noexcept {
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
   HWND dialog = CreateDialogParamA(module, "wk_DLG_TEMPLATE_1", parent, procedure, 0);
   if (dialog == nullptr) return nullptr;

@@ -85,15 +85,15 @@ INT_PTR ClosingResult(UINT message, WPARAM wparam, LPARAM lparam) {
 
 }  // namespace
 
-INT_PTR wk_ModalDialog(HWND window, DLGPROC procedure) {
+INT_PTR wk_ModalDialog(HWND window, DLGPROC procedure) noexcept {
   return TemplateDialog(window, "wk_DLG_MODAL_TEMPLATE_1", procedure);
 }
 
-INT_PTR wk_SystemModalDialog(HWND window, DLGPROC procedure) {
+INT_PTR wk_SystemModalDialog(HWND window, DLGPROC procedure) noexcept {
   return TemplateDialog(window, "wk_DLG_SYSTEM_MODAL_TEMPLATE_1", procedure);
 }
 
-INT_PTR wk_DefaultModalDialog(HWND window) {
+INT_PTR wk_DefaultModalDialog(HWND window) noexcept {
   return TemplateDialog(window, "MODAL_DIALOG", wk_DefaultDialogProc);
 }
 
@@ -101,7 +101,8 @@ INT_PTR wk_DefaultModalDialog(HWND window) {
 // again; those nested messages go to the dialog manager, so the calls do not
 // recurse and the title is really stored. Once ended, the dialog is left to
 // the dialog manager too, so that nothing shows it again before it goes.
-INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM wparam,
+                                      LPARAM lparam) noexcept {
   static bool busy = false;
   static HWND ended = nullptr;
   if (dialog == ended) {
@@ -123,7 +124,7 @@ INT_PTR CALLBACK wk_DefaultDialogProc(HWND dialog, UINT message, WPARAM wparam, 
   return PlatformMustHandle(message) ? FALSE : TRUE;
 }
 
-int wk_PrintDialog(HWND window) {
+int wk_PrintDialog(HWND window) noexcept {
   PRINTDLGA& pd = wk_PrintDialogRecord;
   pd = PRINTDLGA{};
   pd.lStructSize = sizeof pd;
@@ -133,7 +134,7 @@ int wk_PrintDialog(HWND window) {
   return PrintDlgA(&pd) ? 1 : 0;
 }
 
-HWND wk_FindDialog(HWND owner, HWND edit) {
+HWND wk_FindDialog(HWND owner, HWND edit) noexcept {
   DWORD start = 0, end = 0;
   // EM_GETSEL: wparam and lparam receive the start and the end.
   SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -162,7 +163,7 @@ HWND wk_FindDialog(HWND owner, HWND edit) {
 }
 
 int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT message,
-                   int up_command, int down_command) {
+                   int up_command, int down_command) noexcept {
   static const UINT find_message = RegisterWindowMessageA(FINDMSGSTRINGA);
   if (find_dialog == nullptr) return 0;
   SendMessageA(edit, EM_GETSEL, 0, 0);
@@ -191,7 +192,7 @@ int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT
   return WK_FIND_NOTICE_POSTED;
 }
 
-int wk_CursorInWindow(HWND window) {
+int wk_CursorInWindow(HWND window) noexcept {
   POINT p{};
   GetCursorPos(&p);
   ScreenToClient(window, &p);

@@ -100,13 +100,14 @@ void AppendPrintf(std::string& out, const char* conversion, T value) {
 }  // namespace
 
 int wk_MessageBox(HWND owner, const char* caption, const char* text, const char* icon_keyword,
-                  const char* button_keyword) {
+                  const char* button_keyword) noexcept {
   const UINT icon = wk::KeywordValue(kIcons, icon_keyword, 0u);
   const UINT buttons = wk::KeywordValue(kButtons, button_keyword, UINT{MB_OK | MB_DEFBUTTON1});
   return AnswerCode(MessageBoxA(owner, text, caption, icon | buttons));
 }
 
-int wk_ShowMessage(HWND owner, const char* caption, char* text, const char* clear_keyword) {
+int wk_ShowMessage(HWND owner, const char* caption, char* text,
+                   const char* clear_keyword) noexcept {
   MessageBoxA(owner, text, caption, MB_OK);
   if (text != nullptr && wk::IsKeyword(clear_keyword, "D")) {
     text[0] = '\0';
@@ -114,7 +115,7 @@ int wk_ShowMessage(HWND owner, const char* caption, char* text, const char* clea
   return 0;
 }
 
-int wk_AskSaveChanges(HWND edit, const char* caption, const char* text) {
+int wk_AskSaveChanges(HWND edit, const char* caption, const char* text) noexcept {
   // EM_GETMODIFY: wparam and lparam unused.
   if (SendMessageA(edit, EM_GETMODIFY, 0, 0) == 0) return WK_SAVE_UNASKED;
   switch (MessageBoxA(edit, text, caption, MB_YESNOCANCEL)) {
@@ -129,7 +130,7 @@ int wk_AskSaveChanges(HWND edit, const char* caption, const char* text) {
   }
 }
 
-char* wk_AppendFormatted(char* destination, const char* format, ...) {
+char* wk_AppendFormatted(char* destination, const char* format, ...) noexcept {
   if (destination == nullptr) return destination;
   va_list values;
   va_start(values, format);

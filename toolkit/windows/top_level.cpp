@@ -117,7 +117,7 @@ void RestoreAndShow(HWND window, const RECT& remembered, int show_command) {
 }  // namespace wk
 
 HWND wk_WindowCreate(HINSTANCE module, const char* title, int x, int y, int width, int height,
-                     const char* keyword) {
+                     const char* keyword) noexcept {
   InitCommonControls();
   char class_name[kClassNameSize];
   if (!MakeClassName(module, title, class_name)) return nullptr;
@@ -142,14 +142,14 @@ HWND wk_WindowCreate(HINSTANCE module, const char* title, int x, int y, int widt
 }
 
 // The previous class brush is left alone: another caller may still hold it.
-int wk_WindowSetBackground(HWND window, COLORREF colour) {
+int wk_WindowSetBackground(HWND window, COLORREF colour) noexcept {
   HBRUSH brush = CreateSolidBrush(colour);
   SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
   InvalidateRgn(window, nullptr, TRUE);
   return 0;
 }
 
-int wk_WindowRestyle(HWND window, const char* keyword) {
+int wk_WindowRestyle(HWND window, const char* keyword) noexcept {
   if (const WindowStyles* styles = wk::FindKeyword(kRestyleStyles, keyword)) {
     wk::ApplyWindowStyles(window, *styles);
   }
@@ -157,7 +157,7 @@ int wk_WindowRestyle(HWND window, const char* keyword) {
   return 0;
 }
 
-int wk_WindowRestyleInPlace(HWND window, const char* keyword) {
+int wk_WindowRestyleInPlace(HWND window, const char* keyword) noexcept {
   RECT remembered{};
   wk::HideToOrigin(window, remembered);
   if (const WindowStyles* styles = wk::FindKeyword(kRestyleStyles, keyword)) {

@@ -191,62 +191,66 @@ int SetStockIcon(HWND window, const char* icon_id) {
 
 // ---- Window family ---------------------------------------------------------
 
-int wk_WindowDestroy(HWND w) { return DestroyWindow(w) ? 0 : 1; }
-int wk_WindowShowState(HWND w, const char* k) { return ShowState(w, k); }
-int wk_WindowHide(HWND w) { return Hide(w); }
-int wk_WindowShow(HWND w) { return WasVisible(w, SW_SHOW); }
-int wk_WindowMaximize(HWND w) { return WasHidden(w, SW_SHOWMAXIMIZED); }
-int wk_WindowMove(HWND w, int left, int top) { return Move(w, left, top); }
-int wk_WindowResize(HWND w, int width, int height) { return Resize(w, width, height); }
-int wk_WindowCenter(HWND w) { return Center(w); }
-int wk_WindowGetPosition(HWND w) { return GetPosition(w); }
-int wk_WindowGetSize(HWND w) { return GetSize(w); }
-int wk_WindowSetBorder(HWND w, const char* k) { return ChangeFrame(w, g_windows, k, ApplyBorder); }
-int wk_WindowSizingBorder(HWND w, const char* k) {
+int wk_WindowDestroy(HWND w) noexcept { return DestroyWindow(w) ? 0 : 1; }
+int wk_WindowShowState(HWND w, const char* k) noexcept { return ShowState(w, k); }
+int wk_WindowHide(HWND w) noexcept { return Hide(w); }
+int wk_WindowShow(HWND w) noexcept { return WasVisible(w, SW_SHOW); }
+int wk_WindowMaximize(HWND w) noexcept { return WasHidden(w, SW_SHOWMAXIMIZED); }
+int wk_WindowMove(HWND w, int left, int top) noexcept { return Move(w, left, top); }
+int wk_WindowResize(HWND w, int width, int height) noexcept { return Resize(w, width, height); }
+int wk_WindowCenter(HWND w) noexcept { return Center(w); }
+int wk_WindowGetPosition(HWND w) noexcept { return GetPosition(w); }
+int wk_WindowGetSize(HWND w) noexcept { return GetSize(w); }
+int wk_WindowSetBorder(HWND w, const char* k) noexcept {
+  return ChangeFrame(w, g_windows, k, ApplyBorder);
+}
+int wk_WindowSizingBorder(HWND w, const char* k) noexcept {
   return ChangeFrame(w, g_windows, k, ApplySizingBorder);
 }
-int wk_WindowSetText(HWND w, const char* text) {
+int wk_WindowSetText(HWND w, const char* text) noexcept {
   SetWindowTextA(w, text);
   return 0;
 }
-int wk_WindowGetText(HWND w, char* buffer, int n) { return GetText(w, buffer, n); }
-int wk_WindowRepaint(HWND w, const char* k) { return Repaint(w, k); }
-HWND wk_WindowSetFocus(HWND w) { return SetFocus(w); }
-HWND wk_WindowHasFocus(HWND w) { return HasFocus(w); }
-int wk_WindowSetIcon(HWND w, const char* name) { return SetIcon(w, name); }
-int wk_WindowSetStockIcon(HWND w, const char* id) { return SetStockIcon(w, id); }
+int wk_WindowGetText(HWND w, char* buffer, int n) noexcept { return GetText(w, buffer, n); }
+int wk_WindowRepaint(HWND w, const char* k) noexcept { return Repaint(w, k); }
+HWND wk_WindowSetFocus(HWND w) noexcept { return SetFocus(w); }
+HWND wk_WindowHasFocus(HWND w) noexcept { return HasFocus(w); }
+int wk_WindowSetIcon(HWND w, const char* name) noexcept { return SetIcon(w, name); }
+int wk_WindowSetStockIcon(HWND w, const char* id) noexcept { return SetStockIcon(w, id); }
 
 // ---- Dialog family ---------------------------------------------------------
 
 // A modal dialog ends with Cancel's 2; a modeless one, which EndDialog would
 // only hide, goes.
-int wk_DialogWindowClose(HWND d) {
+int wk_DialogWindowClose(HWND d) noexcept {
   if (!RemovePropA(d, wk::kModelessDialog) && EndDialog(d, 2)) return 0;
   return DestroyWindow(d) ? 0 : 1;
 }
-int wk_DialogWindowShowState(HWND d, const char* k) { return ShowState(d, k); }
-int wk_DialogWindowHide(HWND d) { return Hide(d); }
-int wk_DialogWindowRestore(HWND d) { return WasVisible(d, SW_RESTORE); }
-int wk_DialogWindowMaximize(HWND d) { return WasHidden(d, SW_SHOWMAXIMIZED); }
-int wk_DialogWindowMove(HWND d, int left, int top) { return Move(d, left, top); }
-int wk_DialogWindowResize(HWND d, int width, int height) { return Resize(d, width, height); }
-int wk_DialogWindowCenter(HWND d) { return Center(d); }
-int wk_DialogWindowGetPosition(HWND d) { return GetPosition(d); }
-int wk_DialogWindowGetSize(HWND d) { return GetSize(d); }
-int wk_DialogWindowSetBorder(HWND d, const char* k) {
+int wk_DialogWindowShowState(HWND d, const char* k) noexcept { return ShowState(d, k); }
+int wk_DialogWindowHide(HWND d) noexcept { return Hide(d); }
+int wk_DialogWindowRestore(HWND d) noexcept { return WasVisible(d, SW_RESTORE); }
+int wk_DialogWindowMaximize(HWND d) noexcept { return WasHidden(d, SW_SHOWMAXIMIZED); }
+int wk_DialogWindowMove(HWND d, int left, int top) noexcept { return Move(d, left, top); }
+int wk_DialogWindowResize(HWND d, int width, int height) noexcept {
+  return Resize(d, width, height);
+}
+int wk_DialogWindowCenter(HWND d) noexcept { return Center(d); }
+int wk_DialogWindowGetPosition(HWND d) noexcept { return GetPosition(d); }
+int wk_DialogWindowGetSize(HWND d) noexcept { return GetSize(d); }
+int wk_DialogWindowSetBorder(HWND d, const char* k) noexcept {
   return ChangeFrame(d, g_dialogs, k, ApplyBorder);
 }
-int wk_DialogWindowSizingBorder(HWND d, const char* k) {
+int wk_DialogWindowSizingBorder(HWND d, const char* k) noexcept {
   return ChangeFrame(d, g_dialogs, k, ApplySizingBorder);
 }
-int wk_DialogWindowSetText(HWND d, const char* text) {
+int wk_DialogWindowSetText(HWND d, const char* text) noexcept {
   SetWindowTextA(d, text);
   return 0;
 }
-int wk_DialogWindowGetText(HWND d, char* buffer, int n) { return GetText(d, buffer, n); }
-int wk_DialogWindowRepaint(HWND d, const char* k) { return Repaint(d, k); }
-HWND wk_DialogWindowActivate(HWND d) { return SetActiveWindow(d); }
-HWND wk_DialogWindowHasFocus(HWND d) { return HasFocus(d); }
-int wk_DialogWindowSetIcon(HWND d, const char* name) { return SetIcon(d, name); }
-int wk_DialogWindowSetStockIcon(HWND d, const char* id) { return SetStockIcon(d, id); }
-HBRUSH wk_DialogWindowBrush(HWND, COLORREF colour) { return CreateSolidBrush(colour); }
+int wk_DialogWindowGetText(HWND d, char* buffer, int n) noexcept { return GetText(d, buffer, n); }
+int wk_DialogWindowRepaint(HWND d, const char* k) noexcept { return Repaint(d, k); }
+HWND wk_DialogWindowActivate(HWND d) noexcept { return SetActiveWindow(d); }
+HWND wk_DialogWindowHasFocus(HWND d) noexcept { return HasFocus(d); }
+int wk_DialogWindowSetIcon(HWND d, const char* name) noexcept { return SetIcon(d, name); }
+int wk_DialogWindowSetStockIcon(HWND d, const char* id) noexcept { return SetStockIcon(d, id); }
+HBRUSH wk_DialogWindowBrush(HWND, COLORREF colour) noexcept { return CreateSolidBrush(colour); }
