@@ -12,17 +12,16 @@
  *   - List view text import and export
  */
 #ifndef WK_CONTROLS_H
-#define WK_CONTROLS_H
-
-#include <windows.h>
-#include <commctrl.h>
-#include <commdlg.h>
-
 #ifdef __cplusplus
 #define WK_NOEXCEPT noexcept /* no C++ exception ever reaches a caller */
 #else
 #define WK_NOEXCEPT
 #endif
+#define WK_CONTROLS_H
+
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
 
 #ifdef __cplusplus
 extern "C" {

@@ -7,15 +7,14 @@
  *   - Icon editor canvas
  */
 #ifndef WK_DRAW_H
-#define WK_DRAW_H
-
-#include <windows.h>
-
 #ifdef __cplusplus
 #define WK_NOEXCEPT noexcept /* no C++ exception ever reaches a caller */
 #else
 #define WK_NOEXCEPT
 #endif
+#define WK_DRAW_H
+
+#include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {

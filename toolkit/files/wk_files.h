@@ -7,15 +7,14 @@
  *   - Operating-system version
  */
 #ifndef WK_FILES_H
-#define WK_FILES_H
-
-#include <windows.h>
-
 #ifdef __cplusplus
 #define WK_NOEXCEPT noexcept /* no C++ exception ever reaches a caller */
 #else
 #define WK_NOEXCEPT
 #endif
+#define WK_FILES_H
+
+#include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {

@@ -4,15 +4,14 @@
  *   - Menus
  */
 #ifndef WK_MENUS_H
-#define WK_MENUS_H
-
-#include <windows.h>
-
 #ifdef __cplusplus
 #define WK_NOEXCEPT noexcept /* no C++ exception ever reaches a caller */
 #else
 #define WK_NOEXCEPT
 #endif
+#define WK_MENUS_H
+
+#include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {

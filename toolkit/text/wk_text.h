@@ -9,15 +9,14 @@
  *   - Rich text highlighting
  */
 #ifndef WK_TEXT_H
-#define WK_TEXT_H
-
-#include <windows.h>
-
 #ifdef __cplusplus
 #define WK_NOEXCEPT noexcept /* no C++ exception ever reaches a caller */
 #else
 #define WK_NOEXCEPT
 #endif
+#define WK_TEXT_H
+
+#include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {

@@ -13,16 +13,15 @@
  * not in an operation's table selects that operation's default.
  */
 #ifndef WK_WINDOWS_H
-#define WK_WINDOWS_H
-
-#include <windows.h>
-#include <commdlg.h>
-
 #ifdef __cplusplus
 #define WK_NOEXCEPT noexcept /* no C++ exception ever reaches a caller */
 #else
 #define WK_NOEXCEPT
 #endif
+#define WK_WINDOWS_H
+
+#include <windows.h>
+#include <commdlg.h>
 
 #ifdef __cplusplus
 extern "C" {
