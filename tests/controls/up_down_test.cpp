@@ -104,7 +104,7 @@ TEST(ColourDialog, WhiteEveryTimeCustomColoursKeptLastColourOnlyWhenConfirmed) {
   answerer.Then(ReadThen(second, [&picked](HWND dialog) {
     // The first custom cell is painted in the chosen colour. On a busy
     // machine the dialog may not have painted yet when this runs, so the
-    // look is repeated for up to a second.
+    // look is repeated for up to five seconds.
     RECT area{};
     GetWindowRect(GetDlgItem(dialog, kCustomArea), &area);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
@@ -119,7 +119,7 @@ TEST(ColourDialog, WhiteEveryTimeCustomColoursKeptLastColourOnlyWhenConfirmed) {
           }
           return picked.red == 1;
         },
-        1000);
+        5000);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   }));
   EXPECT_EQ(wk_ChooseColor(window), -1);
