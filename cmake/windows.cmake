@@ -62,7 +62,7 @@ include(CTest)
 find_package(GTest REQUIRED)
 
 set(WK_BENCH_DIR ${CMAKE_BINARY_DIR}/bench)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/bench/wine-run ${WK_BENCH_DIR})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/bench/wine-run --test ${WK_BENCH_DIR})
 
 # Paths the tests need, as Wine sees them (drive Z: is the Unix root).
 set(WK_TEST_DEFINES
