@@ -13,7 +13,7 @@ else()
 endif()
 enable_language(RC)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
-set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32)
+set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32 oleaut32)
 
 # The project's one version number, for the public header wk_version.h, the
 # programs' version resources and the packages.

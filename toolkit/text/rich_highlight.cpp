@@ -3,7 +3,10 @@
 // logic/highlight_scan find the ranges in a copy of the text; this side
 // builds the highlight format and applies it range by range.
 #include <windows.h>
+#include <oleauto.h>
 #include <richedit.h>
+#include <richole.h>
+#include <tom.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -48,7 +51,7 @@ void Apply(HWND rich, const wk::highlight::Range& range, const CHARFORMATA& form
   SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
 
-// Off the screen while ranges are formatted, painted once at the end. A
+// Off the screen while ranges are formatted, painted once afterwards. A
 // visible rich edit repaints after every selection and every format change,
 // tens of milliseconds per match in a long text. It answers WM_SETREDRAW
 // itself (and keeps that setting where nobody can read it back), so the
@@ -65,8 +68,10 @@ class PaintedOnceAtTheEnd {
   ~PaintedOnceAtTheEnd() {
     if (!rich_) return;
     DefWindowProcA(rich_, WM_SETREDRAW, TRUE, 0);
-    // The frame too: the scroll bars moved while nothing was drawn.
-    RedrawWindow(rich_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    // The frame too: the scroll bars moved while nothing was drawn. Painted
+    // when the thread next looks at its messages, as every invalidated
+    // window is, so a caller's run of highlighting calls paints once.
+    RedrawWindow(rich_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   }
   PaintedOnceAtTheEnd(const PaintedOnceAtTheEnd&) = delete;
   PaintedOnceAtTheEnd& operator=(const PaintedOnceAtTheEnd&) = delete;
@@ -86,6 +91,88 @@ TextCopy ReadWholeText(HWND rich, int length) {
   return copy;
 }
 
+// A reference to a COM object of the control's, released at the end.
+template <class T>
+class ComRef {
+ public:
+  ComRef() = default;
+  ~ComRef() {
+    if (p_) p_->Release();
+  }
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  T* get() const { return p_; }
+  T* operator->() const { return p_; }
+  T** out() { return &p_; }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// A string for the object model, freed at the end.
+class SystemString {
+ public:
+  explicit SystemString(const char* text) {
+    WCHAR wide[LF_FACESIZE] = {};
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide, LF_FACESIZE - 1);
+    s_ = SysAllocString(wide);
+  }
+  ~SystemString() { SysFreeString(s_); }
+  SystemString(const SystemString&) = delete;
+  SystemString& operator=(const SystemString&) = delete;
+  BSTR get() const { return s_; }
+
+ private:
+  BSTR s_;
+};
+
+// {8CC497C0-A1DF-11CE-8098-00AA0047BE5D}
+constexpr IID kTextDocumentId = {
+    0x8CC497C0, 0xA1DF, 0x11CE, {0x80, 0x98, 0x00, 0xAA, 0x00, 0x47, 0xBE, 0x5D}};
+
+// Formats ranges through the control's text object model: a range gets the
+// format without being selected, and only the paragraphs it touches are laid
+// out again. The format message lays out the whole text after every change,
+// so highlighting through it costs the text's length once per match. The
+// font carries exactly what the format message would set: the effects, size,
+// colour and face of the highlight format and nothing else.
+class RangeFormatter {
+ public:
+  RangeFormatter(HWND rich, const CHARFORMATA& format) {
+    ComRef<IRichEditOle> ole;
+    SendMessageA(rich, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(ole.out()));
+    if (!ole.get() ||
+        FAILED(ole->QueryInterface(kTextDocumentId, reinterpret_cast<void**>(document_.out())))) {
+      return;
+    }
+    ComRef<ITextRange> start;
+    ComRef<ITextFont> attached;
+    const SystemString face(format.szFaceName);
+    const auto on = [&](DWORD effect) { return (format.dwEffects & effect) ? tomTrue : tomFalse; };
+    usable_ = face.get() && SUCCEEDED(document_->Range(0, 0, start.out())) &&
+              SUCCEEDED(start->GetFont(attached.out())) &&
+              SUCCEEDED(attached->GetDuplicate(font_.out())) &&
+              SUCCEEDED(font_->Reset(tomUndefined)) && SUCCEEDED(font_->SetBold(on(CFE_BOLD))) &&
+              SUCCEEDED(font_->SetItalic(on(CFE_ITALIC))) &&
+              SUCCEEDED(font_->SetUnderline(on(CFE_UNDERLINE))) &&
+              SUCCEEDED(font_->SetStrikeThrough(on(CFE_STRIKEOUT))) &&
+              SUCCEEDED(font_->SetSize(static_cast<float>(format.yHeight) / 20.0f)) &&
+              SUCCEEDED(font_->SetForeColor(static_cast<long>(format.crTextColor))) &&
+              SUCCEEDED(font_->SetName(face.get()));
+  }
+  // False when the range could not be formatted this way.
+  bool Format(const wk::highlight::Range& range) const {
+    ComRef<ITextRange> text;
+    return usable_ && SUCCEEDED(document_->Range(range.start, range.end, text.out())) &&
+           SUCCEEDED(text->SetFont(font_.get()));
+  }
+
+ private:
+  ComRef<ITextDocument> document_;
+  ComRef<ITextFont> font_;
+  bool usable_ = false;
+};
+
 template <class Scanner>
 int Highlight(HWND rich, const char* face, int points, DWORD effects, COLORREF colour, int fallback,
               Scanner scanner) {
@@ -96,7 +183,25 @@ int Highlight(HWND rich, const char* face, int points, DWORD effects, COLORREF c
   TextCopy text = ReadWholeText(rich, length);
   if (!text) return fallback;
   const wk::highlight::Scan scan = scanner(std::string_view(text.get()));
-  for (const auto& range : scan.ranges) Apply(rich, range, format);
+  if (scan.ranges.empty()) return scan.result;
+  const RangeFormatter formatter(rich, format);
+  bool formatted = false;  // a range formatted without the format message
+  for (const auto& range : scan.ranges) {
+    // An empty range is the word at the caret, which only the message knows.
+    if (range.start != range.end && formatter.Format(range)) {
+      formatted = true;
+    } else {
+      Apply(rich, range, format);
+    }
+  }
+  if (formatted) {
+    // What selecting every range in turn leaves: the last range selected,
+    // the view scrolled as little as those selections (in ascending order)
+    // needed from the whole text the read selected, and the text modified.
+    wk::rich::SelectRange(rich, scan.ranges.front().start, scan.ranges.front().end);
+    wk::rich::SelectRange(rich, scan.ranges.back().start, scan.ranges.back().end);
+    SendMessageA(rich, EM_SETMODIFY, TRUE, 0);
+  }
   return scan.result;
 }
 

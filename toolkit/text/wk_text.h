@@ -579,7 +579,9 @@ BOOL CALLBACK wk_PrintAbortProc(HDC printer, int error) WK_NOEXCEPT;
 /* ---- Rich text highlighting ---- */
 /* Each call applies one format: the caller's face (NULL: keep), size in points
  * (0 or less: keep), effects (CFE_ bits, added to those the selection has) and colour.
- * Cost of a scanning call: one pass over the text, one format change per match, one repaint. */
+ * Cost of a scanning call: one read of the text, one format change per match that lays out
+ * only the paragraphs it touches (not the whole text), and one repaint when the caller's
+ * thread next takes its messages. */
 
 /* Formats [start, end) and leaves it selected. Returns the selection's start at
  * the call, or -1 for an empty control. */
