@@ -12,6 +12,7 @@
 #include "list_view.hpp"
 #include "logic/list_text_format.hpp"
 #include "toolkit/core/boundary.hpp"
+#include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "wk_controls.h"
 
@@ -48,29 +49,6 @@ class ListSink : public lt::ImportSink {
   // The row number is the new row's application value.
   void InsertRow(int row) override { wk::list::InsertRowWithValue(list_, row, row); }
   void DeleteRow(int row) override { wk::list::DeleteRow(list_, row); }
-
- private:
-  HWND list_;
-};
-
-// Redrawing is suspended while rows go in: a visible list view repaints and
-// rescrolls on every insertion otherwise, which makes a large import
-// hundreds of times slower. The list is redrawn once at the end. A hidden
-// list is left alone: it does not draw anyway, and turning redrawing back on
-// would make it visible.
-class RedrawSuspended {
- public:
-  explicit RedrawSuspended(HWND list)
-      : list_((GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE) ? list : nullptr) {
-    if (list_) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  }
-  ~RedrawSuspended() {
-    if (!list_) return;
-    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
-  }
-  RedrawSuspended(const RedrawSuspended&) = delete;
-  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
 
  private:
   HWND list_;
@@ -132,7 +110,7 @@ extern "C" int wk_ListImport(HWND list, const char* mode, const char* file_name,
   std::unique_ptr<char[]> line(new (std::nothrow) char[total + 2]);
   if (!line) return WK_LIST_IO_ERROR;
 
-  RedrawSuspended quiet(list);
+  const wk::RedrawSuspended quiet(list, wk::RedrawSuspended::How::kControl);
   if (wk::KeywordValue(kModes, mode, Mode::kOther) == Mode::kWrite) wk_ListClear(list);
   ListSink sink(list);
   lt::ImportReader reader(sink, lt::ImportSeparator(separator), columns);

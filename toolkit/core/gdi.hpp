@@ -2,7 +2,8 @@
 //
 // Each guard owns exactly one thing: a device context obtained from a window,
 // a paint cycle, an object selected into a device context, a GDI object that
-// must be deleted, a heap block, a file handle or the wait cursor. Ownership is visible in the
+// must be deleted, a heap block, a file handle, the wait cursor or a window's
+// suspended redrawing. Ownership is visible in the
 // type, and every guard releases in its destructor on every path.
 #pragma once
 
@@ -145,6 +146,47 @@ class WaitCursor {
 
  private:
   HCURSOR previous_;
+};
+
+// A visible window's redrawing suspended for one toolkit call that changes
+// it many times (each change would repaint it), and the whole window, frame
+// included (its scroll bars moved too), invalidated at the end: it paints
+// once, when its thread next takes its messages, as every invalidated window
+// does. A hidden window is left alone: it does not draw anyway, and turning
+// redrawing back on would make it visible.
+//
+// How: kControl sends WM_SETREDRAW to the window, for controls that must
+// know (a list view stops its own work too). kPlatformDefault gives the
+// message to the platform's default handling only, which clears and sets
+// the visible bit without messages: for a control that keeps its own
+// setting where nobody can read it back (the rich edit), so a freeze of the
+// caller's stays as the caller left it.
+class RedrawSuspended {
+ public:
+  enum class How { kControl, kPlatformDefault };
+  RedrawSuspended(HWND window, How how)
+      : window_((GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) ? window : nullptr), how_(how) {
+    Set(FALSE);
+  }
+  ~RedrawSuspended() {
+    if (!window_) return;
+    Set(TRUE);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  }
+  RedrawSuspended(const RedrawSuspended&) = delete;
+  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+ private:
+  void Set(BOOL redraw) const {
+    if (!window_) return;
+    if (how_ == How::kControl) {
+      SendMessageA(window_, WM_SETREDRAW, redraw, 0);
+    } else {
+      DefWindowProcA(window_, WM_SETREDRAW, redraw, 0);
+    }
+  }
+  HWND window_;
+  How how_;
 };
 
 // A malloc'ed block of exactly `count` elements, freed at the end of the

@@ -15,6 +15,7 @@
 
 #include "logic/highlight_scan.hpp"
 #include "toolkit/core/boundary.hpp"
+#include "toolkit/core/gdi.hpp"
 #include "rich_edit.hpp"
 #include "wk_text.h"
 
@@ -50,35 +51,6 @@ void Apply(HWND rich, const wk::highlight::Range& range, const CHARFORMATA& form
   const WPARAM scope = range.start == range.end ? SCF_SELECTION | SCF_WORD : SCF_SELECTION;
   SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
-
-// Off the screen while ranges are formatted, painted once afterwards. A
-// visible rich edit repaints after every selection and every format change,
-// tens of milliseconds per match in a long text. It answers WM_SETREDRAW
-// itself (and keeps that setting where nobody can read it back), so the
-// caller's own freeze is left alone and the control is hidden from painting
-// the way the platform's default handling of that message does it: the
-// visible bit cleared, without messages. A control that is not visible is
-// left as it is.
-class PaintedOnceAtTheEnd {
- public:
-  explicit PaintedOnceAtTheEnd(HWND rich)
-      : rich_((GetWindowLongA(rich, GWL_STYLE) & WS_VISIBLE) ? rich : nullptr) {
-    if (rich_) DefWindowProcA(rich_, WM_SETREDRAW, FALSE, 0);
-  }
-  ~PaintedOnceAtTheEnd() {
-    if (!rich_) return;
-    DefWindowProcA(rich_, WM_SETREDRAW, TRUE, 0);
-    // The frame too: the scroll bars moved while nothing was drawn. Painted
-    // when the thread next looks at its messages, as every invalidated
-    // window is, so a caller's run of highlighting calls paints once.
-    RedrawWindow(rich_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-  }
-  PaintedOnceAtTheEnd(const PaintedOnceAtTheEnd&) = delete;
-  PaintedOnceAtTheEnd& operator=(const PaintedOnceAtTheEnd&) = delete;
-
- private:
-  HWND rich_;
-};
 
 using TextCopy = std::unique_ptr<char, decltype(&std::free)>;
 
@@ -179,7 +151,7 @@ int Highlight(HWND rich, const char* face, int points, DWORD effects, COLORREF c
   const int length = wk_RichEditGetTextLength(rich);
   if (length <= 0) return -1;
   const CHARFORMATA format = HighlightFormat(rich, face, points, effects, colour);
-  const PaintedOnceAtTheEnd painting(rich);
+  const wk::RedrawSuspended painting(rich, wk::RedrawSuspended::How::kPlatformDefault);
   TextCopy text = ReadWholeText(rich, length);
   if (!text) return fallback;
   const wk::highlight::Scan scan = scanner(std::string_view(text.get()));
