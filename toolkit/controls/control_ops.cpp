@@ -82,6 +82,11 @@ HWND SetFocusTo(HWND control) { return SetFocus(control); }
 
 HWND DropFocus(HWND) { return SetFocus(nullptr); }
 
+int SetFont(HWND control, HFONT font) {
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  return 0;
+}
+
 HWND ParentOf(HWND control) {
   return reinterpret_cast<HWND>(GetWindowLongPtrA(control, GWLP_HWNDPARENT));
 }

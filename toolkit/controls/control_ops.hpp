@@ -23,7 +23,7 @@
 //
 // Every control kind offers the same family of small operations (destroy,
 // hide, show, move, centre, position, resize, size, fit to parent, disable,
-// enable, repaint, focus) under its own name prefix. The kinds differ only
+// enable, repaint, focus, font) under its own name prefix. The kinds differ only
 // in a few parameters: the show command, how Repaint compares its keyword,
 // and a handful of kinds that return the platform's raw result. Those
 // differences are arguments here; each kind's public functions forward in
@@ -73,6 +73,8 @@ int RepaintErased(HWND control);
 HWND SetFocusTo(HWND control);
 // Gives the focus to no window; returns the window that had it before.
 HWND DropFocus(HWND control);
+// Gives the control a font (WM_SETFONT) and redraws it at once; 0.
+int SetFont(HWND control, HFONT font);
 
 // The parent as the platform reports it (GWL_HWNDPARENT).
 HWND ParentOf(HWND control);
@@ -117,6 +119,8 @@ HINSTANCE InstanceOf(HWND window);
   extern "C" HWND wk_##Kind##SetFocus(HWND c) noexcept { return wk::ops::SetFocusTo(c); }
 #define WK_CONTROL_OP_DROPFOCUS(Kind) \
   extern "C" HWND wk_##Kind##DropFocus(HWND c) noexcept { return wk::ops::DropFocus(c); }
+#define WK_CONTROL_OP_SETFONT(Kind) \
+  extern "C" int wk_##Kind##SetFont(HWND c, HFONT f) noexcept { return wk::ops::SetFont(c, f); }
 
 // Move to GetSize: the geometry members most kinds have.
 #define WK_CONTROL_OPS_GEOMETRY(Kind) \

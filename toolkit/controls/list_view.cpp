@@ -164,10 +164,7 @@ extern "C" HFONT wk_ListMakeFont(HWND list, int points, int weight, int style_co
   return wk::MakeFontFor(list, points, weight, style_code, face);
 }
 
-extern "C" int wk_ListSetFont(HWND list, HFONT font) noexcept {
-  SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
-  return 0;
-}
+WK_CONTROL_OP_SETFONT(List)
 
 extern "C" int wk_ListClear(HWND list) noexcept {
   return SendMessageA(list, LVM_DELETEALLITEMS, 0, 0) ? 0 : 1;

@@ -165,11 +165,7 @@ extern "C" int wk_ButtonSetStockIcon(HWND button, const char* alignment,
   return 0;
 }
 
-extern "C" int wk_ButtonSetFont(HWND button, HFONT font) noexcept {
-  // WM_SETFONT: wParam the font, lParam 1 = redraw now.
-  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
-  return 0;
-}
+WK_CONTROL_OP_SETFONT(Button)
 
 extern "C" int wk_ButtonSetText(HWND button, const char* text) noexcept {
   return SetWindowTextA(button, text) ? 0 : 1;

@@ -133,10 +133,7 @@ HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int,
   return wk::MakeFontFor(bar, points, weight, style, face);
 }
 
-int wk_StatusSetFont(HWND bar, HFONT font) noexcept {
-  SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
-  return 0;
-}
+WK_CONTROL_OP_SETFONT(Status)
 
 int wk_StatusMove(HWND bar, int y) noexcept {
   wk_StatusTop = y;

@@ -119,10 +119,7 @@ extern "C" HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int styl
   return wk::MakeFontFor(combo, points, weight, style_code, face);
 }
 
-extern "C" int wk_ComboSetFont(HWND combo, HFONT font) noexcept {
-  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
-  return 0;
-}
+WK_CONTROL_OP_SETFONT(Combo)
 
 extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name) noexcept {
   wk::FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

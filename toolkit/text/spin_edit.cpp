@@ -133,10 +133,7 @@ HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int,
                             const char* face) noexcept {
   return wk::MakeFontFor(field, points, weight, style, face);
 }
-int wk_SpinEditSetFont(HWND field, HFONT font) noexcept {
-  SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  return 0;
-}
+WK_CONTROL_OP_SETFONT(SpinEdit)
 int wk_SpinEditSaveFile(HWND field, const char* file_name) noexcept {
   return wk::text::SaveFile(field, file_name);
 }
