@@ -45,13 +45,6 @@ std::string Env(const char* name) {
   return n > 0 && n < sizeof value ? value : "";
 }
 
-double NowSeconds() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 unsigned long long FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
@@ -326,9 +319,9 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
     const MachineLoad load_from = MachineLoad::Now();
     part.load_before = MachineLoad::Average();
     part.from = FileSize(recording);
-    const double t0 = NowSeconds();
+    const double t0 = wktest::NowSeconds();
     const auto played = [&] {
-      return real_time ? NowSeconds() - t0
+      return real_time ? wktest::NowSeconds() - t0
                        : static_cast<double>(FileSize(recording) - part.from) / kBytesPerSecond;
     };
     while (played() < minutes * 60.0) {
@@ -336,7 +329,7 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
       log.Drain(part.refills);
     }
     part.to = FileSize(recording);
-    part.seconds = NowSeconds() - t0;
+    part.seconds = wktest::NowSeconds() - t0;
     const MachineLoad load_to = MachineLoad::Now();
     part.machine_busy =
         static_cast<double>(load_to.busy - load_from.busy) / (load_to.total - load_from.total);

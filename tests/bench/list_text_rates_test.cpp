@@ -20,27 +20,13 @@ int kRows = 10000;
 constexpr int kColumns = 4;
 
 WNDPROC g_list_proc = nullptr;
-LONGLONG g_inside = 0;  // counter ticks spent in the list view's procedure
+double g_inside = 0;  // seconds spent in the list view's procedure
 
 LRESULT CALLBACK Timed(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  LARGE_INTEGER a, b;
-  QueryPerformanceCounter(&a);
+  const double from = wktest::NowSeconds();
   const LRESULT r = CallWindowProcA(g_list_proc, w, m, wp, lp);
-  QueryPerformanceCounter(&b);
-  g_inside += b.QuadPart - a.QuadPart;
+  g_inside += wktest::NowSeconds() - from;
   return r;
-}
-
-double Seconds(LONGLONG ticks) {
-  LARGE_INTEGER f;
-  QueryPerformanceFrequency(&f);
-  return static_cast<double>(ticks) / static_cast<double>(f.QuadPart);
-}
-
-LONGLONG Now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart;
 }
 
 }  // namespace
@@ -56,7 +42,7 @@ TEST(ListTextRates, ExportThenImportOf10000RowsBy4Columns) {
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   wk_ListLastRow = -1;
   char text[32];
-  const LONGLONG fill_start = Now();
+  const double fill_start = wktest::NowSeconds();
   for (int r = 1; r <= kRows; ++r) {
     for (int c = 0; c < kColumns; ++c) {
       std::snprintf(text, sizeof text, "rad %d kolumn %d", r, c);
@@ -65,22 +51,22 @@ TEST(ListTextRates, ExportThenImportOf10000RowsBy4Columns) {
   }
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   std::printf("figure: list view of %d rows filled in %.3f s\n", kRows,
-              Seconds(Now() - fill_start));
+              wktest::NowSeconds() - fill_start);
   ASSERT_EQ(wk_ListRowCount(list), kRows);
   const std::string path = wktest::BuildPath("list_text_rates.txt");
   g_list_proc = wk_SetWindowProc(list, Timed);
 
   g_inside = 0;
-  LONGLONG start = Now();
+  double start = wktest::NowSeconds();
   ASSERT_EQ(wk_ListExport(list, "WRITE", path.c_str(), kColumns, "TAB"), 0);
-  const double export_s = Seconds(Now() - start);
-  const double export_inside = Seconds(g_inside);
+  const double export_s = wktest::NowSeconds() - start;
+  const double export_inside = g_inside;
 
   g_inside = 0;
-  start = Now();
+  start = wktest::NowSeconds();
   ASSERT_EQ(wk_ListImport(list, "WRITE", path.c_str(), kColumns, "TAB"), 0);
-  const double import_s = Seconds(Now() - start);
-  const double import_inside = Seconds(g_inside);
+  const double import_s = wktest::NowSeconds() - start;
+  const double import_inside = g_inside;
 
   // The figures are only worth printing for a round trip that worked.
   ASSERT_EQ(wk_ListRowCount(list), kRows);

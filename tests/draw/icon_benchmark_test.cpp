@@ -25,12 +25,6 @@ namespace {
 
 constexpr unsigned char kPattern[15] = {40, 0, 0, 0, 32, 0, 0, 0, 64, 0, 0, 0, 1, 0, 4};
 
-double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
 // The search that reads 15 bytes at every offset through the C library,
 // then the image at the match, decoded the same way as the toolkit does.
 bool LoadPerOffset(const char* path, int number, int* palette, int* image) {
@@ -93,17 +87,16 @@ TEST(IconBenchmark, ThirdImageOfTenMegabytes) {
 
   int fast_palette[48] = {}, fast_image[1024] = {};
   int slow_palette[48] = {}, slow_image[1024] = {};
-  LARGE_INTEGER t0, t1, t2;
-  QueryPerformanceCounter(&t0);
+  const double t0 = wktest::NowSeconds();
   ASSERT_EQ(wk_IconLoad(big.c_str(), fast_palette, fast_image, 3), 0);
-  QueryPerformanceCounter(&t1);
+  const double t1 = wktest::NowSeconds();
   ASSERT_TRUE(LoadPerOffset(big.c_str(), 3, slow_palette, slow_image));
-  QueryPerformanceCounter(&t2);
+  const double t2 = wktest::NowSeconds();
 
   EXPECT_EQ(0, std::memcmp(fast_palette, slow_palette, sizeof fast_palette));
   EXPECT_EQ(0, std::memcmp(fast_image, slow_image, sizeof fast_image));
   EXPECT_EQ(fast_image[100], (100 + 14) % 17);
-  const double fast = Seconds(t0, t1), slow = Seconds(t1, t2);
+  const double fast = t1 - t0, slow = t2 - t1;
   std::printf(
       "figure: wk_IconLoad, third image of 10 MB: %.2f ms; per-offset search: %.0f ms; "
       "ratio %.0f\n",
@@ -119,8 +112,7 @@ TEST(IconBenchmark, FullCanvasByStyleAndSize) {
   // Milliseconds per canvas, drawn cell by cell (0) and by the toolkit (1).
   auto time = [&](int way, double size, const char* style) {
     const int rounds = size > 320 ? 2 : 4;
-    LARGE_INTEGER t0, t1;
-    QueryPerformanceCounter(&t0);
+    const double t0 = wktest::NowSeconds();
     for (int i = 0; i < rounds; ++i) {
       if (way == 0) {
         canvastest::DrawCellByCell(window, 20, 20, size, image, palette, RGB(255, 0, 255), style);
@@ -128,8 +120,7 @@ TEST(IconBenchmark, FullCanvasByStyleAndSize) {
         wk_IconDrawCanvas(window, 20, 20, size, image, palette, RGB(255, 0, 255), style);
       }
     }
-    QueryPerformanceCounter(&t1);
-    return Seconds(t0, t1) * 1e3 / rounds;
+    return (wktest::NowSeconds() - t0) * 1e3 / rounds;
   };
   for (double size : {512.0, 1024.0, 1536.0, 320.0}) {
     for (const char* style : {"NO_STYLE", "GRID", "DOT", "GRID_DOT", "MASK"}) {

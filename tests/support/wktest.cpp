@@ -114,6 +114,13 @@ void Pump(int ms) {
   WaitFor([] { return false; }, ms);
 }
 
+double NowSeconds() {
+  LARGE_INTEGER count, frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 bool WaitFor(const std::function<bool()>& done, int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
   for (;;) {

@@ -4,6 +4,7 @@
 //                   code under test opens on this thread, so no test waits
 //                   for a person
 //   Pump / WaitFor  run the thread's message loop for a while
+//   NowSeconds      the clock the benchmarks time with
 //   AppProcess      starts a Windows program, finds its window, waits for
 //                   its exit code
 //   TestWindow      a plain top-level window to put controls on
@@ -83,6 +84,8 @@ std::string ClassName(HWND window);
 void Pump(int ms);
 // Dispatches messages until `done` returns true or `ms` pass; returns done().
 bool WaitFor(const std::function<bool()>& done, int ms);
+// The performance counter in seconds: benchmarks take differences of it.
+double NowSeconds();
 
 // A Windows program started by a test.
 class AppProcess {

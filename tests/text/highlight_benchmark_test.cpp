@@ -34,17 +34,13 @@ Outcome Highlight(const std::string& source, bool one_range_at_a_time, bool froz
   UpdateWindow(w.rich);
   Outcome out;
   out.length = wk_RichEditGetTextLength(w.rich);
-  LARGE_INTEGER frequency, start, stop;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
+  const double start = wktest::NowSeconds();
   if (frozen) wk_RichEditFreeze(w.rich);
   richtest::Bounds found;
   out.results = richtest::HighlightC(w.rich, one_range_at_a_time, found);
   if (frozen) wk_RichEditThaw(w.rich);
   UpdateWindow(w.rich);
-  QueryPerformanceCounter(&stop);
-  out.seconds =
-      static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  out.seconds = wktest::NowSeconds() - start;
   if (bounds) {
     if (one_range_at_a_time) *bounds = found;
     out.runs = richtest::FormatRuns(w.rich, *bounds);
