@@ -38,6 +38,7 @@ using Bytes = std::vector<unsigned char>;
 constexpr double kBytesPerSecond = 88200.0;
 constexpr unsigned char kSilence = 0x80;  // the sink's silence in unsigned 8-bit samples
 constexpr char kBusyStop[] = "vindra-soak-busy-stop";
+constexpr char kBusySpinning[] = "vindra-soak-busy-spinning";
 
 std::string Env(const char* name) {
   char value[1024] = {};
@@ -85,13 +86,37 @@ struct MachineLoad {
     std::string text = ReadText("Z:\\proc\\loadavg");
     return text.substr(0, text.find(' ', text.find(' ', text.find(' ') + 1) + 1));
   }
+  // Seconds on the machine's own clock, the one the stall monitor writes.
+  static double Uptime() { return std::atof(ReadText("Z:\\proc\\uptime").c_str()); }
 };
+
+// Moments when no thread of the machine ran, not even a real-time one: the
+// bench's stall monitor (tests/bench/wine-run) sleeps 2 ms at a time at the
+// highest priority and notes each wake-up that came 5 ms or more late. The
+// sound server stops then too, and catches up afterwards with whatever the
+// stream holds. Each entry: machine clock seconds, milliseconds late.
+struct Stall {
+  double at, ms;
+};
+
+std::vector<Stall> ReadStalls(const std::string& path, bool& real_time) {
+  std::vector<Stall> stalls;
+  std::istringstream lines(ReadText(path));
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("# real-time", 0) == 0) real_time = true;
+    Stall stall{};
+    if (std::sscanf(line.c_str(), "%lf %lf", &stall.at, &stall.ms) == 2) stalls.push_back(stall);
+  }
+  return stalls;
+}
 
 // What one part of the run measured.
 struct Part {
   explicit Part(const char* part_name) : name(part_name) {}
   const char* name;
   unsigned long long from = 0, to = 0;  // recording offsets
+  double machine_from = 0.0;            // the machine's clock at `from`
   double seconds = 0.0;                 // by the test's clock, for the same stretch
   double machine_busy = 0.0;            // share of all cores' time
   std::string load_before, load_after;
@@ -100,8 +125,13 @@ struct Part {
   size_t played = 0;  // bytes of the program's stream
   int dropouts = 0;
   int jumps = 0;
-  size_t silence = 0;  // bytes of silence inside the stream
-  size_t longest = 0;  // bytes of the longest stretch
+  size_t silence = 0;          // bytes of silence inside the stream
+  size_t longest = 0;          // bytes of the longest stretch
+  std::vector<double> breaks;  // seconds into the part of each dropout and jump
+  // From the stall monitor, for the same stretch:
+  int stalls = -1;           // of 10 ms or more; -1: no monitor ran
+  double longest_stall = 0;  // ms
+  int breaks_after_stall = 0;
 };
 
 // Follows the recording against the program's stream at one step from
@@ -166,6 +196,7 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
     }
     if (resumed != std::string::npos) {
       if (part) {
+        part->breaks.push_back((base + gap_from - part->from) / kBytesPerSecond);
         ++part->dropouts;
         part->silence += gap;
         part->longest = std::max(part->longest, gap);
@@ -173,7 +204,10 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
       j = resumed;
       continue;
     }
-    if (part) ++part->jumps;
+    if (part) {
+      part->breaks.push_back((base + gap_from - part->from) / kBytesPerSecond);
+      ++part->jumps;
+    }
     // Where the stream went on instead: nearest first, a few seconds either
     // way, by a whole probe (a tone repeats itself nearly every cycle). A
     // shorter piece between two silences is passed over.
@@ -200,6 +234,17 @@ void Report(const Part& part) {
               part.played / kBytesPerSecond / 60.0, part.dropouts, part.jumps);
   std::printf("figure: soak %s: silence inside the stream %.1f ms in all, longest %.1f ms\n", n,
               part.silence / kBytesPerSecond * 1000.0, part.longest / kBytesPerSecond * 1000.0);
+  // When they happened tells a start-up effect or a periodic one from chance.
+  if (!part.breaks.empty()) {
+    std::string at;
+    for (size_t k = 0; k < part.breaks.size() && k < 20; ++k) {
+      char one[32];
+      std::snprintf(one, sizeof one, "%s%.1f", k ? ", " : "", part.breaks[k]);
+      at += one;
+    }
+    std::printf("figure: soak %s: seconds into the part of each break: %s%s\n", n, at.c_str(),
+                part.breaks.size() > 20 ? ", ..." : "");
+  }
   // The other buffer holds 46.4 ms; the device's thread notices a finished
   // buffer within its own period of about 10 ms. A refill later than the
   // rest can leave the device without data: only those can be the
@@ -212,6 +257,12 @@ void Report(const Part& part) {
       part.refills.size());
   std::printf("figure: soak %s: handling of the notification up to the queued buffer: %s\n", n,
               tonetest::Spread(part.refills, &vindra::RefillEntry::handled_us, "us").c_str());
+  if (part.stalls >= 0) {
+    std::printf(
+        "figure: soak %s: machine stalls (no thread ran): %d of 10 ms or more, longest %.0f ms; "
+        "breaks within half a second after one: %d of %zu\n",
+        n, part.stalls, part.longest_stall, part.breaks_after_stall, part.breaks.size());
+  }
   const double recorded = static_cast<double>(part.to - part.from);
   std::printf(
       "figure: soak %s: recording: %.0f bytes (from offset %llu) in %.3f s by the "
@@ -221,12 +272,43 @@ void Report(const Part& part) {
               n, 100.0 * part.machine_busy, part.load_before.c_str(), part.load_after.c_str());
 }
 
+// The machine half of the prefix's registry, as a Windows path.
+std::string SystemRegistry() { return "Z:" + Env("WINEPREFIX") + "/system.reg"; }
+
+unsigned long long WriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
+}
+
+// Every process that starts the platform's audio devices writes their state
+// to the registry (each device first absent, then present), and the Wine
+// server writes the whole machine registry (1.7 MB) to disk within the next
+// 30 s, in the one thread that every Windows call of every program waits
+// on: a stall of 10 to 30 ms that lands once after each start. The parts
+// are measured from that save on (at most 40 s of waiting), so that they
+// measure the steady tone and not the platform's start.
+void WaitForRegistrySave(unsigned long long before) {
+  const std::string path = SystemRegistry();
+  if (before == 0) return;  // no prefix file to watch (not the bench's Wine)
+  const double t0 = wktest::NowSeconds();
+  while (WriteTime(path) == before && wktest::NowSeconds() - t0 < 40.0) wktest::Pump(250);
+  if (WriteTime(path) != before) {
+    std::printf("figure: soak: the registry was saved after %.1f s more; measured from then\n",
+                wktest::NowSeconds() - t0);
+  } else {
+    std::printf("figure: soak: no registry save within 40 s; measured from then\n");
+  }
+}
+
 // Two processes that only spin, each a copy of this program running the
 // disabled busy test below, at normal priority.
 class BusyProcesses {
  public:
   explicit BusyProcesses(double seconds) {
     stop_ = CreateEventA(nullptr, TRUE, FALSE, kBusyStop);
+    spinning_ = CreateSemaphoreA(nullptr, 0, 2, kBusySpinning);
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, sizeof self);
     for (int k = 0; k < 2; ++k) {
@@ -251,11 +333,22 @@ class BusyProcesses {
       CloseHandle(child);
     }
     CloseHandle(stop_);
+    CloseHandle(spinning_);
   }
   size_t count() const { return children_.size(); }
+  // Waits until every child spins: a Wine process starting up keeps the
+  // Wine server busy for a few seconds, and that start is not the load to
+  // measure beside.
+  bool AllSpinning() const {
+    for (size_t k = 0; k < children_.size(); ++k) {
+      if (WaitForSingleObject(spinning_, 30000) != WAIT_OBJECT_0) return false;
+    }
+    return true;
+  }
 
  private:
   HANDLE stop_ = nullptr;
+  HANDLE spinning_ = nullptr;
   std::vector<HANDLE> children_;
 };
 
@@ -264,6 +357,11 @@ class BusyProcesses {
 TEST(ToneSoak, DISABLED_Busy) {
   HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, kBusyStop);
   ASSERT_NE(stop, nullptr);
+  HANDLE spinning = OpenSemaphoreA(SEMAPHORE_MODIFY_STATE, FALSE, kBusySpinning);
+  if (spinning != nullptr) {
+    ReleaseSemaphore(spinning, 1, nullptr);
+    CloseHandle(spinning);
+  }
   const char* limit = std::strstr(GetCommandLineA(), "busy-seconds=");
   const DWORD end = GetTickCount() + 1000u * (limit ? std::atoi(limit + 13) : 60);
   volatile unsigned long long spins = 0;
@@ -301,11 +399,13 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
   ASSERT_TRUE(log.open());
   const unsigned long long start = FileSize(recording);
   const unsigned long long log_start = FileSize(server_log);
+  const unsigned long long started = WriteTime(SystemRegistry());
   tonetest::ToneApp app;
   ASSERT_NE(app.window(), nullptr);
   app.Click(tonetest::kPa);
   app.DragSlider(441);  // step 220, 440 Hz
   wktest::Pump(2000);
+  WaitForRegistrySave(started);
 
   std::vector<Part> parts = {Part("quiet"), Part("busy")};
   std::vector<vindra::RefillEntry> before;
@@ -315,10 +415,12 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
     if (&part == &parts[1]) {
       busy = std::make_unique<BusyProcesses>(minutes * 60.0);
       ASSERT_EQ(busy->count(), 2u);
+      ASSERT_TRUE(busy->AllSpinning());
     }
     const MachineLoad load_from = MachineLoad::Now();
     part.load_before = MachineLoad::Average();
     part.from = FileSize(recording);
+    part.machine_from = MachineLoad::Uptime();
     const double t0 = wktest::NowSeconds();
     const auto played = [&] {
       return real_time ? wktest::NowSeconds() - t0
@@ -359,6 +461,28 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
   ASSERT_NE(first, std::string::npos)
       << "no buffer of the tone in the sink's recording (" << bytes.size() << " bytes)";
   Walk(bytes, first, start, 220, parts);
+  const std::string stall_log = Env("WK_STALL_LOG");
+  if (!stall_log.empty()) {
+    bool monitor_real_time = false;
+    const std::vector<Stall> stalls = ReadStalls("Z:" + stall_log, monitor_real_time);
+    std::printf(
+        "figure: soak: stall monitor: %s\n",
+        monitor_real_time ? "real-time priority" : "normal priority (no real-time allowed)");
+    for (Part& part : parts) {
+      part.stalls = 0;
+      for (const Stall& stall : stalls) {
+        if (stall.at < part.machine_from || stall.at > part.machine_from + part.seconds) continue;
+        if (stall.ms >= 10.0) ++part.stalls;
+        part.longest_stall = std::max(part.longest_stall, stall.ms);
+      }
+      for (double at : part.breaks) {
+        const double when = part.machine_from + at;
+        part.breaks_after_stall += std::any_of(stalls.begin(), stalls.end(), [&](const Stall& s) {
+          return s.ms >= 5.0 && s.at <= when + 0.1 && s.at >= when - 0.5;
+        });
+      }
+    }
+  }
   for (const Part& part : parts) {
     Report(part);
     // The real-time sink writes at its own clock: a recording that lost
