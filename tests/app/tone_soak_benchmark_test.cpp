@@ -46,11 +46,22 @@ std::string Env(const char* name) {
   return n > 0 && n < sizeof value ? value : "";
 }
 
-unsigned long long FileSize(const std::string& path) {
+// A file's size and last write time; zeros when it cannot be read.
+struct FileFacts {
+  unsigned long long size = 0, written = 0;
+};
+
+FileFacts Facts(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-  return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  const auto join = [](DWORD high, DWORD low) {
+    return (static_cast<unsigned long long>(high) << 32) | low;
+  };
+  return {join(data.nFileSizeHigh, data.nFileSizeLow),
+          join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
+
+unsigned long long FileSize(const std::string& path) { return Facts(path).size; }
 
 Bytes ReadRange(const std::string& path, unsigned long long from, unsigned long long to) {
   Bytes bytes(to > from ? static_cast<size_t>(to - from) : 0);
@@ -61,19 +72,12 @@ Bytes ReadRange(const std::string& path, unsigned long long from, unsigned long 
   return bytes;
 }
 
-std::string ReadText(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 // How busy the machine is: the load average, and the share of all cores'
 // time spent running anything since the previous reading.
 struct MachineLoad {
   long long busy = 0, total = 0;
   static MachineLoad Now() {
-    std::istringstream stat(ReadText("Z:\\proc\\stat"));
+    std::istringstream stat(wktest::ReadWholeFile("Z:\\proc\\stat"));
     std::string cpu;
     long long user, nice, system, idle, iowait, irq, softirq;
     stat >> cpu >> user >> nice >> system >> idle >> iowait >> irq >> softirq;
@@ -83,11 +87,11 @@ struct MachineLoad {
     return load;
   }
   static std::string Average() {
-    std::string text = ReadText("Z:\\proc\\loadavg");
+    std::string text = wktest::ReadWholeFile("Z:\\proc\\loadavg");
     return text.substr(0, text.find(' ', text.find(' ', text.find(' ') + 1) + 1));
   }
   // Seconds on the machine's own clock, the one the stall monitor writes.
-  static double Uptime() { return std::atof(ReadText("Z:\\proc\\uptime").c_str()); }
+  static double Uptime() { return std::atof(wktest::ReadWholeFile("Z:\\proc\\uptime").c_str()); }
 };
 
 // Moments when no thread of the machine ran, not even a real-time one: the
@@ -101,7 +105,7 @@ struct Stall {
 
 std::vector<Stall> ReadStalls(const std::string& path, bool& real_time) {
   std::vector<Stall> stalls;
-  std::istringstream lines(ReadText(path));
+  std::istringstream lines(wktest::ReadWholeFile(path));
   std::string line;
   while (std::getline(lines, line)) {
     if (line.rfind("# real-time", 0) == 0) real_time = true;
@@ -182,6 +186,7 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
     if (i + probe + 1 >= end) break;  // the recording ends here
     Part* part = part_of(i);
     const size_t gap = i - gap_from;
+    if (part) part->breaks.push_back((base + gap_from - part->from) / kBytesPerSecond);
     // Going on with the phase continued: where it stopped, a few frames
     // earlier (inserted zeros matched a trough), or past a trough's zeros
     // that were taken for inserted ones.
@@ -196,7 +201,6 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
     }
     if (resumed != std::string::npos) {
       if (part) {
-        part->breaks.push_back((base + gap_from - part->from) / kBytesPerSecond);
         ++part->dropouts;
         part->silence += gap;
         part->longest = std::max(part->longest, gap);
@@ -204,10 +208,7 @@ void Walk(const Bytes& recording, size_t at, unsigned long long base, int step,
       j = resumed;
       continue;
     }
-    if (part) {
-      part->breaks.push_back((base + gap_from - part->from) / kBytesPerSecond);
-      ++part->jumps;
-    }
+    if (part) ++part->jumps;
     // Where the stream went on instead: nearest first, a few seconds either
     // way, by a whole probe (a tone repeats itself nearly every cycle). A
     // shorter piece between two silences is passed over.
@@ -275,13 +276,6 @@ void Report(const Part& part) {
 // The machine half of the prefix's registry, as a Windows path.
 std::string SystemRegistry() { return "Z:" + Env("WINEPREFIX") + "/system.reg"; }
 
-unsigned long long WriteTime(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-  return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-         data.ftLastWriteTime.dwLowDateTime;
-}
-
 // Every process that starts the platform's audio devices writes their state
 // to the registry (each device first absent, then present), and the Wine
 // server writes the whole machine registry (1.7 MB) to disk within the next
@@ -293,8 +287,8 @@ void WaitForRegistrySave(unsigned long long before) {
   const std::string path = SystemRegistry();
   if (before == 0) return;  // no prefix file to watch (not the bench's Wine)
   const double t0 = wktest::NowSeconds();
-  while (WriteTime(path) == before && wktest::NowSeconds() - t0 < 40.0) wktest::Pump(250);
-  if (WriteTime(path) != before) {
+  while (Facts(path).written == before && wktest::NowSeconds() - t0 < 40.0) wktest::Pump(250);
+  if (Facts(path).written != before) {
     std::printf("figure: soak: the registry was saved after %.1f s more; measured from then\n",
                 wktest::NowSeconds() - t0);
   } else {
@@ -399,7 +393,7 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
   ASSERT_TRUE(log.open());
   const unsigned long long start = FileSize(recording);
   const unsigned long long log_start = FileSize(server_log);
-  const unsigned long long started = WriteTime(SystemRegistry());
+  const unsigned long long started = Facts(SystemRegistry()).written;
   tonetest::ToneApp app;
   ASSERT_NE(app.window(), nullptr);
   app.Click(tonetest::kPa);

@@ -7,14 +7,14 @@
 
 namespace wktest {
 
-namespace {
-
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::stringstream text;
   text << file.rdbuf();
   return text.str();
 }
+
+namespace {
 
 std::string ProcPath(int pid, const char* entry) {
   return "Z:\\proc\\" + std::to_string(pid) + "\\" + entry;
