@@ -133,6 +133,9 @@ if(WK_NATIVE_DIR)
   set_tests_properties(native/logic-and-fuzz PROPERTIES TIMEOUT 1800)
   add_test(NAME native/figures COMMAND ${WK_NATIVE_DIR}/wk_logic_figures)
   set_tests_properties(native/figures PROPERTIES TIMEOUT 600 LABELS figures)
+  # What set-up and the run script decide, with stand-ins for apt and Wine.
+  add_test(NAME scripts/setup-and-run COMMAND bash ${CMAKE_SOURCE_DIR}/tests/bench/scripts_test.sh
+                                              ${CMAKE_SOURCE_DIR})
 endif()
 
 # ---- Release package ----------------------------------------------------------
