@@ -32,7 +32,7 @@ case "$arch" in
     else
       echo "test: the 32-bit suite is skipped: $why. Running the 64-bit suite."
       targets=(x86_64)
-      # A whole run still builds the 32-bit programs and installer package.
+      # A whole run still builds the 32-bit programs and both release packages.
       [ $# -gt 0 ] || package_only=i686
     fi
     ;;
@@ -72,10 +72,12 @@ for target in "${targets[@]}"; do
 done
 
 if [ -n "$package_only" ]; then
-  echo "test: building the 32-bit programs and installer package only (build/win)"
+  echo "test: building the 32-bit programs and release packages only (build/win/package)"
   cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
     -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-  if ! cmake --build build/win --target msi -j"$jobs"; then failed+=("i686 package"); fi
+  if ! cmake --build build/win --target msi -j"$jobs" || ! (cd build/win && cpack -G ZIP >/dev/null); then
+    failed+=("i686 package")
+  fi
 fi
 
 if [ ${#failed[@]} -gt 0 ]; then

@@ -6,6 +6,7 @@
 #   bench.sh start DIR [ARCH]   start (or reuse) the bench whose state lives
 #                               in DIR, for i686 (default) or x86_64 programs
 #   bench.sh stop DIR           stop everything the bench started
+#   bench.sh running DIR        exit 0 when the bench in DIR is up
 #
 # start writes DIR/bench.env, which tests/bench/wine-run reads to run a
 # Windows program inside the bench. Each target has its own loader and
@@ -36,7 +37,11 @@ stop() {
   fi
 }
 
+# shellcheck disable=SC1090
+running() { [ -f "$env_file" ] && (. "$env_file" && kill -0 "${XVFB_PID:-0}") 2>/dev/null; }
+
 if [ "$cmd" = stop ]; then stop; exit 0; fi
+if [ "$cmd" = running ]; then running; exit; fi
 
 # Real-time sound, for programs started with WK_SOUND=pulse (wine-run then
 # points them at this server); every other program keeps the ALSA file sink.
@@ -104,11 +109,8 @@ server=/usr/lib/wine/wineserver64
 [ -x "$server" ] || server=$(command -v wineserver) || fail "no wineserver found (run ./setup.sh)"
 
 # Reuse a running bench.
-if [ -f "$env_file" ]; then
-  . "$env_file"
-  if kill -0 "${XVFB_PID:-0}" 2>/dev/null; then exit 0; fi
-  stop
-fi
+if running; then exit 0; fi
+stop
 
 # A free X display number; several benches (one per build folder) may start
 # at once, so a display that another took first is skipped.

@@ -12,6 +12,9 @@ root="$(cd "$here/../.." && pwd)"
 out="$root/out"
 mkdir -p "$out"
 bench="$win/bench"
+# A bench this run starts is stopped again when it ends (its Xvfb, wineserver
+# and sound server); one that was running already (a test run's) is left up.
+if ! "$here/bench.sh" running "$bench"; then trap '"$here/bench.sh" stop "$bench"' EXIT; fi
 "$here/bench.sh" start "$bench" "${2:-i686}"
 # shellcheck disable=SC1091
 . "$bench/bench.env"
