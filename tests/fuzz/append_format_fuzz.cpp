@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string format(reinterpret_cast<const char*>(data), size);
-  const auto steps = wk::logic::PlanAppendFormat(format.c_str());
+  const auto steps = wk::append::PlanAppendFormat(format.c_str());
   if (steps.size() > format.size() / 2) std::abort();
   for (const auto& s : steps)
     if (s.decimals < 0 || s.decimals > 9) std::abort();

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "wk_controls.h"
 

@@ -5,7 +5,7 @@
 // quick clicks arrive as two single clicks.
 #include <windows.h>
 
-#include "control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "wk_controls.h"
 

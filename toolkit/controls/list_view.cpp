@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "wk_controls.h"
 

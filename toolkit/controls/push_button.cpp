@@ -3,7 +3,7 @@
 // enabled state and image all live in the window itself.
 #include <cstdint>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/core/styles.hpp"
 #include "wk_controls.h"
@@ -26,13 +26,11 @@ constexpr Keyword<LONG> kAlignments[] = {
     {"RT", BS_RIGHT | BS_TOP},
 };
 
-using FrameStyle = wk::StylePair;
-
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
 // "SHADOW" makes a default push button (the platform's heavy outline),
 // "SUNKEN" adds the client edge, "BAR" the dialog frame, "EDGE" both.
-constexpr Keyword<FrameStyle> kFrames[] = {
+constexpr Keyword<wk::StylePair> kFrames[] = {
     {"NORMAL", {kChild, 0}},
     {"SHADOW", {kChild | BS_DEFPUSHBUTTON, 0}},
     {"SUNKEN", {kChild, WS_EX_CLIENTEDGE}},
@@ -46,7 +44,7 @@ constexpr Keyword<FrameStyle> kFrames[] = {
 // An unknown frame word would give a window without WS_CHILD, which the
 // platform takes for a top-level window with the id as a menu handle. A
 // plain child button is the useful reading of such a word.
-constexpr FrameStyle kDefaultFrame = {kChild, 0};
+constexpr wk::StylePair kDefaultFrame = {kChild, 0};
 
 // System icon ids (IDI_*), kept as numbers so the table stays constant data.
 constexpr Keyword<WORD> kStockIcons[] = {
@@ -93,7 +91,7 @@ extern "C" HWND wk_ButtonCreate(HWND parent, int x, int y, int width, int height
                                 const char* caption, const char* alignment, const char* frame,
                                 int id) noexcept {
   const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{BS_CENTER});
-  const FrameStyle f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
+  const wk::StylePair f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
   const HWND button =
       CreateWindowExA(f.ex_style, "button", caption, f.style | align | BS_PUSHLIKE, x, y, width,
                       height, parent, ChildId(id), wk::ops::InstanceOf(parent), nullptr);
@@ -108,7 +106,7 @@ extern "C" HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, in
                                         const char* caption, const char* alignment,
                                         const char* frame, int id) noexcept {
   const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{BS_CENTER});
-  const FrameStyle f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
+  const wk::StylePair f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
   if (HWND old = GetDlgItem(dialog, id)) DestroyWindow(old);
   const HWND button = CreateWindowExA(f.ex_style, "button", caption, f.style, x, y, width, height,
                                       dialog, ChildId(id), nullptr, nullptr);

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/core/styles.hpp"
 #include "wk_controls.h"
@@ -16,9 +16,7 @@ using wk::PlatformCompare;
 
 constexpr Keyword<DWORD> kOrientations[] = {{"H", TBS_HORZ}, {"V", TBS_VERT}};
 
-using Styles = wk::StylePair;
-
-constexpr Keyword<Styles> kFrames[] = {
+constexpr Keyword<wk::StylePair> kFrames[] = {
     {"NORMAL", {0, 0}},
     {"SUNKEN", {0, WS_EX_CLIENTEDGE}},
     {"BAR", {WS_DLGFRAME, 0}},
@@ -32,14 +30,14 @@ constexpr Keyword<UINT> kQueries[] = {
     {"SLIDERPOSNR", TBM_GETRANGEMAX}, {"BUTTLENGTH", TBM_GETTHUMBLENGTH},
 };
 
-Styles StylesOf(const char* orientation, const char* frame) {
+wk::StylePair StylesOf(const char* orientation, const char* frame) {
   const DWORD turn = wk::KeywordValue(kOrientations, orientation, DWORD{TBS_HORZ}, PlatformCompare);
-  const Styles f = wk::KeywordValue(kFrames, frame, Styles{0, 0}, PlatformCompare);
+  const wk::StylePair f = wk::KeywordValue(kFrames, frame, wk::StylePair{0, 0}, PlatformCompare);
   return {kBaseStyle | turn | f.style, f.ex_style};
 }
 
-HWND Build(HWND parent, HINSTANCE instance, Styles shape, int x, int y, int width, int height,
-           int range_max, int page_size, int position) {
+HWND Build(HWND parent, HINSTANCE instance, wk::StylePair shape, int x, int y, int width,
+           int height, int range_max, int page_size, int position) {
   // No text and child id 0: the parent tells sliders apart by the handle
   // in its scroll messages.
   const HWND slider = CreateWindowExA(shape.ex_style, TRACKBAR_CLASSA, nullptr, shape.style, x, y,
@@ -69,7 +67,7 @@ extern "C" HWND wk_SliderReplace(HWND window, const char* orientation, int x, in
                                  int height, const char* frame, int range_max, int page_size,
                                  int position) noexcept {
   InitCommonControls();
-  const Styles shape = StylesOf(orientation, frame);
+  const wk::StylePair shape = StylesOf(orientation, frame);
   const HWND parent = wk::ops::ParentOf(window);
   const HINSTANCE instance = wk::ops::InstanceOf(parent);
   DestroyWindow(window);

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "toolkit/controls/class_background.hpp"
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "wk_controls.h"
 #include "wk_windows.h"

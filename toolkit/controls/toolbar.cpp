@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "toolkit/controls/class_background.hpp"
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 
 int wk_ToolbarImageCounter = 0;

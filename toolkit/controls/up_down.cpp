@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "gdi.hpp"
-#include "toolkit/draw/logic/font_style.hpp"
+#include "toolkit/core/logic/font_style.hpp"
 
 namespace wk {
 
@@ -21,7 +21,7 @@ inline HFONT MakeFontFor(HWND window, int points, int weight, int style_code, co
     WindowDC dc(window);
     if (dc) dpi = GetDeviceCaps(dc.get(), LOGPIXELSY);
   }
-  const draw::FontStyle style = draw::StyleFromCode(style_code);
+  const FontStyle style = StyleFromCode(style_code);
   return CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, weight, style.italic, style.underline,
                      style.strike_out, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      FF_SWISS, face);

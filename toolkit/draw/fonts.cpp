@@ -1,7 +1,7 @@
 // Fonts from a few integers and a face name, and decorated text: a white
 // highlight copy behind the text, and text one character under the other.
 #include "toolkit/draw/draw_target.hpp"
-#include "toolkit/draw/logic/font_style.hpp"
+#include "toolkit/core/logic/font_style.hpp"
 #include "wk_draw.h"
 
 namespace {
@@ -38,7 +38,7 @@ void Column(HDC dc, int x, int y, int step, const char* text) {
 
 extern "C" HFONT wk_CreateFont(int height, int width, int angle, int weight, int style_code,
                                int pitch_and_family, const char* face) noexcept {
-  const wk::draw::FontStyle style = wk::draw::StyleFromCode(style_code);
+  const wk::FontStyle style = wk::StyleFromCode(style_code);
   return CreateFontA(height, width, angle, angle, weight, style.italic, style.underline,
                      style.strike_out, ANSI_CHARSET, 0, 0, 0, static_cast<DWORD>(pitch_and_family),
                      face);

@@ -10,7 +10,7 @@
 #include "toolkit/core/keywords.hpp"
 #include "wk_files.h"
 
-namespace wt = wk::text;
+namespace wt = wk::textfile;
 
 // The rules' own codes are the public ones.
 static_assert(wt::kFileOpenFailed == WK_FILE_CANNOT_OPEN && wt::kFileIoFailed == WK_FILE_IO_ERROR);

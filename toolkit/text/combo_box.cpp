@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "wk_text.h"

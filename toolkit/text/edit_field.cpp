@@ -2,7 +2,7 @@
 // presses reach the parent as commands.
 #include <windows.h>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
@@ -11,7 +11,7 @@ int wk_EnterPressed = 0;
 
 namespace {
 
-using wk::text::FieldKind;
+using wk::fields::FieldKind;
 
 // Edit and password fields share a brush and a selected-text buffer.
 FieldKind g_edit_kind;
@@ -39,7 +39,7 @@ LRESULT KeyAndCharacter(WNDPROC base, bool caret_keys_to_parent, HWND field, UIN
     wk_EnterPressed = 1;
     return 0;
   }
-  return wk::text::PassOn(base, field, message, wparam, lparam);
+  return wk::fields::PassOn(base, field, message, wparam, lparam);
 }
 
 LRESULT CALLBACK EditFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -53,7 +53,7 @@ LRESULT CALLBACK PasswordFieldProc(HWND field, UINT message, WPARAM wparam, LPAR
 HWND Finish(HWND field, int limit, WNDPROC& base, WNDPROC procedure) {
   if (!field) return nullptr;
   SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
-  base = wk::text::Subclass(field, procedure);
+  base = wk::fields::Subclass(field, procedure);
   return field;
 }
 
@@ -61,23 +61,23 @@ HWND Finish(HWND field, int limit, WNDPROC& base, WNDPROC procedure) {
 
 HWND wk_EditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
                    int limit) noexcept {
-  const DWORD style = wk::text::AlignFromKeyword(alignment) | kEditStyle;
-  return Finish(wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height),
+  const DWORD style = wk::fields::AlignFromKeyword(alignment) | kEditStyle;
+  return Finish(wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height),
                 limit, g_edit_base, EditFieldProc);
 }
 
 HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int limit) noexcept {
   return Finish(
-      wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, kPasswordStyle, x, y, width, height),
+      wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, kPasswordStyle, x, y, width, height),
       limit, g_password_base, PasswordFieldProc);
 }
 
 HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* frame,
                    const char* alignment, int limit) noexcept {
-  const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
-  const DWORD style = wk::text::AlignFromKeyword(alignment) | f.style | kEditStyle;
-  HWND created = wk::text::Recreate(field, f.ex_style, style, x, y, width, height, limit);
-  if (created) g_edit_base = wk::text::Subclass(created, EditFieldProc);
+  const wk::StylePair f = wk::fields::FrameFromKeyword(frame);
+  const DWORD style = wk::fields::AlignFromKeyword(alignment) | f.style | kEditStyle;
+  HWND created = wk::fields::Recreate(field, f.ex_style, style, x, y, width, height, limit);
+  if (created) g_edit_base = wk::fields::Subclass(created, EditFieldProc);
   return created;
 }
 
@@ -93,28 +93,28 @@ extern "C" int wk_EditRepaint(HWND field) noexcept { return wk::ops::RepaintEras
 // ---- Text operations ----
 
 int wk_EditSetLeftMargin(HWND field, int margin) noexcept {
-  return LOWORD(wk::text::SetLeftMargin(field, margin));
+  return LOWORD(wk::fields::SetLeftMargin(field, margin));
 }
-int wk_EditSetLimit(HWND field, int limit) noexcept { return wk::text::SetLimit(field, limit); }
-int wk_EditGetLimit(HWND field) noexcept { return wk::text::GetLimit(field); }
+int wk_EditSetLimit(HWND field, int limit) noexcept { return wk::fields::SetLimit(field, limit); }
+int wk_EditGetLimit(HWND field) noexcept { return wk::fields::GetLimit(field); }
 HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control) noexcept {
-  return wk::text::Color(g_edit_kind, field, text, background, dc, control);
+  return wk::fields::Color(g_edit_kind, field, text, background, dc, control);
 }
 int wk_EditSetEditable(HWND field, const char* keyword) noexcept {
-  return wk::text::SetEditable(field, keyword, 0, nullptr);
+  return wk::fields::SetEditable(field, keyword, 0, nullptr);
 }
 int wk_EditLacksFocus(HWND field) noexcept { return GetFocus() == field ? 0 : 1; }
 int wk_EditFocusOnEnter(HWND field, HWND next) noexcept {
-  return wk::text::FocusOnEnter(field, next);
+  return wk::fields::FocusOnEnter(field, next);
 }
 int wk_EditSetText(HWND field, const char* text) noexcept {
   SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   return 0;
 }
-int wk_EditGetText(HWND field, char* buffer) noexcept { return wk::text::GetText(field, buffer); }
-int wk_EditGetTextLength(HWND field) noexcept { return wk::text::TextLengthWithinLimit(field); }
+int wk_EditGetText(HWND field, char* buffer) noexcept { return wk::fields::GetText(field, buffer); }
+int wk_EditGetTextLength(HWND field) noexcept { return wk::fields::TextLengthWithinLimit(field); }
 char* wk_EditGetSelectedText(HWND field) noexcept {
-  return wk::text::GetSelectedText(g_edit_kind, field);
+  return wk::fields::GetSelectedText(g_edit_kind, field);
 }
 HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int,
                         const char* face) noexcept {
@@ -122,8 +122,8 @@ HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int,
 }
 WK_CONTROL_OP_SETFONT(Edit)
 int wk_EditSaveFile(HWND field, const char* file_name) noexcept {
-  return wk::text::SaveFile(field, file_name);
+  return wk::fields::SaveFile(field, file_name);
 }
 int wk_EditLoadFile(HWND field, const char* file_name) noexcept {
-  return wk::text::LoadFile(field, file_name, 999);
+  return wk::fields::LoadFile(field, file_name, 999);
 }

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "../controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "../core/font_maker.hpp"
 #include "../core/keywords.hpp"
 #include "text_fields.hpp"

@@ -2,14 +2,14 @@
 // arrows step a counter the caller keeps.
 #include <windows.h>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
 namespace {
 
-using wk::text::FieldKind;
+using wk::fields::FieldKind;
 
 FieldKind g_spin_kind;
 WNDPROC g_spin_base = nullptr;
@@ -44,27 +44,27 @@ LRESULT CALLBACK SpinFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM l
     default:
       break;
   }
-  return wk::text::PassOn(g_spin_base, field, message, wparam, lparam);
+  return wk::fields::PassOn(g_spin_base, field, message, wparam, lparam);
 }
 
 }  // namespace
 
 HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
                        int limit) noexcept {
-  const DWORD style = wk::text::AlignFromKeyword(alignment) | kSpinStyle;
-  HWND field = wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
+  const DWORD style = wk::fields::AlignFromKeyword(alignment) | kSpinStyle;
+  HWND field = wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
   if (!field) return nullptr;
   SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
-  g_spin_base = wk::text::Subclass(field, SpinFieldProc);
+  g_spin_base = wk::fields::Subclass(field, SpinFieldProc);
   return field;
 }
 
 HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const char* frame,
                        const char* alignment, int limit) noexcept {
-  const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
-  const DWORD style = wk::text::AlignFromKeyword(alignment) | f.style | kSpinStyle;
-  HWND created = wk::text::Recreate(field, f.ex_style, style, x, y, width, height, limit);
-  if (created) g_spin_base = wk::text::Subclass(created, SpinFieldProc);
+  const wk::StylePair f = wk::fields::FrameFromKeyword(frame);
+  const DWORD style = wk::fields::AlignFromKeyword(alignment) | f.style | kSpinStyle;
+  HWND created = wk::fields::Recreate(field, f.ex_style, style, x, y, width, height, limit);
+  if (created) g_spin_base = wk::fields::Subclass(created, SpinFieldProc);
   return created;
 }
 
@@ -72,7 +72,7 @@ int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
                     int counter) noexcept {
   if (source != field) return counter;
   if (buffer != nullptr && SendMessageA(field, EM_GETMODIFY, 0, 0) == 1) {
-    wk::text::GetText(field, buffer);
+    wk::fields::GetText(field, buffer);
     SendMessageA(field, EM_SETMODIFY, FALSE, 0);
   }
   switch (LOWORD(scroll_code)) {
@@ -103,31 +103,35 @@ extern "C" int wk_SpinEditRepaint(HWND field) noexcept { return wk::ops::Repaint
 // ---- Text operations ----
 
 int wk_SpinEditSetLeftMargin(HWND field, int margin) noexcept {
-  return LOWORD(wk::text::SetLeftMargin(field, margin));
+  return LOWORD(wk::fields::SetLeftMargin(field, margin));
 }
-int wk_SpinEditSetLimit(HWND field, int limit) noexcept { return wk::text::SetLimit(field, limit); }
-int wk_SpinEditGetLimit(HWND field) noexcept { return wk::text::GetLimit(field); }
+int wk_SpinEditSetLimit(HWND field, int limit) noexcept {
+  return wk::fields::SetLimit(field, limit);
+}
+int wk_SpinEditGetLimit(HWND field) noexcept { return wk::fields::GetLimit(field); }
 HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc,
                         HWND control) noexcept {
-  return wk::text::Color(g_spin_kind, field, text, background, dc, control);
+  return wk::fields::Color(g_spin_kind, field, text, background, dc, control);
 }
 int wk_SpinEditSetEditable(HWND field, const char* keyword) noexcept {
-  return wk::text::SetEditable(field, keyword, 0, nullptr);
+  return wk::fields::SetEditable(field, keyword, 0, nullptr);
 }
 int wk_SpinEditLacksFocus(HWND field) noexcept { return GetFocus() == field ? 0 : 1; }
 int wk_SpinEditFocusOnEnter(HWND field, HWND next) noexcept {
-  return wk::text::FocusOnEnter(field, next);
+  return wk::fields::FocusOnEnter(field, next);
 }
 int wk_SpinEditSetText(HWND field, const char* text) noexcept {
   SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   return 0;
 }
 int wk_SpinEditGetText(HWND field, char* buffer) noexcept {
-  return wk::text::GetText(field, buffer);
+  return wk::fields::GetText(field, buffer);
 }
-int wk_SpinEditGetTextLength(HWND field) noexcept { return wk::text::TextLengthWithinLimit(field); }
+int wk_SpinEditGetTextLength(HWND field) noexcept {
+  return wk::fields::TextLengthWithinLimit(field);
+}
 char* wk_SpinEditGetSelectedText(HWND field) noexcept {
-  return wk::text::GetSelectedText(g_spin_kind, field);
+  return wk::fields::GetSelectedText(g_spin_kind, field);
 }
 HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int,
                             const char* face) noexcept {
@@ -135,8 +139,8 @@ HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int,
 }
 WK_CONTROL_OP_SETFONT(SpinEdit)
 int wk_SpinEditSaveFile(HWND field, const char* file_name) noexcept {
-  return wk::text::SaveFile(field, file_name);
+  return wk::fields::SaveFile(field, file_name);
 }
 int wk_SpinEditLoadFile(HWND field, const char* file_name) noexcept {
-  return wk::text::LoadFile(field, file_name, 999);
+  return wk::fields::LoadFile(field, file_name, 999);
 }

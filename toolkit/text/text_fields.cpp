@@ -4,17 +4,17 @@
 #include <cstring>
 #include <vector>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "wk_text.h"
 
-namespace wk::text {
+namespace wk::fields {
 
 namespace {
 
-constexpr Keyword<Frame> kFrames[] = {
+constexpr Keyword<StylePair> kFrames[] = {
     {"FLAT", {0, 0}},
     {"SMAL_SUNKEN", {0, WS_EX_STATICEDGE}},
     {"SUNKEN", {0, WS_EX_CLIENTEDGE}},
@@ -34,7 +34,9 @@ char g_empty[1] = {'\0'};
 
 }  // namespace
 
-Frame FrameFromKeyword(const char* keyword) { return KeywordValue(kFrames, keyword, Frame{0, 0}); }
+StylePair FrameFromKeyword(const char* keyword) {
+  return KeywordValue(kFrames, keyword, StylePair{0, 0});
+}
 
 DWORD AlignFromKeyword(const char* keyword) {
   return KeywordValue(kAlignments, keyword, DWORD{ES_LEFT});
@@ -217,4 +219,4 @@ int LoadFile(HWND window, const char* file_name, DWORD chunk) {
   return Guarded(WK_TEXT_FILE_IO_ERROR, [&] { return Load(window, file_name, chunk); });
 }
 
-}  // namespace wk::text
+}  // namespace wk::fields

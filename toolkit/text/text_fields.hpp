@@ -11,7 +11,7 @@
 
 #include "toolkit/core/styles.hpp"
 
-namespace wk::text {
+namespace wk::fields {
 
 // Per-kind process-wide state: the background brush of the last matching
 // colour call and the buffer of the last selected-text call.
@@ -20,9 +20,8 @@ struct FieldKind {
   char* selected = nullptr;
 };
 
-using Frame = StylePair;
 // Frame keyword of the re-creation operations; unknown words are "FLAT".
-Frame FrameFromKeyword(const char* keyword);
+StylePair FrameFromKeyword(const char* keyword);
 // "L", "C", "R" alignment bits; unknown words are ES_LEFT.
 DWORD AlignFromKeyword(const char* keyword);
 
@@ -65,4 +64,4 @@ int SaveFile(HWND window, const char* file_name);
 // 0, 2, 3 or 4; reads in chunks of `chunk` bytes.
 int LoadFile(HWND window, const char* file_name, DWORD chunk);
 
-}  // namespace wk::text
+}  // namespace wk::fields

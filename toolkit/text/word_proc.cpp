@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "toolkit/controls/control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/keywords.hpp"
@@ -21,7 +21,7 @@ namespace {
 
 using wk::Keyword;
 
-wk::text::FieldKind g_wp_kind;
+wk::fields::FieldKind g_wp_kind;
 WNDPROC g_wp_base = nullptr;
 
 constexpr int kMaxLimit = 65535;
@@ -43,7 +43,7 @@ constexpr int kStockFontIds[] = {SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DE
 // The word processor adds nothing to the platform's handling; the subclass
 // only keeps the remembered procedure in the loop.
 LRESULT CALLBACK WordProcProc(HWND wp, UINT message, WPARAM wparam, LPARAM lparam) {
-  return wk::text::PassOn(g_wp_base, wp, message, wparam, lparam);
+  return wk::fields::PassOn(g_wp_base, wp, message, wparam, lparam);
 }
 
 int CutLimit(int limit) {
@@ -55,11 +55,11 @@ void FillParentWhenAllZero(HWND wp, int x, int y, int width, int height) {
 }
 
 // The search's own result codes are the public ones.
-static_assert(wk::logic::kFindFound == WK_FIND_FOUND);
-static_assert(wk::logic::kFindPassedEnd == WK_FIND_NONE_BELOW);
-static_assert(wk::logic::kFindEmptyNeedle == WK_FIND_NO_SEARCH);
-static_assert(wk::logic::kFindEmptyText == WK_FIND_EMPTY_CONTROL);
-static_assert(wk::logic::kFindPassedStart == WK_FIND_NONE_ABOVE);
+static_assert(wk::find::kFindFound == WK_FIND_FOUND);
+static_assert(wk::find::kFindPassedEnd == WK_FIND_NONE_BELOW);
+static_assert(wk::find::kFindEmptyNeedle == WK_FIND_NO_SEARCH);
+static_assert(wk::find::kFindEmptyText == WK_FIND_EMPTY_CONTROL);
+static_assert(wk::find::kFindPassedStart == WK_FIND_NONE_ABOVE);
 
 // The search text and match case of the latest find request, or of the
 // find dialog's record before any request arrived.
@@ -75,27 +75,27 @@ std::string DialogSearchText(bool& match_case) {
 HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height, const char* scroll,
                              int limit) noexcept {
   const DWORD style = wk::KeywordValue(kScrollBars, scroll, DWORD{0}) | kCreateStyle;
-  HWND wp = wk::text::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
+  HWND wp = wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
   if (!wp) return nullptr;
   SendMessageA(wp, EM_LIMITTEXT, static_cast<WPARAM>(CutLimit(limit)), 0);
   FillParentWhenAllZero(wp, x, y, width, height);
-  g_wp_base = wk::text::Subclass(wp, WordProcProc);
+  g_wp_base = wk::fields::Subclass(wp, WordProcProc);
   return wp;
 }
 
 HWND wk_WordProcSimpleModify_1(HWND old, int x, int y, int width, int height, const char* frame,
                                const char* scroll, int maxchar) noexcept {
-  const wk::text::Frame f = wk::text::FrameFromKeyword(frame);
+  const wk::StylePair f = wk::fields::FrameFromKeyword(frame);
   const DWORD style = wk::KeywordValue(kScrollBars, scroll, DWORD{0}) | f.style | kRecreateStyle;
-  const int old_limit = wk::text::GetLimit(old);
+  const int old_limit = wk::fields::GetLimit(old);
   // The new window first gets the whole text; a cut follows below.
   HWND wp =
-      wk::text::Recreate(old, f.ex_style | kRecreateExStyle, style, x, y, width, height, maxchar);
+      wk::fields::Recreate(old, f.ex_style | kRecreateExStyle, style, x, y, width, height, maxchar);
   if (!wp) return nullptr;
   FillParentWhenAllZero(wp, x, y, width, height);
   if (maxchar != 0 && old_limit >= maxchar) {
     try {
-      std::string text = wk::text::WholeText(wp);
+      std::string text = wk::fields::WholeText(wp);
       const std::size_t keep = static_cast<std::size_t>(std::max(maxchar - 1, 0));
       if (text.size() > keep) text.resize(keep);
       SetWindowTextA(wp, text.c_str());
@@ -105,7 +105,7 @@ HWND wk_WordProcSimpleModify_1(HWND old, int x, int y, int width, int height, co
     MessageBoxA(wp, "The last prameters 'maxchar' have to small size\nor set the 'maxchar' to '0'",
                 "wk_WordProcSimpleModify_1 ERROR", MB_OK);
   }
-  g_wp_base = wk::text::Subclass(wp, WordProcProc);
+  g_wp_base = wk::fields::Subclass(wp, WordProcProc);
   return wp;
 }
 
@@ -125,19 +125,19 @@ int wk_WordProcSimpleHide(HWND wp) noexcept {
 // ---- Text operations shared with the edit fields ----
 
 int wk_WordProcSimpleSetLeftMargin(HWND wp, int margin) noexcept {
-  return static_cast<int>(wk::text::SetLeftMargin(wp, margin));
+  return static_cast<int>(wk::fields::SetLeftMargin(wp, margin));
 }
 int wk_WordProcSimpleSetLimit(HWND wp, int limit) noexcept {
-  return wk::text::SetLimit(wp, CutLimit(limit));
+  return wk::fields::SetLimit(wp, CutLimit(limit));
 }
-int wk_WordProcSimpleGetLimit(HWND wp) noexcept { return wk::text::GetLimit(wp); }
+int wk_WordProcSimpleGetLimit(HWND wp) noexcept { return wk::fields::GetLimit(wp); }
 HBRUSH wk_WordProcSimpleColor(HWND wp, COLORREF text, COLORREF background, HDC dc,
                               HWND control) noexcept {
-  return wk::text::Color(g_wp_kind, wp, text, background, dc, control);
+  return wk::fields::Color(g_wp_kind, wp, text, background, dc, control);
 }
 int wk_WordProcSimpleSetEditable(HWND wp, const char* keyword) noexcept {
   bool matched = false;
-  const int result = wk::text::SetEditable(wp, keyword, 0, &matched);
+  const int result = wk::fields::SetEditable(wp, keyword, 0, &matched);
   return matched && result != 0 ? 0 : 1;
 }
 HWND wk_WordProcSimpleHasFocus(HWND wp) noexcept { return GetFocus() == wp ? wp : nullptr; }
@@ -145,23 +145,25 @@ int wk_WordProcSimpleSetText(HWND wp, const char* text) noexcept {
   return SendMessageA(wp, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? 0 : 1;
 }
 int wk_WordProcSimpleGetText(HWND wp, char* buffer) noexcept {
-  return wk::text::GetText(wp, buffer);
+  return wk::fields::GetText(wp, buffer);
 }
-int wk_WordProcSimpleGetTextLength(HWND wp) noexcept { return wk::text::TextLengthWithinLimit(wp); }
+int wk_WordProcSimpleGetTextLength(HWND wp) noexcept {
+  return wk::fields::TextLengthWithinLimit(wp);
+}
 char* wk_WordProcSimpleGetSelectedText(HWND wp) noexcept {
-  return wk::text::GetSelectedText(g_wp_kind, wp);
+  return wk::fields::GetSelectedText(g_wp_kind, wp);
 }
 HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int,
                                   const char* face) noexcept {
   return wk::MakeFontFor(wp, points, weight, style, face);
 }
 int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name) noexcept {
-  const int result = wk::text::SaveFile(wp, file_name);
+  const int result = wk::fields::SaveFile(wp, file_name);
   if (result == 0) SendMessageA(wp, EM_SETMODIFY, FALSE, 0);
   return result;
 }
 int wk_WordProcSimpleLoadFile(HWND wp, const char* file_name) noexcept {
-  return wk::text::LoadFile(wp, file_name, 65535);
+  return wk::fields::LoadFile(wp, file_name, 65535);
 }
 
 // ---- The word processor's own operations ----
@@ -225,15 +227,15 @@ int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char
     bool exact = wk::IsKeyword(match_case, "M");
     const std::string needle =
         from_dialog == 1 ? DialogSearchText(exact) : std::string(text ? text : "");
-    const std::string whole = wk::text::WholeText(wp);
+    const std::string whole = wk::fields::WholeText(wp);
     DWORD start = 0, end = 0;
     SendMessageA(wp, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const wk::logic::FindOutcome found = wk::logic::FindInText(
+    const wk::find::FindOutcome found = wk::find::FindInText(
         whole, needle, static_cast<int>(start), static_cast<int>(end),
         wk::SearchDirectionOf(direction), [exact](const char* window, const char* wanted) {
           return (exact ? lstrcmpA(window, wanted) : lstrcmpiA(window, wanted)) == 0;
         });
-    if (found.code == wk::logic::kFindFound) {
+    if (found.code == wk::find::kFindFound) {
       SendMessageA(wp, EM_SETSEL, static_cast<WPARAM>(found.start), found.end);
       SendMessageA(wp, EM_SCROLLCARET, 0, 0);
     }

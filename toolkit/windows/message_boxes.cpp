@@ -136,8 +136,8 @@ char* wk_AppendFormatted(char* destination, const char* format, ...) noexcept {
   va_start(values, format);
   try {
     std::string out;
-    for (const wk::logic::FormatStep& step : wk::logic::PlanAppendFormat(format)) {
-      using wk::logic::Conversion;
+    for (const wk::append::FormatStep& step : wk::append::PlanAppendFormat(format)) {
+      using wk::append::Conversion;
       switch (step.conversion) {
         case Conversion::kInt:
           AppendPrintf(out, "%i", va_arg(values, int));

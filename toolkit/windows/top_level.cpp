@@ -10,9 +10,6 @@
 #include "toolkit/windows/window_styles.hpp"
 #include "wk_windows.h"
 
-int wk_ResultX = 0;
-int wk_ResultY = 0;
-
 namespace {
 
 using wk::Keyword;

@@ -1,6 +1,7 @@
 // The window services of both families: windows made by wk_WindowCreate
 // (wk_Window...) and dialogs made by wk_DialogWindowCreate (wk_DialogWindow...).
 // Each pair is one implementation; the families differ in a few parameters.
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/windows/window_styles.hpp"
 #include "wk_windows.h"
@@ -99,7 +100,6 @@ int ChangeFrame(HWND window, Family& family, const char* keyword, Change change)
 
 // ShowWindow answers whether the window was visible before.
 int WasHidden(HWND window, int command) { return ShowWindow(window, command) ? 0 : 1; }
-int WasVisible(HWND window, int command) { return ShowWindow(window, command) ? 1 : 0; }
 
 int ShowState(HWND window, const char* keyword) {
   const int* command = wk::FindKeyword(kShowStates, keyword);
@@ -152,24 +152,9 @@ int GetPosition(HWND window) {
   return 0;
 }
 
-int GetSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  wk_ResultX = r.right - r.left;
-  wk_ResultY = r.bottom - r.top;
-  return 0;
-}
-
 int GetText(HWND window, char* buffer, int max_length) {
   if (buffer == nullptr || max_length < 0) return 0;
   return GetWindowTextA(window, buffer, max_length + 1);
-}
-
-int Repaint(HWND window, const char* keyword) {
-  static constexpr Keyword<BOOL> kErase[] = {{"ERASED", TRUE}, {"UNERASED", FALSE}};
-  const BOOL* erase = wk::FindKeyword(kErase, keyword);
-  if (!erase) return 1;
-  return InvalidateRect(window, nullptr, *erase) ? 0 : 1;
 }
 
 HWND HasFocus(HWND window) { return GetFocus() == window && window ? window : nullptr; }
@@ -191,16 +176,16 @@ int SetStockIcon(HWND window, const char* icon_id) {
 
 // ---- Window family ---------------------------------------------------------
 
-int wk_WindowDestroy(HWND w) noexcept { return DestroyWindow(w) ? 0 : 1; }
+WK_CONTROL_OP_DESTROY(Window)
 int wk_WindowShowState(HWND w, const char* k) noexcept { return ShowState(w, k); }
 int wk_WindowHide(HWND w) noexcept { return Hide(w); }
-int wk_WindowShow(HWND w) noexcept { return WasVisible(w, SW_SHOW); }
+WK_CONTROL_OP_SHOW(Window, SW_SHOW)
 int wk_WindowMaximize(HWND w) noexcept { return WasHidden(w, SW_SHOWMAXIMIZED); }
 int wk_WindowMove(HWND w, int left, int top) noexcept { return Move(w, left, top); }
 int wk_WindowResize(HWND w, int width, int height) noexcept { return Resize(w, width, height); }
 int wk_WindowCenter(HWND w) noexcept { return Center(w); }
 int wk_WindowGetPosition(HWND w) noexcept { return GetPosition(w); }
-int wk_WindowGetSize(HWND w) noexcept { return GetSize(w); }
+WK_CONTROL_OP_GETSIZE(Window)
 int wk_WindowSetBorder(HWND w, const char* k) noexcept {
   return ChangeFrame(w, g_windows, k, ApplyBorder);
 }
@@ -212,8 +197,8 @@ int wk_WindowSetText(HWND w, const char* text) noexcept {
   return 0;
 }
 int wk_WindowGetText(HWND w, char* buffer, int n) noexcept { return GetText(w, buffer, n); }
-int wk_WindowRepaint(HWND w, const char* k) noexcept { return Repaint(w, k); }
-HWND wk_WindowSetFocus(HWND w) noexcept { return SetFocus(w); }
+WK_CONTROL_OP_REPAINT(Window, wk::CStrcmp)
+WK_CONTROL_OP_SETFOCUS(Window)
 HWND wk_WindowHasFocus(HWND w) noexcept { return HasFocus(w); }
 int wk_WindowSetIcon(HWND w, const char* name) noexcept { return SetIcon(w, name); }
 int wk_WindowSetStockIcon(HWND w, const char* id) noexcept { return SetStockIcon(w, id); }
@@ -228,7 +213,7 @@ int wk_DialogWindowClose(HWND d) noexcept {
 }
 int wk_DialogWindowShowState(HWND d, const char* k) noexcept { return ShowState(d, k); }
 int wk_DialogWindowHide(HWND d) noexcept { return Hide(d); }
-int wk_DialogWindowRestore(HWND d) noexcept { return WasVisible(d, SW_RESTORE); }
+int wk_DialogWindowRestore(HWND d) noexcept { return wk::ops::Show(d, SW_RESTORE); }
 int wk_DialogWindowMaximize(HWND d) noexcept { return WasHidden(d, SW_SHOWMAXIMIZED); }
 int wk_DialogWindowMove(HWND d, int left, int top) noexcept { return Move(d, left, top); }
 int wk_DialogWindowResize(HWND d, int width, int height) noexcept {
@@ -236,7 +221,7 @@ int wk_DialogWindowResize(HWND d, int width, int height) noexcept {
 }
 int wk_DialogWindowCenter(HWND d) noexcept { return Center(d); }
 int wk_DialogWindowGetPosition(HWND d) noexcept { return GetPosition(d); }
-int wk_DialogWindowGetSize(HWND d) noexcept { return GetSize(d); }
+WK_CONTROL_OP_GETSIZE(DialogWindow)
 int wk_DialogWindowSetBorder(HWND d, const char* k) noexcept {
   return ChangeFrame(d, g_dialogs, k, ApplyBorder);
 }
@@ -248,7 +233,7 @@ int wk_DialogWindowSetText(HWND d, const char* text) noexcept {
   return 0;
 }
 int wk_DialogWindowGetText(HWND d, char* buffer, int n) noexcept { return GetText(d, buffer, n); }
-int wk_DialogWindowRepaint(HWND d, const char* k) noexcept { return Repaint(d, k); }
+WK_CONTROL_OP_REPAINT(DialogWindow, wk::CStrcmp)
 HWND wk_DialogWindowActivate(HWND d) noexcept { return SetActiveWindow(d); }
 HWND wk_DialogWindowHasFocus(HWND d) noexcept { return HasFocus(d); }
 int wk_DialogWindowSetIcon(HWND d, const char* name) noexcept { return SetIcon(d, name); }

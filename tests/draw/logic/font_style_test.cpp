@@ -1,8 +1,8 @@
-#include "toolkit/draw/logic/font_style.hpp"
+#include "toolkit/core/logic/font_style.hpp"
 
 #include <gtest/gtest.h>
 
-using wk::draw::StyleFromCode;
+using wk::StyleFromCode;
 
 namespace {
 

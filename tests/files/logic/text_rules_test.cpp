@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-namespace wt = wk::text;
+namespace wt = wk::textfile;
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 namespace {
 
-using wk::logic::Conversion;
-using wk::logic::PlanAppendFormat;
+using wk::append::Conversion;
+using wk::append::PlanAppendFormat;
 
 std::vector<int> DoubleDecimals(const char* format) {
   std::vector<int> d;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-namespace wk::text {
+namespace wk::textfile {
 
 int CharClass(unsigned char c) {
   if (c == ' ') return kSpace;
@@ -202,4 +202,4 @@ int ReadAll(const char* name, char* destination) {
   return kFileOk;
 }
 
-}  // namespace wk::text
+}  // namespace wk::textfile

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 
-namespace wk::text {
+namespace wk::textfile {
 
 // Character classes: small letters are a-z and Latin-1 224-254 but not 247,
 // capitals A-Z and Latin-1 192-223 but not 215.
@@ -62,4 +62,4 @@ long CountCharsAndLines(const char* name);
 // Appends the whole file to `destination`, which holds a terminated text.
 int ReadAll(const char* name, char* destination);
 
-}  // namespace wk::text
+}  // namespace wk::textfile

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-namespace wk::logic {
+namespace wk::find {
 
 FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_start, int sel_end,
-                       FindDirection direction, const WindowEquals& equals) {
+                       SearchDirection direction, const WindowEquals& equals) {
   const long n = static_cast<long>(text.size());
   if (n == 0) return {kFindEmptyText, 0, 0};
 
@@ -16,8 +16,8 @@ FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_s
   const long k = static_cast<long>(needle.size());
   if (s == e) {
     if (k == 0) return {kFindEmptyNeedle, 0, 0};
-    if (direction == FindDirection::kUp) s -= k;
-    if (direction == FindDirection::kDown) e += k;
+    if (direction == SearchDirection::kUp) s -= k;
+    if (direction == SearchDirection::kDown) e += k;
   } else if (k > 0) {
     // A selection of another length (the find dialog's text typed over
     // it) still gives the start; the window has the search text's length.
@@ -27,10 +27,10 @@ FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_s
   const std::string wanted(needle);
   std::string window;
   for (long step = 0; step < n; ++step) {
-    if (direction == FindDirection::kDown) {
+    if (direction == SearchDirection::kDown) {
       ++s;
       ++e;
-    } else if (direction == FindDirection::kUp) {
+    } else if (direction == SearchDirection::kUp) {
       --s;
       --e;
     }
@@ -43,9 +43,9 @@ FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_s
     }
     // Upward, a window that starts out reaching past the end moves back
     // into the text.
-    if (e > n && direction != FindDirection::kUp) return {kFindPassedEnd, 0, 0};
+    if (e > n && direction != SearchDirection::kUp) return {kFindPassedEnd, 0, 0};
   }
   return {kFindPassedEnd, 0, 0};
 }
 
-}  // namespace wk::logic
+}  // namespace wk::find

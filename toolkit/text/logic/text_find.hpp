@@ -15,9 +15,7 @@
 
 #include "toolkit/core/keywords.hpp"
 
-namespace wk::logic {
-
-using FindDirection = SearchDirection;
+namespace wk::find {
 
 // Result codes, as the word processor reports them.
 inline constexpr int kFindFound = 0;
@@ -41,6 +39,6 @@ using WindowEquals = std::function<bool(const char* window, const char* needle)>
 // is clamped to the text. A window reaching past the end of the text never
 // matches. At most text.size() steps are taken.
 FindOutcome FindInText(std::string_view text, std::string_view needle, int sel_start, int sel_end,
-                       FindDirection direction, const WindowEquals& equals);
+                       SearchDirection direction, const WindowEquals& equals);
 
-}  // namespace wk::logic
+}  // namespace wk::find

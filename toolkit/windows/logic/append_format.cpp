@@ -1,6 +1,6 @@
 #include "append_format.hpp"
 
-namespace wk::logic {
+namespace wk::append {
 
 std::vector<FormatStep> PlanAppendFormat(const char* format) {
   std::vector<FormatStep> steps;
@@ -48,4 +48,4 @@ std::vector<FormatStep> PlanAppendFormat(const char* format) {
   return steps;
 }
 
-}  // namespace wk::logic
+}  // namespace wk::append

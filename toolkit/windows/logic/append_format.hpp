@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace wk::logic {
+namespace wk::append {
 
 enum class Conversion {
   kInt,           // %i: int
@@ -35,4 +35,4 @@ inline constexpr int kDefaultDecimals = 2;
 // has no conversions.
 std::vector<FormatStep> PlanAppendFormat(const char* format);
 
-}  // namespace wk::logic
+}  // namespace wk::append

@@ -1,6 +1,11 @@
-#include "control_ops.hpp"
+#include "toolkit/core/control_ops.hpp"
 
-#include "wk_windows.h"
+// The process-wide result pair that wk_windows.h publishes. It lives here,
+// beside the operations that fill it, so that core needs no other folder.
+extern "C" {
+int wk_ResultX = 0;
+int wk_ResultY = 0;
+}
 
 namespace wk::ops {
 

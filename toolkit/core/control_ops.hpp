@@ -32,7 +32,7 @@
 
 #include <windows.h>
 
-#include "../core/keywords.hpp"
+#include "toolkit/core/keywords.hpp"
 
 namespace wk::ops {
 

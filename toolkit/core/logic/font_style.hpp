@@ -4,7 +4,7 @@
 // reads them through StyleFromCode.
 #pragma once
 
-namespace wk::draw {
+namespace wk {
 
 struct FontStyle {
   bool italic = false;
@@ -16,4 +16,4 @@ struct FontStyle {
 // has no meaning and gives a plain font.
 FontStyle StyleFromCode(int code);
 
-}  // namespace wk::draw
+}  // namespace wk

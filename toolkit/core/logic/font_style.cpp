@@ -1,6 +1,6 @@
-#include "toolkit/draw/logic/font_style.hpp"
+#include "toolkit/core/logic/font_style.hpp"
 
-namespace wk::draw {
+namespace wk {
 
 namespace {
 struct CodeRow {
@@ -22,4 +22,4 @@ FontStyle StyleFromCode(int code) {
   return {};
 }
 
-}  // namespace wk::draw
+}  // namespace wk
