@@ -190,18 +190,15 @@ void AudioDeviceOpened(HWAVEOUT device, int step) {
   Queue(g_audio.headers[1], step);
 }
 
-bool AudioBufferReturned(HWAVEOUT device, const WAVEHDR* header) {
+bool AudioBufferReturned(HWAVEOUT device, WAVEHDR* header, int step) {
   if (device == nullptr || device != g_audio.device || !IsOurHeader(header)) return false;
   if (g_audio.closing) {
     if (!AnyQueued()) RunSwitch(Switch::kClose, nullptr);
     return false;
   }
-  return g_audio.circulating;
-}
-
-void AudioRefill(WAVEHDR* header, int step) {
-  if (!IsOurHeader(header) || g_audio.device == nullptr) return;
+  if (!g_audio.circulating) return false;
   Queue(header, step);
+  return true;
 }
 
 void AudioShutdown() { CloseDevice(); }

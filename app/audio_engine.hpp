@@ -33,13 +33,10 @@ void AudioSwitchOff();
 // MM_WOM_OPEN from `device`: fills both buffers at `step` and queues them.
 void AudioDeviceOpened(HWAVEOUT device, int step);
 
-// MM_WOM_DONE from `device` with `header`: true when the buffer is to be
-// refilled (then call AudioRefill); false when it came from a device that is
-// shut down or closing (then the engine has done what is needed).
-bool AudioBufferReturned(HWAVEOUT device, const WAVEHDR* header);
-
-// Refills the returned header's buffer at `step` and queues it again.
-void AudioRefill(WAVEHDR* header, int step);
+// MM_WOM_DONE from `device` with `header`: refills the buffer at `step`,
+// queues it again and returns true; returns false when it came from a device
+// that is shut down or closing (then the engine has done what is needed).
+bool AudioBufferReturned(HWAVEOUT device, WAVEHDR* header, int step);
 
 // WM_DESTROY: stops playback and closes the device.
 void AudioShutdown();

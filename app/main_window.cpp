@@ -172,8 +172,7 @@ void BufferReturned(HWND window, WPARAM wparam, LPARAM lparam) {
   const LONGLONG started = vindra::RefillLogStart();
   HWAVEOUT device = reinterpret_cast<HWAVEOUT>(wparam);
   WAVEHDR* header = reinterpret_cast<WAVEHDR*>(lparam);
-  if (!vindra::AudioBufferReturned(device, header)) return;
-  vindra::AudioRefill(header, g_main.held_step);
+  if (!vindra::AudioBufferReturned(device, header, g_main.held_step)) return;
   vindra::RefillLogNote(started);
   ShowReadout(window, "            ", g_main.held_step * 2.0);
 }

@@ -50,19 +50,9 @@ extern "C" int wk_CheckGetText(HWND box, char* buffer) noexcept {
   return GetWindowTextA(box, buffer, 255);
 }
 
-extern "C" int wk_CheckSet(HWND box) noexcept {
-  SendMessageA(box, BM_SETCHECK, 1, 0);
-  return 0;
-}
-
-extern "C" int wk_CheckClear(HWND box) noexcept {
-  SendMessageA(box, BM_SETCHECK, 0, 0);
-  return 0;
-}
-
-extern "C" int wk_CheckGetState(HWND box) noexcept {
-  return static_cast<int>(SendMessageA(box, BM_GETSTATE, 0, 0));
-}
+extern "C" int wk_CheckSet(HWND box) noexcept { return wk::ops::SetChecked(box, BST_CHECKED); }
+extern "C" int wk_CheckClear(HWND box) noexcept { return wk::ops::SetChecked(box, BST_UNCHECKED); }
+WK_CONTROL_OP_GETSTATE(Check)
 
 WK_CONTROL_OP_DESTROY(Check)
 WK_CONTROL_OP_HIDE(Check)

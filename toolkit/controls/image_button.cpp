@@ -121,19 +121,7 @@ extern "C" int wk_ImageButtonEnable(HWND button) noexcept {
   return 0;
 }
 
-extern "C" int wk_ImageButtonSetPushed(HWND button) noexcept {
-  SendMessageA(button, BM_SETSTATE, 1, 0);
-  return 0;
-}
-
-extern "C" int wk_ImageButtonSetReleased(HWND button) noexcept {
-  SendMessageA(button, BM_SETSTATE, 0, 0);
-  return 0;
-}
-
-extern "C" int wk_ImageButtonGetState(HWND button) noexcept {
-  return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
-}
+WK_CONTROL_OPS_BUTTON_STATE(ImageButton)
 
 WK_CONTROL_OP_DESTROY(ImageButton)
 WK_CONTROL_OP_HIDE(ImageButton)

@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include "toolkit/core/control_ops.hpp"
-#include "toolkit/core/font_maker.hpp"
 #include "wk_controls.h"
 
 LVCOLUMNA wk_ListColumnRecord = {};
@@ -159,10 +158,7 @@ extern "C" int wk_ListRowCount(HWND list) noexcept {
 
 extern "C" int wk_ListRedraw(HWND list) noexcept { return wk::ops::RepaintErased(list); }
 
-extern "C" HFONT wk_ListMakeFont(HWND list, int points, int weight, int style_code, int,
-                                 const char* face) noexcept {
-  return wk::MakeFontFor(list, points, weight, style_code, face);
-}
+WK_CONTROL_OP_FONT_MAKER(List, Make)
 
 WK_CONTROL_OP_SETFONT(List)
 

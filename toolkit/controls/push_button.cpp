@@ -120,21 +120,7 @@ extern "C" HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, in
 
 WK_CONTROL_OPS_ALL(Button, SW_SHOWNORMAL, wk::CStrcmp)
 
-extern "C" int wk_ButtonSetPushed(HWND button) noexcept {
-  // BM_SETSTATE: wParam 1 = drawn pushed in, lParam unused.
-  SendMessageA(button, BM_SETSTATE, 1, 0);
-  return 0;
-}
-
-extern "C" int wk_ButtonSetReleased(HWND button) noexcept {
-  // BM_SETSTATE: wParam 0 = drawn released.
-  SendMessageA(button, BM_SETSTATE, 0, 0);
-  return 0;
-}
-
-extern "C" int wk_ButtonGetState(HWND button) noexcept {
-  return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
-}
+WK_CONTROL_OPS_BUTTON_STATE(Button)
 
 extern "C" int wk_ButtonSetBitmap(HWND button, const char* alignment,
                                   const char* bitmap_name) noexcept {

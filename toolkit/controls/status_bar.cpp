@@ -6,7 +6,6 @@
 
 #include "toolkit/controls/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
-#include "toolkit/core/font_maker.hpp"
 #include "wk_controls.h"
 #include "wk_windows.h"
 
@@ -128,10 +127,7 @@ int wk_StatusGetText(HWND bar, int part, char* buffer) noexcept {
   return lstrlenA(buffer);
 }
 
-HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int,
-                        const char* face) noexcept {
-  return wk::MakeFontFor(bar, points, weight, style, face);
-}
+WK_CONTROL_OP_FONT_MAKER(Status, Make)
 
 WK_CONTROL_OP_SETFONT(Status)
 

@@ -92,6 +92,20 @@ int SetFont(HWND control, HFONT font) {
   return 0;
 }
 
+int SetPushed(HWND button, BOOL pushed) {
+  SendMessageA(button, BM_SETSTATE, static_cast<WPARAM>(pushed), 0);
+  return 0;
+}
+
+int SetChecked(HWND button, WPARAM check) {
+  SendMessageA(button, BM_SETCHECK, check, 0);
+  return 0;
+}
+
+int GetButtonState(HWND button) {
+  return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
+}
+
 HWND ParentOf(HWND control) {
   return reinterpret_cast<HWND>(GetWindowLongPtrA(control, GWLP_HWNDPARENT));
 }

@@ -32,6 +32,7 @@
 
 #include <windows.h>
 
+#include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/keywords.hpp"
 
 namespace wk::ops {
@@ -75,6 +76,13 @@ HWND SetFocusTo(HWND control);
 HWND DropFocus(HWND control);
 // Gives the control a font (WM_SETFONT) and redraws it at once; 0.
 int SetFont(HWND control, HFONT font);
+
+// Buttons of every kind: BM_SETSTATE draws the button pushed in (TRUE) or
+// released (FALSE); BM_SETCHECK checks or clears it. Both 0.
+int SetPushed(HWND button, BOOL pushed);
+int SetChecked(HWND button, WPARAM check);
+// BM_GETSTATE unchanged (check, pushed and focus bits).
+int GetButtonState(HWND button);
 
 // The parent as the platform reports it (GWL_HWNDPARENT).
 HWND ParentOf(HWND control);
@@ -121,6 +129,22 @@ HINSTANCE InstanceOf(HWND window);
   extern "C" HWND wk_##Kind##DropFocus(HWND c) noexcept { return wk::ops::DropFocus(c); }
 #define WK_CONTROL_OP_SETFONT(Kind) \
   extern "C" int wk_##Kind##SetFont(HWND c, HFONT f) noexcept { return wk::ops::SetFont(c, f); }
+
+// A font of the control's display from core/font_maker.hpp:
+// WK_CONTROL_OP_FONT_MAKER(Status, Make) defines wk_StatusMakeFont, and
+// (Edit, Create) wk_EditCreateFont. The fifth argument is unused.
+#define WK_CONTROL_OP_FONT_MAKER(Kind, Verb)                                             \
+  extern "C" HFONT wk_##Kind##Verb##Font(HWND c, int points, int weight, int style, int, \
+                                         const char* face) noexcept {                    \
+    return wk::MakeFontFor(c, points, weight, style, face);                              \
+  }
+#define WK_CONTROL_OP_GETSTATE(Kind) \
+  extern "C" int wk_##Kind##GetState(HWND c) noexcept { return wk::ops::GetButtonState(c); }
+// SetPushed, SetReleased and GetState of the button kinds.
+#define WK_CONTROL_OPS_BUTTON_STATE(Kind)                                                         \
+  extern "C" int wk_##Kind##SetPushed(HWND c) noexcept { return wk::ops::SetPushed(c, TRUE); }    \
+  extern "C" int wk_##Kind##SetReleased(HWND c) noexcept { return wk::ops::SetPushed(c, FALSE); } \
+  WK_CONTROL_OP_GETSTATE(Kind)
 
 // Move to GetSize: the geometry members most kinds have.
 #define WK_CONTROL_OPS_GEOMETRY(Kind) \

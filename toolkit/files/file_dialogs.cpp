@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "../core/keywords.hpp"
+#include "toolkit/core/keywords.hpp"
 #include "file_dialogs.hpp"
 #include "wk_files.h"
 

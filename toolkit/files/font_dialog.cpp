@@ -6,8 +6,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
-#include "../core/gdi.hpp"
-#include "../core/keywords.hpp"
+#include "toolkit/core/gdi.hpp"
+#include "toolkit/core/keywords.hpp"
 #include "file_dialogs.hpp"
 #include "wk_controls.h"
 #include "wk_files.h"

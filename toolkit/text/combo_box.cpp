@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "toolkit/core/control_ops.hpp"
-#include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "wk_text.h"
 
@@ -114,10 +113,7 @@ extern "C" const char* wk_ComboGetSelectedText(HWND combo) noexcept {
   return g_selected;
 }
 
-extern "C" HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int style_code, int,
-                                    const char* face) noexcept {
-  return wk::MakeFontFor(combo, points, weight, style_code, face);
-}
+WK_CONTROL_OP_FONT_MAKER(Combo, Create)
 
 WK_CONTROL_OP_SETFONT(Combo)
 

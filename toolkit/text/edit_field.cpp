@@ -2,8 +2,6 @@
 // presses reach the parent as commands.
 #include <windows.h>
 
-#include "toolkit/core/control_ops.hpp"
-#include "toolkit/core/font_maker.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
@@ -81,49 +79,4 @@ HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* 
   return created;
 }
 
-WK_CONTROL_OP_DESTROY(Edit)
-WK_CONTROL_OP_HIDE(Edit)
-WK_CONTROL_OP_SHOW(Edit, SW_SHOW)
-WK_CONTROL_OPS_GEOMETRY(Edit)
-WK_CONTROL_OP_DISABLE(Edit)
-WK_CONTROL_OP_ENABLE(Edit)
-WK_CONTROL_OP_SETFOCUS(Edit)
-extern "C" int wk_EditRepaint(HWND field) noexcept { return wk::ops::RepaintErased(field); }
-
-// ---- Text operations ----
-
-int wk_EditSetLeftMargin(HWND field, int margin) noexcept {
-  return LOWORD(wk::fields::SetLeftMargin(field, margin));
-}
-int wk_EditSetLimit(HWND field, int limit) noexcept { return wk::fields::SetLimit(field, limit); }
-int wk_EditGetLimit(HWND field) noexcept { return wk::fields::GetLimit(field); }
-HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc, HWND control) noexcept {
-  return wk::fields::Color(g_edit_kind, field, text, background, dc, control);
-}
-int wk_EditSetEditable(HWND field, const char* keyword) noexcept {
-  return wk::fields::SetEditable(field, keyword, 0, nullptr);
-}
-int wk_EditLacksFocus(HWND field) noexcept { return GetFocus() == field ? 0 : 1; }
-int wk_EditFocusOnEnter(HWND field, HWND next) noexcept {
-  return wk::fields::FocusOnEnter(field, next);
-}
-int wk_EditSetText(HWND field, const char* text) noexcept {
-  SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-  return 0;
-}
-int wk_EditGetText(HWND field, char* buffer) noexcept { return wk::fields::GetText(field, buffer); }
-int wk_EditGetTextLength(HWND field) noexcept { return wk::fields::TextLengthWithinLimit(field); }
-char* wk_EditGetSelectedText(HWND field) noexcept {
-  return wk::fields::GetSelectedText(g_edit_kind, field);
-}
-HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int,
-                        const char* face) noexcept {
-  return wk::MakeFontFor(field, points, weight, style, face);
-}
-WK_CONTROL_OP_SETFONT(Edit)
-int wk_EditSaveFile(HWND field, const char* file_name) noexcept {
-  return wk::fields::SaveFile(field, file_name);
-}
-int wk_EditLoadFile(HWND field, const char* file_name) noexcept {
-  return wk::fields::LoadFile(field, file_name, 999);
-}
+WK_TEXT_FIELD_OPS(Edit, g_edit_kind, 999)

@@ -8,8 +8,7 @@
 #include <string>
 
 #include "toolkit/core/control_ops.hpp"
-#include "../core/font_maker.hpp"
-#include "../core/keywords.hpp"
+#include "toolkit/core/keywords.hpp"
 #include "text_fields.hpp"
 #include "wk_text.h"
 
@@ -429,10 +428,7 @@ extern "C" int wk_ClipboardHasText(void) noexcept {
 // ---- Fonts ----------------------------------------------------------------
 
 // The rich edit makes and sets fonts exactly as the plain text fields do.
-extern "C" HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int,
-                                       const char* face) noexcept {
-  return wk::MakeFontFor(rich, points, weight, style, face);
-}
+WK_CONTROL_OP_FONT_MAKER(RichEdit, Create)
 
 extern "C" int wk_RichEditSetFont(HWND rich, HFONT font) noexcept {
   return wk_WordProcSimpleSetFont(rich, reinterpret_cast<UINT_PTR>(font));

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "../core/gdi.hpp"
+#include "toolkit/core/gdi.hpp"
 #include "logic/rich_file_kind.hpp"
 #include "wk_text.h"
 

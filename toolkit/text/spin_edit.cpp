@@ -2,8 +2,6 @@
 // arrows step a counter the caller keeps.
 #include <windows.h>
 
-#include "toolkit/core/control_ops.hpp"
-#include "toolkit/core/font_maker.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
@@ -86,61 +84,9 @@ int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
       break;
   }
   if (buffer != nullptr && SendMessageA(field, EM_GETMODIFY, 0, 0) == 0) {
-    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer));
+    wk::fields::SetText(field, buffer);
   }
   return counter;
 }
 
-WK_CONTROL_OP_DESTROY(SpinEdit)
-WK_CONTROL_OP_HIDE(SpinEdit)
-WK_CONTROL_OP_SHOW(SpinEdit, SW_SHOW)
-WK_CONTROL_OPS_GEOMETRY(SpinEdit)
-WK_CONTROL_OP_DISABLE(SpinEdit)
-WK_CONTROL_OP_ENABLE(SpinEdit)
-WK_CONTROL_OP_SETFOCUS(SpinEdit)
-extern "C" int wk_SpinEditRepaint(HWND field) noexcept { return wk::ops::RepaintErased(field); }
-
-// ---- Text operations ----
-
-int wk_SpinEditSetLeftMargin(HWND field, int margin) noexcept {
-  return LOWORD(wk::fields::SetLeftMargin(field, margin));
-}
-int wk_SpinEditSetLimit(HWND field, int limit) noexcept {
-  return wk::fields::SetLimit(field, limit);
-}
-int wk_SpinEditGetLimit(HWND field) noexcept { return wk::fields::GetLimit(field); }
-HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc,
-                        HWND control) noexcept {
-  return wk::fields::Color(g_spin_kind, field, text, background, dc, control);
-}
-int wk_SpinEditSetEditable(HWND field, const char* keyword) noexcept {
-  return wk::fields::SetEditable(field, keyword, 0, nullptr);
-}
-int wk_SpinEditLacksFocus(HWND field) noexcept { return GetFocus() == field ? 0 : 1; }
-int wk_SpinEditFocusOnEnter(HWND field, HWND next) noexcept {
-  return wk::fields::FocusOnEnter(field, next);
-}
-int wk_SpinEditSetText(HWND field, const char* text) noexcept {
-  SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-  return 0;
-}
-int wk_SpinEditGetText(HWND field, char* buffer) noexcept {
-  return wk::fields::GetText(field, buffer);
-}
-int wk_SpinEditGetTextLength(HWND field) noexcept {
-  return wk::fields::TextLengthWithinLimit(field);
-}
-char* wk_SpinEditGetSelectedText(HWND field) noexcept {
-  return wk::fields::GetSelectedText(g_spin_kind, field);
-}
-HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int,
-                            const char* face) noexcept {
-  return wk::MakeFontFor(field, points, weight, style, face);
-}
-WK_CONTROL_OP_SETFONT(SpinEdit)
-int wk_SpinEditSaveFile(HWND field, const char* file_name) noexcept {
-  return wk::fields::SaveFile(field, file_name);
-}
-int wk_SpinEditLoadFile(HWND field, const char* file_name) noexcept {
-  return wk::fields::LoadFile(field, file_name, 999);
-}
+WK_TEXT_FIELD_OPS(SpinEdit, g_spin_kind, 999)

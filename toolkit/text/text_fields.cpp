@@ -147,6 +147,11 @@ int GetText(HWND window, char* buffer) {
                                        reinterpret_cast<LPARAM>(buffer)));
 }
 
+int SetText(HWND window, const char* text) {
+  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  return 0;
+}
+
 namespace {
 
 char* CopySelection(FieldKind& kind, HWND window) {
@@ -187,7 +192,7 @@ int Load(HWND window, const char* file_name, DWORD chunk) {
   if (high != 0 || HIWORD(low) != 0) return WK_TEXT_FILE_TOO_LARGE;
 
   std::vector<char> buffer(chunk + 1);
-  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+  SetText(window, "");
   for (;;) {
     DWORD got = 0;
     if (!ReadFile(file.get(), buffer.data(), chunk, &got, nullptr)) return WK_TEXT_FILE_IO_ERROR;

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/styles.hpp"
 
 namespace wk::fields {
@@ -58,6 +59,8 @@ HBRUSH Color(FieldKind& kind, HWND field, COLORREF text, COLORREF background, HD
 // matched: `none`.
 int SetEditable(HWND window, const char* keyword, int none, bool* matched);
 int GetText(HWND window, char* buffer);
+// WM_SETTEXT. Always 0.
+int SetText(HWND window, const char* text);
 char* GetSelectedText(FieldKind& kind, HWND window);
 // 0, 2 or 3.
 int SaveFile(HWND window, const char* file_name);
@@ -65,3 +68,56 @@ int SaveFile(HWND window, const char* file_name);
 int LoadFile(HWND window, const char* file_name, DWORD chunk);
 
 }  // namespace wk::fields
+
+// The public operations the edit fields and the spin fields share, written
+// once: WK_TEXT_FIELD_OPS(Edit, g_edit_kind, 999) defines wk_EditDestroy to
+// wk_EditLoadFile on the kind's own brush and selected-text buffer, loading
+// files in chunks of `chunk` bytes. The word processor answers several of
+// them differently and forwards one by one.
+#define WK_TEXT_FIELD_OPS(Kind, kind, chunk)                                                \
+  WK_CONTROL_OP_DESTROY(Kind)                                                               \
+  WK_CONTROL_OP_HIDE(Kind)                                                                  \
+  WK_CONTROL_OP_SHOW(Kind, SW_SHOW)                                                         \
+  WK_CONTROL_OPS_GEOMETRY(Kind)                                                             \
+  WK_CONTROL_OP_DISABLE(Kind)                                                               \
+  WK_CONTROL_OP_ENABLE(Kind)                                                                \
+  WK_CONTROL_OP_SETFOCUS(Kind)                                                              \
+  WK_CONTROL_OP_FONT_MAKER(Kind, Create)                                                    \
+  WK_CONTROL_OP_SETFONT(Kind)                                                               \
+  extern "C" int wk_##Kind##Repaint(HWND f) noexcept { return wk::ops::RepaintErased(f); }  \
+  extern "C" int wk_##Kind##SetLeftMargin(HWND f, int margin) noexcept {                    \
+    return LOWORD(wk::fields::SetLeftMargin(f, margin));                                    \
+  }                                                                                         \
+  extern "C" int wk_##Kind##SetLimit(HWND f, int limit) noexcept {                          \
+    return wk::fields::SetLimit(f, limit);                                                  \
+  }                                                                                         \
+  extern "C" int wk_##Kind##GetLimit(HWND f) noexcept { return wk::fields::GetLimit(f); }   \
+  extern "C" HBRUSH wk_##Kind##Color(HWND f, COLORREF text, COLORREF background, HDC dc,    \
+                                     HWND control) noexcept {                               \
+    return wk::fields::Color(kind, f, text, background, dc, control);                       \
+  }                                                                                         \
+  extern "C" int wk_##Kind##SetEditable(HWND f, const char* keyword) noexcept {             \
+    return wk::fields::SetEditable(f, keyword, 0, nullptr);                                 \
+  }                                                                                         \
+  extern "C" int wk_##Kind##LacksFocus(HWND f) noexcept { return GetFocus() == f ? 0 : 1; } \
+  extern "C" int wk_##Kind##FocusOnEnter(HWND f, HWND next) noexcept {                      \
+    return wk::fields::FocusOnEnter(f, next);                                               \
+  }                                                                                         \
+  extern "C" int wk_##Kind##SetText(HWND f, const char* text) noexcept {                    \
+    return wk::fields::SetText(f, text);                                                    \
+  }                                                                                         \
+  extern "C" int wk_##Kind##GetText(HWND f, char* buffer) noexcept {                        \
+    return wk::fields::GetText(f, buffer);                                                  \
+  }                                                                                         \
+  extern "C" int wk_##Kind##GetTextLength(HWND f) noexcept {                                \
+    return wk::fields::TextLengthWithinLimit(f);                                            \
+  }                                                                                         \
+  extern "C" char* wk_##Kind##GetSelectedText(HWND f) noexcept {                            \
+    return wk::fields::GetSelectedText(kind, f);                                            \
+  }                                                                                         \
+  extern "C" int wk_##Kind##SaveFile(HWND f, const char* file_name) noexcept {              \
+    return wk::fields::SaveFile(f, file_name);                                              \
+  }                                                                                         \
+  extern "C" int wk_##Kind##LoadFile(HWND f, const char* file_name) noexcept {              \
+    return wk::fields::LoadFile(f, file_name, chunk);                                       \
+  }

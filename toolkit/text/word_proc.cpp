@@ -10,7 +10,6 @@
 
 #include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/boundary.hpp"
-#include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/text/logic/text_find.hpp"
 #include "toolkit/text/text_fields.hpp"
@@ -153,10 +152,7 @@ int wk_WordProcSimpleGetTextLength(HWND wp) noexcept {
 char* wk_WordProcSimpleGetSelectedText(HWND wp) noexcept {
   return wk::fields::GetSelectedText(g_wp_kind, wp);
 }
-HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int,
-                                  const char* face) noexcept {
-  return wk::MakeFontFor(wp, points, weight, style, face);
-}
+WK_CONTROL_OP_FONT_MAKER(WordProcSimple, Create)
 int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name) noexcept {
   const int result = wk::fields::SaveFile(wp, file_name);
   if (result == 0) SendMessageA(wp, EM_SETMODIFY, FALSE, 0);
