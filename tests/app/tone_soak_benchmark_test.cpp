@@ -30,6 +30,7 @@
 #include "app/logic/sine.hpp"
 #include "app/refill_log.hpp"
 #include "tone_app.hpp"
+#include "whole_file.hpp"
 
 namespace {
 

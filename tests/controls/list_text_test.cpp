@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "wk_controls.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -54,13 +53,8 @@ class ListText : public testing::Test {
     return rows;
   }
   // The file's bytes as they are on disk.
-  std::string Bytes() {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  void Write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  std::string Bytes() { return wktest::ReadWholeFile(path); }
+  void Write(const std::string& bytes) { wktest::WriteWholeFile(path, bytes); }
 
   wktest::TestWindow window;
   HWND list = nullptr;

@@ -29,7 +29,7 @@ class Fonts : public ::testing::Test {
   wktest::TestWindow window_;
   // The pixels of a fresh 200 x 120 surface after `draw`.
   template <class Draw>
-  std::vector<COLORREF> Drawn(Draw draw) {
+  std::vector<unsigned> Drawn(Draw draw) {
     DrawSurface s(window_, 200, 120, kBlue);
     draw();
     return s.Pixels();

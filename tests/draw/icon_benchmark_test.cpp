@@ -19,6 +19,7 @@
 #include "canvas_cell_by_cell.hpp"
 #include "draw_surface.hpp"
 #include "wk_draw.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -67,23 +68,18 @@ TEST(IconBenchmark, ThirdImageOfTenMegabytes) {
   int palette[48], image[1024];
   wk_IconDefaultPalette(palette);
   const std::string one = wktest::BuildPath("bench_icon.ico");
-  std::vector<unsigned char> file(10 * 1024 * 1024);
+  std::string file(10 * 1024 * 1024, '\0');
   std::mt19937 random(11);
-  for (auto& b : file) b = static_cast<unsigned char>(random());
+  for (char& b : file) b = static_cast<char>(random());
   for (int n = 0; n < 3; ++n) {
     for (int i = 0; i < 1024; ++i) image[i] = (i + n * 7) % 17;
     ASSERT_EQ(wk_IconSave(one.c_str(), palette, image), 0);
-    std::FILE* f = std::fopen(one.c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    const std::size_t at = (n + 1) * (file.size() / 3) - 800;
-    ASSERT_EQ(std::fread(file.data() + at, 1, 766, f), 766u);
-    std::fclose(f);
+    const std::string icon = wktest::ReadWholeFile(one);
+    ASSERT_EQ(icon.size(), 766u);
+    file.replace((n + 1) * (file.size() / 3) - 800, icon.size(), icon);
   }
   const std::string big = wktest::BuildPath("bench_ten_megabytes.bin");
-  std::FILE* out = std::fopen(big.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fwrite(file.data(), 1, file.size(), out);
-  std::fclose(out);
+  wktest::WriteWholeFile(big, file);
 
   int fast_palette[48] = {}, fast_image[1024] = {};
   int slow_palette[48] = {}, slow_image[1024] = {};

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -14,6 +12,7 @@
 #include "draw_surface.hpp"
 #include "wk_draw.h"
 #include "wk_windows.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -39,22 +38,6 @@ Icon Standard(int fill) {
 }
 
 std::string TempFile(const char* name) { return wktest::BuildPath(std::string("icon_") + name); }
-
-std::vector<unsigned char> ReadAll(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  std::vector<unsigned char> bytes;
-  if (!f) return bytes;
-  for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
-  std::fclose(f);
-  return bytes;
-}
-
-void WriteAll(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-}
 
 // Draws into a memory surface filled with kPaper, so pixels read back
 // whatever else is on the screen.
@@ -87,7 +70,7 @@ TEST(IconFiles, SavedImageLoadsBackUnchangedMaskedColoursIncluded) {
   icon.palette[7] = 200;
   const std::string path = TempFile("roundtrip.ico");
   ASSERT_EQ(wk_IconSave(path.c_str(), icon.palette, icon.image), 0);
-  EXPECT_EQ(ReadAll(path).size(), 766u);
+  EXPECT_EQ(wktest::ReadWholeFile(path).size(), 766u);
   EXPECT_EQ(wk_IconFileImageCount(path.c_str()), 1);
 
   Icon back = Standard(3);
@@ -100,7 +83,7 @@ TEST(IconFiles, AllTransparentFileHasEmptyColourBitsAndFullMask) {
   const Icon icon = Standard(16);
   const std::string path = TempFile("clear.ico");
   ASSERT_EQ(wk_IconSave(path.c_str(), icon.palette, icon.image), 0);
-  const auto bytes = ReadAll(path);
+  const auto bytes = wktest::ReadFileBytes(path);
   ASSERT_EQ(bytes.size(), 766u);
   for (std::size_t i = 126; i < 638; ++i) ASSERT_EQ(bytes[i], 0) << i;
   for (std::size_t i = 638; i < 766; ++i) ASSERT_EQ(bytes[i], 0xFF) << i;
@@ -114,12 +97,11 @@ TEST(IconFiles, NthImageOfAFileAndFilesThatHoldTooLittle) {
   const std::string a = TempFile("a.ico"), b = TempFile("b.ico");
   wk_IconSave(a.c_str(), first.palette, first.image);
   wk_IconSave(b.c_str(), second.palette, second.image);
-  std::vector<unsigned char> both(1000, 40);  // leading bytes that are no header
-  const auto fa = ReadAll(a), fb = ReadAll(b);
-  both.insert(both.end(), fa.begin(), fa.end());
-  both.insert(both.end(), fb.begin(), fb.end());
+  // Leading bytes that are no header, then both files.
+  const std::string both =
+      std::string(1000, 40) + wktest::ReadWholeFile(a) + wktest::ReadWholeFile(b);
   const std::string two = TempFile("two.bin");
-  WriteAll(two, both);
+  wktest::WriteWholeFile(two, both);
 
   Icon got = Standard(0);
   ASSERT_EQ(wk_IconLoad(two.c_str(), got.palette, got.image, 2), 0);
@@ -135,9 +117,8 @@ TEST(IconFiles, NthImageOfAFileAndFilesThatHoldTooLittle) {
 
   // A header whose image the file cuts off, and an empty file.
   for (std::size_t keep : {std::size_t{1000 + 22 + 15}, std::size_t{1000 + 765}, std::size_t{0}}) {
-    std::vector<unsigned char> cut(both.begin(), both.begin() + keep);
     const std::string path = TempFile("cut.bin");
-    WriteAll(path, cut);
+    wktest::WriteWholeFile(path, both.substr(0, keep));
     EXPECT_EQ(wk_IconLoad(path.c_str(), got.palette, got.image, 1), 1) << keep;
   }
   EXPECT_EQ(0, std::memcmp(&got, &untouched, sizeof got));
@@ -147,7 +128,7 @@ TEST(IconFiles, NthImageOfAFileAndFilesThatHoldTooLittle) {
 
   // The image count is the byte at offset 4, whatever the file is.
   EXPECT_EQ(wk_IconFileImageCount(two.c_str()), 40);
-  WriteAll(TempFile("short.bin"), {0, 0, 1, 0});
+  wktest::WriteWholeFile(TempFile("short.bin"), std::string("\0\0\1\0", 4));
   EXPECT_EQ(wk_IconFileImageCount(TempFile("short.bin").c_str()), -1);
   EXPECT_EQ(wk_IconFileImageCount(TempFile("missing.ico").c_str()), -1);
   // A file that cannot be created.
@@ -278,7 +259,7 @@ TEST(IconCanvas, SamePixelsAsDrawingCellByCell) {
     const char* style = c.style;
     const double size = c.size;
     const int side = static_cast<int>(size) + 12;  // room for the last box's overlap
-    std::vector<DWORD> pixels[2];
+    std::vector<unsigned> pixels[2];
     int result[2][2];
     for (int way = 0; way < 2; ++way) {
       wktest::DrawSurface s(window, side, side, kPaper);
@@ -291,7 +272,7 @@ TEST(IconCanvas, SamePixelsAsDrawingCellByCell) {
       }
       result[way][0] = wk_ResultX;
       result[way][1] = wk_ResultY;
-      pixels[way] = wktest::GrabPixels(s.dc(), side, side);
+      pixels[way] = s.Pixels();
     }
     ASSERT_EQ(pixels[0].size(), static_cast<size_t>(side) * side);
     const auto differ = std::mismatch(pixels[0].begin(), pixels[0].end(), pixels[1].begin());
@@ -305,7 +286,7 @@ TEST(IconCanvas, SamePixelsAsDrawingCellByCell) {
 
   RECT client{};
   GetClientRect(window, &client);
-  std::vector<DWORD> shown[2];
+  std::vector<unsigned> shown[2];
   for (int way = 0; way < 2; ++way) {
     HDC dc = GetDC(window);
     HBRUSH paper = CreateSolidBrush(kPaper);
@@ -318,7 +299,7 @@ TEST(IconCanvas, SamePixelsAsDrawingCellByCell) {
       wk_IconDrawCanvas(window, 7, 9, 320, icon.image, icon.palette, kMarker, "GRID_DOT");
     }
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));  // the paint cycle validated it
-    shown[way] = wktest::GrabPixels(dc, client.right, client.bottom);
+    shown[way] = wktest::CapturePixels(window, client);
     ReleaseDC(window, dc);
   }
   EXPECT_TRUE(shown[0] == shown[1]);

@@ -17,13 +17,13 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // The pixels that text drawn by wk_WriteText produces on a fresh surface.
-std::vector<COLORREF> TextPixels(HWND window, const char* text, COLORREF background) {
+std::vector<unsigned> TextPixels(HWND window, const char* text, COLORREF background) {
   DrawSurface s(window, 200, 40, kBlue);
   wk_WriteText(window, 5, 5, text, kWhite, nullptr, background);
   return s.Pixels();
 }
 
-std::vector<COLORREF> NumberPixels(HWND window, double value, int decimals, COLORREF background) {
+std::vector<unsigned> NumberPixels(HWND window, double value, int decimals, COLORREF background) {
   DrawSurface s(window, 200, 40, kBlue);
   EXPECT_EQ(wk_WriteNumber(window, 5, 5, value, decimals, kWhite, nullptr, background), 0);
   return s.Pixels();

@@ -7,14 +7,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
-
 #include <string>
 #include <vector>
 
 #include "examples/gallery/gallery.hpp"
 #include "print_capture.hpp"
 #include "screenshot.hpp"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -319,18 +318,9 @@ TEST_F(Gallery, ListViewRowsTravelThroughATextFile) {
   char folder[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, folder);
   const std::string file = std::string(folder) + "gallery-rows.txt";
-  const auto read = [&] {
-    std::string text;
-    if (FILE* in = std::fopen(file.c_str(), "rb")) {
-      char buffer[4096];
-      text.assign(buffer, std::fread(buffer, 1, sizeof buffer, in));
-      std::fclose(in);
-    }
-    return text;
-  };
   press("Export rows to file");
   EXPECT_EQ(Status(), "Exported: result 0, 12 rows (" + file + ")");
-  const std::string exported = read();
+  const std::string exported = wktest::ReadWholeFile(file);
   EXPECT_EQ(exported.rfind("Push button\twk_ButtonCreate\twk_controls.h\t", 0), 0u) << exported;
   press("Clear the list");
   EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
@@ -340,7 +330,7 @@ TEST_F(Gallery, ListViewRowsTravelThroughATextFile) {
   EXPECT_EQ(Status(), "Imported: result 0, 12 rows (" + file + ")");
   // Exported again, the rows come out as they went in.
   press("Export rows to file");
-  EXPECT_EQ(read(), exported);
+  EXPECT_EQ(wktest::ReadWholeFile(file), exported);
 }
 
 TEST_F(Gallery, CheckBoxesRadioButtonsAndTheImageButtonAnswer) {
@@ -527,12 +517,7 @@ TEST_F(Gallery, IconCanvasIsPaintedUnderTheMouseAndSaved) {
   char path[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, path);
   std::string file = std::string(path) + "gallery-canvas.ico";
-  std::vector<unsigned char> bytes;
-  if (FILE* in = std::fopen(file.c_str(), "rb")) {
-    unsigned char buffer[1024];
-    bytes.assign(buffer, buffer + std::fread(buffer, 1, sizeof buffer, in));
-    std::fclose(in);
-  }
+  const std::vector<unsigned char> bytes = wktest::ReadFileBytes(file);
   SetCursorPos(1000, 700);  // out of the way of later programs
   ASSERT_EQ(bytes.size(), 766u) << file;
   // Top row last in the colour bits (16 bytes a row, two cells a byte, the
@@ -598,10 +583,7 @@ TEST_F(Gallery, CommonDialogsReportWhatWasChosen) {
   char folder[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, folder);
   const std::string existing = std::string(folder) + "gallery-open.txt";
-  if (FILE* out = std::fopen(existing.c_str(), "w")) {
-    std::fputs("opened\n", out);
-    std::fclose(out);
-  }
+  wktest::WriteWholeFile(existing, "opened\r\n");
   HWND open_dialog = open(kDialogOpen);
   ASSERT_NE(open_dialog, nullptr);
   type(open_dialog, 0x47C, existing.c_str());

@@ -5,23 +5,13 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "wk_files.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
-namespace {
-
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-}  // namespace
+using wktest::ReadWholeFile;
 
 TEST(Settings, WriteCreatesTheFileAndReadFindsTheKey) {
   const std::string path = wktest::BuildPath("settings_write.ini");
@@ -31,8 +21,8 @@ TEST(Settings, WriteCreatesTheFileAndReadFindsTheKey) {
   EXPECT_STREQ(buffer, "          ");
 
   EXPECT_EQ(wk_WriteSetting(path.c_str(), "Ljud", "frekvens", "440"), 0);
-  EXPECT_NE(Bytes(path).find("[Ljud]"), std::string::npos);
-  EXPECT_NE(Bytes(path).find("frekvens=440"), std::string::npos);
+  EXPECT_NE(ReadWholeFile(path).find("[Ljud]"), std::string::npos);
+  EXPECT_NE(ReadWholeFile(path).find("frekvens=440"), std::string::npos);
   EXPECT_EQ(wk_ReadSetting(path.c_str(), "Ljud", "frekvens", buffer, sizeof buffer), 3);
   EXPECT_STREQ(buffer, "440");
   EXPECT_EQ(wk_ReadSetting(path.c_str(), "Ljud", "saknas", buffer, sizeof buffer), -1);
@@ -74,7 +64,7 @@ TEST(Settings, BareFileNamesLiveBesideTheProgram) {
   const std::string beside = std::string(folder) + "\\wk_bare_settings.ini";
   std::remove(beside.c_str());
   EXPECT_EQ(wk_WriteSetting("wk_bare_settings.ini", "S", "k", "v"), 0);
-  EXPECT_NE(Bytes(beside).find("k=v"), std::string::npos);
+  EXPECT_NE(ReadWholeFile(beside).find("k=v"), std::string::npos);
   char buffer[16];
   EXPECT_EQ(wk_ReadSetting("wk_bare_settings.ini", "S", "k", buffer, sizeof buffer), 1);
   std::remove(beside.c_str());

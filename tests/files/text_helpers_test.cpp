@@ -7,29 +7,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "wk_files.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
+
+using wktest::ReadWholeFile;
+using wktest::WriteWholeFile;
 
 class Files : public testing::Test {
  protected:
   std::string Path(const char* tag) {
     return wktest::BuildPath(std::string("text_helpers_") + tag + "_" +
                              testing::UnitTest::GetInstance()->current_test_info()->name());
-  }
-  static std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
   }
 };
 
@@ -99,7 +92,7 @@ TEST(Strings, CompareDiffFillsTheProcessWideBuffers) {
 TEST_F(Files, TextModeTurnsLineFeedsIntoPairs) {
   const std::string path = Path("mode");
   EXPECT_EQ(wk_FileWriteText(path.c_str(), "ett\ntv\xE5\n"), 0);
-  EXPECT_EQ(Bytes(path), "ett\r\ntv\xE5\r\n");
+  EXPECT_EQ(ReadWholeFile(path), "ett\r\ntv\xE5\r\n");
   EXPECT_EQ(wk_FileCountLines(path.c_str()), 2);
   EXPECT_EQ(wk_FileLastLineIndex(path.c_str()), 1);
   EXPECT_EQ(wk_FileCountChars(path.c_str()), 8);  // each pair reads as one
@@ -110,7 +103,7 @@ TEST_F(Files, TextModeTurnsLineFeedsIntoPairs) {
   EXPECT_STREQ(all, "> ett\ntv\xE5\n");
 
   EXPECT_EQ(wk_FileEmpty(path.c_str()), 0);
-  EXPECT_EQ(Bytes(path), "");
+  EXPECT_EQ(ReadWholeFile(path), "");
   EXPECT_EQ(wk_FileLastLineIndex(path.c_str()), 0);
   EXPECT_EQ(wk_FileDelete(path.c_str()), 0);
   EXPECT_EQ(wk_FileDelete(path.c_str()), 3);
@@ -123,30 +116,30 @@ TEST_F(Files, AddLineToEmptyAndFilledFiles) {
   std::remove(path.c_str());
   EXPECT_EQ(wk_FileAddLine(path.c_str(), "x"), 2);
   EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
-  Put(path, "");
+  WriteWholeFile(path, "");
   EXPECT_EQ(wk_FileAddLine(path.c_str(), "first"), 0);
-  EXPECT_EQ(Bytes(path), "first");
+  EXPECT_EQ(ReadWholeFile(path), "first");
   EXPECT_EQ(wk_FileAddLine(path.c_str(), "second"), 0);
-  EXPECT_EQ(Bytes(path), "firstsecond\r\n");
-  Put(path, "\r\nsecond\r\n");  // an empty first line: the file is not empty
+  EXPECT_EQ(ReadWholeFile(path), "firstsecond\r\n");
+  WriteWholeFile(path, "\r\nsecond\r\n");  // an empty first line: the file is not empty
   EXPECT_EQ(wk_FileAddLine(path.c_str(), "third"), 0);
-  EXPECT_EQ(Bytes(path), "\r\nsecond\r\nthird\r\n");
+  EXPECT_EQ(ReadWholeFile(path), "\r\nsecond\r\nthird\r\n");
   std::remove(path.c_str());
 }
 
 TEST_F(Files, CopyKeywords) {
   const std::string from = Path("from"), to = Path("to");
-  Put(from, "new");
-  Put(to, "old");
+  WriteWholeFile(from, "new");
+  WriteWholeFile(to, "old");
   EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "NO_SAVE_IF_EXIST"), 1);
-  EXPECT_EQ(Bytes(to), "old");
+  EXPECT_EQ(ReadWholeFile(to), "old");
   EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "save_if_exist"), 0);  // copies nothing
-  EXPECT_EQ(Bytes(to), "old");
+  EXPECT_EQ(ReadWholeFile(to), "old");
   EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "SAVE_IF_EXIST"), 0);
-  EXPECT_EQ(Bytes(to), "new");
+  EXPECT_EQ(ReadWholeFile(to), "new");
   std::remove(to.c_str());
   EXPECT_EQ(wk_FileCopy(0, to.c_str(), from.c_str(), "NO_SAVE_IF_EXIST"), 0);
-  EXPECT_EQ(Bytes(to), "new");
+  EXPECT_EQ(ReadWholeFile(to), "new");
   std::remove(to.c_str());
   std::remove(from.c_str());
 }

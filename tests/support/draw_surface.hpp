@@ -8,30 +8,10 @@
 
 #include <vector>
 
+#include "screenshot.hpp"
 #include "toolkit/draw/wk_draw.h"
 
 namespace wktest {
-
-// The pixels of [0, width) x [0, height) of a device context (a window's or
-// a memory surface's), row by row as 0x00RRGGBB, copied in one BitBlt.
-inline std::vector<DWORD> GrabPixels(HDC dc, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  std::vector<DWORD> pixels;
-  if (!dib) return pixels;
-  HDC copy = CreateCompatibleDC(dc);
-  HGDIOBJ previous = SelectObject(copy, dib);
-  BitBlt(copy, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD* first = static_cast<const DWORD*>(bits);
-  pixels.assign(first, first + static_cast<size_t>(width) * height);
-  SelectObject(copy, previous);
-  DeleteDC(copy);
-  DeleteObject(dib);
-  return pixels;
-}
 
 class DrawSurface {
  public:
@@ -53,15 +33,8 @@ class DrawSurface {
 
   HDC dc() const { return dc_; }
   COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-  // Every pixel, row by row.
-  std::vector<COLORREF> Pixels() const {
-    std::vector<COLORREF> all;
-    all.reserve(static_cast<size_t>(width_) * height_);
-    for (int y = 0; y < height_; ++y) {
-      for (int x = 0; x < width_; ++x) all.push_back(GetPixel(dc_, x, y));
-    }
-    return all;
-  }
+  // Every pixel, row by row as 0x00RRGGBB.
+  std::vector<unsigned> Pixels() const { return GrabPixels(dc_, {0, 0, width_, height_}); }
   // How many pixels in [x0, x1) x [y0, y1) have the colour.
   int Count(COLORREF colour, int x0, int y0, int x1, int y1) const {
     int n = 0;

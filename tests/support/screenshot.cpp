@@ -32,7 +32,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lparam) {
 
 }  // namespace
 
-std::vector<unsigned> CapturePixels(HWND window, const RECT& area) {
+std::vector<unsigned> GrabPixels(HDC dc, const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return {};
@@ -44,16 +44,18 @@ std::vector<unsigned> CapturePixels(HWND window, const RECT& area) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const wk::WindowDC source(window);
-  const wk::MemoryDC memory(source.get());
-  const wk::Bitmap bitmap(CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const wk::MemoryDC memory(dc);
+  const wk::Bitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return {};
   const wk::Selected selected(memory.get(), bitmap.get());
-  if (!BitBlt(memory.get(), 0, 0, width, height, source.get(), area.left, area.top, SRCCOPY))
-    return {};
+  if (!BitBlt(memory.get(), 0, 0, width, height, dc, area.left, area.top, SRCCOPY)) return {};
   GdiFlush();
   const unsigned* data = static_cast<const unsigned*>(bits);
   return std::vector<unsigned>(data, data + static_cast<size_t>(width) * height);
+}
+
+std::vector<unsigned> CapturePixels(HWND window, const RECT& area) {
+  return GrabPixels(wk::WindowDC(window).get(), area);
 }
 
 bool SaveScreenBitmap(const RECT& area, const std::string& path) {

@@ -9,9 +9,12 @@
 
 namespace wktest {
 
-// The pixels of the rectangle of the window's client area (of the screen for
-// NULL, which also shows the windows of other programs) as shown now, row by
-// row from the top, each 0x00RRGGBB; empty when they cannot be read.
+// The pixels of the rectangle of a device context (a window's or a memory
+// surface's), row by row from the top, each 0x00RRGGBB, copied in one BitBlt;
+// empty when they cannot be read.
+std::vector<unsigned> GrabPixels(HDC dc, const RECT& area);
+// The same of the window's client area (of the screen for NULL, which also
+// shows the windows of other programs) as shown now.
 std::vector<unsigned> CapturePixels(HWND window, const RECT& area);
 
 // Copies the screen rectangle (screen coordinates) as it is shown now into a

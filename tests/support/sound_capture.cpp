@@ -2,17 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
-namespace wktest {
+#include "whole_file.hpp"
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+namespace wktest {
 
 namespace {
 
@@ -42,10 +36,7 @@ size_t SoundCapture::Size() const {
   return data.nFileSizeLow;
 }
 
-std::vector<unsigned char> SoundCapture::Read() const {
-  const std::string text = ReadWholeFile(wine_path_);
-  return std::vector<unsigned char>(text.begin(), text.end());
-}
+std::vector<unsigned char> SoundCapture::Read() const { return ReadFileBytes(wine_path_); }
 
 size_t FindBytesAt(const std::vector<unsigned char>& haystack,
                    const std::vector<unsigned char>& needle, size_t from) {

@@ -31,10 +31,6 @@ class SoundCapture {
   std::string wine_path_;
 };
 
-// A whole file's bytes (empty when it cannot be read); Windows paths, so
-// Unix files through drive Z:.
-std::string ReadWholeFile(const std::string& path);
-
 // Where `needle` first occurs in `haystack` at or after `from`, or npos.
 size_t FindBytesAt(const std::vector<unsigned char>& haystack,
                    const std::vector<unsigned char>& needle, size_t from = 0);

@@ -11,9 +11,12 @@ bool IsDialog(HWND window) { return ClassName(window) == "#32770"; }
 }  // namespace
 
 std::string WindowText(HWND window) {
-  char buffer[4096] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  // The length may count more than the copy holds (a rich edit counts a
+  // line break twice), so the text ends where the copy does.
+  text.resize(std::char_traits<char>::length(text.c_str()));
+  return text;
 }
 
 std::string ClassName(HWND window) {

@@ -5,13 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "wk_text.h"
 #include "wk_windows.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -40,13 +39,8 @@ class Combo : public testing::Test {
     UnhookWindowsHookEx(hook);
     std::remove(path.c_str());
   }
-  std::string Bytes() {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  void Write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  std::string Bytes() { return wktest::ReadWholeFile(path); }
+  void Write(const std::string& bytes) { wktest::WriteWholeFile(path, bytes); }
   int Count(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
 
   HHOOK hook = nullptr;

@@ -5,27 +5,21 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "recording_window.hpp"
 #include "wk_text.h"
 #include "wk_windows.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
 
+using wktest::ExStyle;
 using wktest::RecordingWindow;
-
-LONG Style(HWND w) { return GetWindowLongA(w, GWL_STYLE); }
-LONG ExStyle(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
-std::string Text(HWND w) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+using wktest::Style;
+using wktest::WindowText;
 
 // Key codes the parent received as commands from fields (lparam 0), in order.
 std::vector<WPARAM> KeyCommands(const RecordingWindow& parent) {
@@ -71,7 +65,7 @@ TEST(EditField, ModifyChangesFrameAndCarriesTheWholeText) {
   EXPECT_FALSE(IsWindow(field));
   EXPECT_EQ(Style(edged), 0x50410182);
   EXPECT_EQ(ExStyle(edged) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), WS_EX_CLIENTEDGE);
-  EXPECT_EQ(Text(edged), long_text);
+  EXPECT_EQ(WindowText(edged), long_text);
   EXPECT_EQ(wk_EditGetLimit(edged), 3);
   EXPECT_EQ(GetParent(edged), parent.get());
 
@@ -87,7 +81,7 @@ TEST(EditField, ModifyChangesFrameAndCarriesTheWholeText) {
   HWND spin2 = wk_SpinEditModify(spin, 10, 100, 100, 24, "DOUBLE_EDGE", "L", 50);
   EXPECT_EQ(Style(spin2), 0x50611100);
   EXPECT_EQ(ExStyle(spin2) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0x20200);
-  EXPECT_EQ(Text(spin2), "12");
+  EXPECT_EQ(WindowText(spin2), "12");
 }
 
 TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {
@@ -96,7 +90,7 @@ TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {
   wktest::FocusForTyping(field);
   ASSERT_EQ(GetFocus(), field);
   wktest::TypeText("ab");
-  EXPECT_EQ(Text(field), "ab");
+  EXPECT_EQ(WindowText(field), "ab");
   auto keys = KeyCommands(parent);
   EXPECT_TRUE(Contains(keys, 'A'));
   EXPECT_TRUE(Contains(keys, 'B'));
@@ -114,7 +108,7 @@ TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {
 
   // Delete produces no character: it only reaches the parent.
   wktest::PressKey(VK_DELETE);
-  EXPECT_EQ(Text(field), "ab");
+  EXPECT_EQ(WindowText(field), "ab");
   EXPECT_TRUE(Contains(KeyCommands(parent), VK_DELETE));
 }
 
@@ -138,7 +132,7 @@ TEST(EditField, ModifiedPasswordFieldIsAPlainEditField) {
   SetWindowTextA(password, "hemligt");
   HWND field = wk_EditModify(password, 10, 10, 200, 24, "SUNKEN", "L", 50);
   EXPECT_EQ(Style(field) & ES_PASSWORD, 0);
-  EXPECT_EQ(Text(field), "hemligt");
+  EXPECT_EQ(WindowText(field), "hemligt");
   wktest::FocusForTyping(field);
   SendMessageA(field, EM_SETSEL, 3, 3);
   parent.Clear();
@@ -152,7 +146,7 @@ TEST(SpinEdit, CaretKeysStayOtherKeysGoToTheParent) {
   HWND spin = wk_SpinEditCreate(parent, 10, 10, 200, 30, "L", 50);
   wktest::FocusForTyping(spin);
   wktest::TypeText("42");
-  EXPECT_EQ(Text(spin), "42");
+  EXPECT_EQ(WindowText(spin), "42");
   parent.Clear();
   wktest::PressKey(VK_HOME);
   EXPECT_EQ(Caret(spin), 0u);
@@ -171,7 +165,7 @@ TEST(EditField, TabAndReturnSetTheFlagAndFocusMovesOn) {
   wktest::FocusForTyping(field);
   wktest::PressKey(VK_TAB);
   EXPECT_EQ(wk_EnterPressed, 1);
-  EXPECT_EQ(Text(field), "");
+  EXPECT_EQ(WindowText(field), "");
   EXPECT_EQ(wk_EditLacksFocus(field), 0);
   EXPECT_EQ(wk_EditLacksFocus(next), 1);
   EXPECT_EQ(wk_EditFocusOnEnter(next, field), 0);  // not focused: nothing
@@ -228,7 +222,7 @@ TEST(SpinEdit, ScrollBarArrowsStepTheCounter) {
   for (const auto& m : scrolls) EXPECT_EQ(m.lparam, reinterpret_cast<LPARAM>(spin));
   EXPECT_EQ(LOWORD(scrolls.front().wparam), SB_LINEUP);
   EXPECT_EQ(counter, 4);  // 3 - 1 + 1 + 1
-  EXPECT_EQ(Text(spin), "7");
+  EXPECT_EQ(WindowText(spin), "7");
 }
 
 TEST(SpinEdit, StepFollowsTheScrollCode) {
@@ -238,13 +232,13 @@ TEST(SpinEdit, StepFollowsTheScrollCode) {
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, 0), 0);
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, 0), 1);
   EXPECT_EQ(wk_SpinEditStep(spin, MAKEWPARAM(SB_THUMBPOSITION, 9), spin, buffer, 6), 6);
-  EXPECT_EQ(Text(spin), "5");
+  EXPECT_EQ(WindowText(spin), "5");
   // Another source: nothing happens, not even to text or buffer.
   SetWindowTextA(spin, "typed");
   SendMessageA(spin, EM_SETMODIFY, TRUE, 0);
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, parent, buffer, 6), 6);
   EXPECT_STREQ(buffer, "5");
-  EXPECT_EQ(Text(spin), "typed");
+  EXPECT_EQ(WindowText(spin), "typed");
   // The user's typing wins over the buffer.
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, 6), 7);
   EXPECT_STREQ(buffer, "typed");
@@ -332,25 +326,11 @@ TEST(EditField, FontFromPointsAndStyleCode) {
 
 // ---- Files ----
 
-std::string WinPath(const std::string& name) { return wktest::BuildPath("text_files/" + name); }
-void WriteBytes(const std::string& name, const std::string& bytes) {
-  CreateDirectoryA(wktest::BuildPath("text_files").c_str(), nullptr);
-  HANDLE f =
-      CreateFileA(WinPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-}
-std::string ReadBytes(const std::string& name) {
-  std::string bytes;
-  HANDLE f =
-      CreateFileA(WinPath(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return "<missing>";
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-  CloseHandle(f);
-  return bytes;
+// The test files' folder, made on first use.
+std::string WinPath(const std::string& name) {
+  static const BOOL made = CreateDirectoryA(wktest::BuildPath("text_files").c_str(), nullptr);
+  (void)made;
+  return wktest::BuildPath("text_files/" + name);
 }
 
 // Counts the chunks a load inserts, seen from outside the toolkit's own
@@ -380,35 +360,35 @@ TEST(EditFieldFiles, LoadReadsIn999ByteChunksUpTo65535Bytes) {
   // keeps only the first characters: the chunks are counted all the same.
   HWND small = wk_EditCreate(parent, 10, 40, 200, 24, "L", 10);
   CountChunksOf(small);
-  WriteBytes("65535.txt", Pattern(65535));
+  wktest::WriteWholeFile(WinPath("65535.txt"), Pattern(65535));
   EXPECT_EQ(wk_EditLoadFile(small, WinPath("65535.txt").c_str()), 0);
   EXPECT_EQ(g_replacements, 66);
-  EXPECT_EQ(Text(small), Pattern(10));
+  EXPECT_EQ(WindowText(small), Pattern(10));
 
   HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 70000);
   CountChunksOf(field);
-  WriteBytes("5000.txt", Pattern(5000));
+  wktest::WriteWholeFile(WinPath("5000.txt"), Pattern(5000));
   EXPECT_EQ(wk_EditLoadFile(field, WinPath("5000.txt").c_str()), 0);
   EXPECT_EQ(g_replacements, 6);
-  EXPECT_TRUE(Text(field) == Pattern(5000));
+  EXPECT_TRUE(WindowText(field) == Pattern(5000));
   EXPECT_EQ(Caret(field), 0u);
   EXPECT_EQ(SendMessageA(field, EM_GETMODIFY, 0, 0), 0);
 
-  WriteBytes("65536.txt", Pattern(65536));
+  wktest::WriteWholeFile(WinPath("65536.txt"), Pattern(65536));
   g_replacements = 0;
   EXPECT_EQ(wk_EditLoadFile(field, WinPath("65536.txt").c_str()), 4);
   EXPECT_EQ(g_replacements, 0);
   EXPECT_EQ(GetWindowTextLengthA(field), 5000);
 
-  WriteBytes("999.txt", Pattern(999));
+  wktest::WriteWholeFile(WinPath("999.txt"), Pattern(999));
   EXPECT_EQ(wk_EditLoadFile(field, WinPath("999.txt").c_str()), 0);
   EXPECT_EQ(g_replacements, 2);  // a full chunk, then an empty read
-  EXPECT_TRUE(Text(field) == Pattern(999));
+  EXPECT_TRUE(WindowText(field) == Pattern(999));
 
   // A zero byte ends its chunk's text.
-  WriteBytes("zero.txt", std::string("ab\0cd", 5));
+  wktest::WriteWholeFile(WinPath("zero.txt"), std::string("ab\0cd", 5));
   EXPECT_EQ(wk_EditLoadFile(field, WinPath("zero.txt").c_str()), 0);
-  EXPECT_EQ(Text(field), "ab");
+  EXPECT_EQ(WindowText(field), "ab");
 }
 
 TEST(EditFieldFiles, MissingFilesAreCreatedEmptyAndBadPathsGiveTwo) {
@@ -417,8 +397,9 @@ TEST(EditFieldFiles, MissingFilesAreCreatedEmptyAndBadPathsGiveTwo) {
   wk_EditSetText(field, "old");
   DeleteFileA(WinPath("new.txt").c_str());
   EXPECT_EQ(wk_EditLoadFile(field, WinPath("new.txt").c_str()), 0);
-  EXPECT_EQ(Text(field), "");
-  EXPECT_EQ(ReadBytes("new.txt"), "");
+  EXPECT_EQ(WindowText(field), "");
+  EXPECT_TRUE(wktest::FileExists(WinPath("new.txt")));
+  EXPECT_EQ(wktest::ReadWholeFile(WinPath("new.txt")), "");
   const std::string nowhere = WinPath("no/such/folder/x.txt");
   EXPECT_EQ(wk_EditLoadFile(field, nowhere.c_str()), 2);
   EXPECT_EQ(wk_EditSaveFile(field, nowhere.c_str()), 2);
@@ -429,10 +410,10 @@ TEST(EditFieldFiles, SaveWritesTheRawText) {
   HWND field = wk_SpinEditCreate(parent, 10, 10, 200, 24, "L", 100);
   wk_SpinEditSetText(field, "r\xE4tt 12");
   EXPECT_EQ(wk_SpinEditSaveFile(field, WinPath("saved.txt").c_str()), 0);
-  EXPECT_EQ(ReadBytes("saved.txt"), "r\xE4tt 12");
+  EXPECT_EQ(wktest::ReadWholeFile(WinPath("saved.txt")), "r\xE4tt 12");
   wk_SpinEditSetText(field, "");
   EXPECT_EQ(wk_SpinEditLoadFile(field, WinPath("saved.txt").c_str()), 0);
-  EXPECT_EQ(Text(field), "r\xE4tt 12");
+  EXPECT_EQ(WindowText(field), "r\xE4tt 12");
 }
 
 }  // namespace

@@ -48,13 +48,6 @@ inline CHARRANGE SelectionOf(HWND rich) {
   return range;
 }
 
-inline std::string TextOf(HWND rich) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(rich)) + 1, '\0');
-  GetWindowTextA(rich, text.data(), static_cast<int>(text.size()));
-  text.resize(std::char_traits<char>::length(text.c_str()));
-  return text;
-}
-
 struct RichWindow {
   wktest::TestWindow window{640, 480, "rich edit test"};
   HWND rich = nullptr;

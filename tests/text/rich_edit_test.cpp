@@ -5,18 +5,18 @@
 #include <vector>
 
 #include "rich_edit_support.hpp"
+#include "whole_file.hpp"
 #include "wk_windows.h"
 
 using richtest::ColourAt;
 using richtest::RichWindow;
 using richtest::SelectionOf;
-using richtest::TextOf;
 using wktest::DialogAnswerer;
+using wktest::ExStyle;
+using wktest::Style;
+using wktest::WindowText;
 
 namespace {
-
-LONG StyleOf(HWND w) { return GetWindowLongA(w, GWL_STYLE); }
-LONG ExStyleOf(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
 
 TEST(RichEditCreate, StylesIdMaskAndWholeArea) {
   wktest::TestWindow window;
@@ -24,7 +24,7 @@ TEST(RichEditCreate, StylesIdMaskAndWholeArea) {
   HWND rich = wk_RichEditCreate(window, 5, 6, 200, 100, "VSCROLL", 70000);
   ASSERT_NE(rich, nullptr);
   EXPECT_EQ(created.last_style(), 0x502001C4u);
-  EXPECT_EQ(ExStyleOf(rich), 0x210);
+  EXPECT_EQ(ExStyle(rich), 0x210);
   EXPECT_EQ(GetDlgCtrlID(rich), 1);
   EXPECT_EQ(wk_RichEditGetLimit(rich), 70000);
   EXPECT_EQ(SendMessageA(rich, EM_GETEVENTMASK, 0, 0), 0x003F0007);
@@ -40,7 +40,7 @@ TEST(RichEditCreate, StylesIdMaskAndWholeArea) {
   EXPECT_EQ(rect.top, 0);
   EXPECT_EQ(rect.right, client.right);
   EXPECT_EQ(rect.bottom, client.bottom);
-  EXPECT_EQ(StyleOf(whole) & (WS_HSCROLL | WS_VSCROLL), 0);
+  EXPECT_EQ(Style(whole) & (WS_HSCROLL | WS_VSCROLL), 0);
 }
 
 // Puts a 2x2 bitmap alone on the clipboard, as a user copying a picture would.
@@ -58,21 +58,21 @@ TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
   RichWindow w("plain bold red");
   wk_RichEditFormatRange(w.rich, 6, 10, nullptr, 0, CFE_BOLD, RGB(0, 0, 0));
   wk_RichEditFormatRange(w.rich, 11, 14, nullptr, 0, 0, RGB(255, 0, 0));
-  const std::string before = TextOf(w.rich);
+  const std::string before = WindowText(w.rich);
   PutBitmapOnClipboard(w.window);
   wktest::CreationStyles created("RichEdit");
 
   HWND rich = wk_RichEditModify(w.rich, 20, 30, 300, 200, "SMAL_SUNKEN", "NOSCROLL", 5000);
   ASSERT_NE(rich, nullptr);
   EXPECT_FALSE(IsWindow(w.rich));
-  EXPECT_EQ(static_cast<DWORD>(StyleOf(rich)), 0x500101C4u);
-  EXPECT_EQ(ExStyleOf(rich), 0x20050);
+  EXPECT_EQ(static_cast<DWORD>(Style(rich)), 0x500101C4u);
+  EXPECT_EQ(ExStyle(rich), 0x20050);
   EXPECT_EQ(GetDlgCtrlID(rich), 1);
   EXPECT_EQ(GetParent(rich), w.window.get());
   EXPECT_EQ(wk_RichEditGetLimit(rich), 5000);
   EXPECT_EQ(SendMessageA(rich, EM_GETEVENTMASK, 0, 0), 0x00080001);
 
-  EXPECT_EQ(TextOf(rich), before);
+  EXPECT_EQ(WindowText(rich), before);
 
   // The picture is still there, and nothing else was put beside it.
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
@@ -81,11 +81,11 @@ TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
 
   // Frames: "MAX_SUNKEN" gives both edges, an unknown word none.
   rich = wk_RichEditModify(rich, 0, 0, 0, 0, "MAX_SUNKEN", "VHSCROLL", 5000);
-  EXPECT_EQ(ExStyleOf(rich), 0x20250);
+  EXPECT_EQ(ExStyle(rich), 0x20250);
   EXPECT_EQ(created.last_style(), 0x503101C4u);
-  EXPECT_EQ(TextOf(rich), before);
+  EXPECT_EQ(WindowText(rich), before);
   rich = wk_RichEditModify(rich, 0, 0, 10, 10, "DOUBLE_EDGE", "x", 5000);
-  EXPECT_EQ(ExStyleOf(rich), 0x50);
+  EXPECT_EQ(ExStyle(rich), 0x50);
 }
 
 // Sets [start, end) to exactly this face, size (twips), effects and colour.
@@ -106,7 +106,7 @@ void SetRun(HWND rich, int start, int end, const char* face, LONG twips, DWORD e
 std::vector<std::string> CharacterFormats(HWND rich) {
   std::vector<std::string> formats;
   constexpr DWORD kEffects = CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_AUTOCOLOR;
-  for (int p = 0; p < static_cast<int>(TextOf(rich).size()); ++p) {
+  for (int p = 0; p < static_cast<int>(WindowText(rich).size()); ++p) {
     const CHARFORMATA f = richtest::FormatAt(rich, p);
     formats.push_back(std::string(f.szFaceName) + " " + std::to_string(f.yHeight) + " " +
                       std::to_string(f.dwEffects & kEffects) + " " +
@@ -251,21 +251,12 @@ TEST(RichEditFiles, FormatByNameModifiedFlagAndErrors) {
   EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
   EXPECT_EQ(wk_RichEditSaveFile(w.rich, txt.c_str()), 10);
 
-  auto read = [](const std::string& name) {
-    std::string data(4096, '\0');
-    HANDLE f = CreateFileA(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    DWORD n = 0;
-    ReadFile(f, data.data(), 4096, &n, nullptr);
-    CloseHandle(f);
-    data.resize(n);
-    return data;
-  };
-  EXPECT_EQ(read(rtf).rfind("{\\rtf", 0), 0u);
-  EXPECT_EQ(read(txt), "saved text");
+  EXPECT_EQ(wktest::ReadWholeFile(rtf).rfind("{\\rtf", 0), 0u);
+  EXPECT_EQ(wktest::ReadWholeFile(txt), "saved text");
 
   RichWindow other("old");
   EXPECT_EQ(wk_RichEditLoadFile(other.rich, rtf.c_str()), 10);
-  EXPECT_EQ(TextOf(other.rich), "saved text");
+  EXPECT_EQ(WindowText(other.rich), "saved text");
   EXPECT_TRUE(richtest::BoldAt(other.rich, 1));
   EXPECT_FALSE(richtest::BoldAt(other.rich, 7));
 
@@ -320,7 +311,7 @@ TEST(RichEditEditing, UndoBeepModifiedFlagAndClipboard) {
   EXPECT_EQ(wk_RichEditCanUndo(w.rich), 1);
   EXPECT_EQ(wk_RichEditIsModified(w.rich), 1);
   EXPECT_EQ(wk_RichEditUndo(w.rich), 1);
-  EXPECT_EQ(TextOf(w.rich), "");
+  EXPECT_EQ(WindowText(w.rich), "");
   wk_RichEditSetText(w.rich, "xyz");
   wk_RichEditEmptyUndo(w.rich);
   EXPECT_EQ(wk_RichEditCanUndo(w.rich), 0);
@@ -331,14 +322,14 @@ TEST(RichEditEditing, UndoBeepModifiedFlagAndClipboard) {
 
   wk_RichEditSelect(w.rich, 0, 2);
   EXPECT_EQ(wk_RichEditCut(w.rich), 0);
-  EXPECT_EQ(TextOf(w.rich), "z");
+  EXPECT_EQ(WindowText(w.rich), "z");
   EXPECT_EQ(wk_ClipboardHasText(), 1);
   wk_RichEditSelect(w.rich, 1, 1);
   EXPECT_EQ(wk_RichEditPaste(w.rich), 0);
-  EXPECT_EQ(TextOf(w.rich).substr(0, 3), "zxy");
+  EXPECT_EQ(WindowText(w.rich).substr(0, 3), "zxy");
   wk_RichEditSelect(w.rich, 0, 1);
   EXPECT_EQ(wk_RichEditClear(w.rich), 0);
-  EXPECT_EQ(TextOf(w.rich).substr(0, 2), "xy");
+  EXPECT_EQ(WindowText(w.rich).substr(0, 2), "xy");
 
   EXPECT_EQ(wk_RichEditSetEditable(w.rich, "OFF"), 0);
   EXPECT_TRUE(GetWindowLongA(w.rich, GWL_STYLE) & ES_READONLY);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "draw_surface.hpp"
+#include "screenshot.hpp"
 #include "highlight_reference.hpp"
 #include "rich_edit_support.hpp"
 
@@ -114,7 +114,7 @@ TEST(RichHighlightC, SameResultsFormatsSelectionAndPictureAsOneRangeAtATime) {
       std::vector<int> results;
       CHARRANGE selection;
       DWORD style;
-      std::vector<DWORD> picture;
+      std::vector<unsigned> picture;
       std::vector<richtest::FormatRun> runs;
     } out[2];
     richtest::Bounds bounds{40, 60};
@@ -132,9 +132,7 @@ TEST(RichHighlightC, SameResultsFormatsSelectionAndPictureAsOneRangeAtATime) {
       UpdateWindow(w.rich);  // what is left to paint, as the next message would
       RECT client{};
       GetClientRect(w.rich, &client);
-      HDC dc = GetDC(w.rich);
-      out[way].picture = wktest::GrabPixels(dc, client.right, client.bottom);
-      ReleaseDC(w.rich, dc);
+      out[way].picture = wktest::CapturePixels(w.rich, client);
       out[way].runs = richtest::FormatRuns(w.rich, bounds);
     }
     EXPECT_EQ(out[0].results, out[1].results) << state;

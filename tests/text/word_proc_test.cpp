@@ -15,16 +15,11 @@
 namespace {
 
 using wktest::DialogAnswerer;
+using wktest::ExStyle;
 using wktest::RecordingWindow;
+using wktest::Style;
+using wktest::WindowText;
 
-LONG Style(HWND w) { return GetWindowLongA(w, GWL_STYLE); }
-LONG ExStyle(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
-std::string Text(HWND w) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(w)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(w, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 std::pair<DWORD, DWORD> Selection(HWND w) {
   DWORD start = 0, end = 0;
   SendMessageA(w, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -90,8 +85,8 @@ TEST(WordProc, ModifyCarriesTheTextAndWarnsAboutASmallMaxchar) {
     std::string box_text, box_caption;
     std::vector<std::string> buttons;
     DialogAnswerer answerer([&](HWND box) {
-      box_text = wktest::WindowText(GetDlgItem(box, 0xFFFF));
-      box_caption = wktest::WindowText(box);
+      box_text = WindowText(GetDlgItem(box, 0xFFFF));
+      box_caption = WindowText(box);
       buttons = wktest::ButtonsLeftToRight(box);
       DialogAnswerer::Click(IDOK)(box);
     });
@@ -135,7 +130,7 @@ TEST(WordProc, SelectionsAreCountedFromOne) {
 
   wk_WordProcSimpleSelect(wp, 2, 4);
   EXPECT_EQ(wk_WordProcSimpleClear(wp), 0);
-  EXPECT_EQ(Text(wp), "aefghij");
+  EXPECT_EQ(WindowText(wp), "aefghij");
   EXPECT_EQ(wk_WordProcSimpleSelectAll(wp), 0);
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{0, 7}));
 }
@@ -191,7 +186,7 @@ TEST(WordProc, StockFontsModifiedFlagAndEditable) {
   wktest::FocusForTyping(wp);
   wk_WordProcSimpleSetModified(wp, "OFF");
   wktest::TypeText("hej");
-  EXPECT_EQ(Text(wp), "hej");
+  EXPECT_EQ(WindowText(wp), "hej");
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 1);
   wk_WordProcSimpleSetModified(wp, "off");
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 1);
@@ -202,11 +197,11 @@ TEST(WordProc, StockFontsModifiedFlagAndEditable) {
 
   EXPECT_EQ(wk_WordProcSimpleSetEditable(wp, "OFF"), 0);
   wktest::TypeText("x");
-  EXPECT_EQ(Text(wp), "hej");
+  EXPECT_EQ(WindowText(wp), "hej");
   EXPECT_EQ(wk_WordProcSimpleSetEditable(wp, "maybe"), 1);
   EXPECT_EQ(wk_WordProcSimpleSetEditable(wp, "ON"), 0);
   wktest::TypeText("x");
-  EXPECT_EQ(Text(wp), "hejx");
+  EXPECT_EQ(WindowText(wp), "hejx");
   wk_WordProcSimpleSetFont(wp, 0);
   DeleteObject(own);
 }
@@ -223,7 +218,7 @@ TEST(WordProc, FilesClearTheModifiedFlag) {
   wk_WordProcSimpleSetText(wp, "");
   wk_WordProcSimpleSetModified(wp, "ON");
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, file.c_str()), 0);
-  EXPECT_EQ(Text(wp), "rad 1\r\nrad 2");
+  EXPECT_EQ(WindowText(wp), "rad 1\r\nrad 2");
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 0);
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{0, 0}));
 
@@ -242,7 +237,7 @@ TEST(WordProc, FilesClearTheModifiedFlag) {
   CloseHandle(f);
   wk_WordProcSimpleSetText(wp, "kvar");
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, big.c_str()), 4);
-  EXPECT_EQ(Text(wp), "kvar");
+  EXPECT_EQ(WindowText(wp), "kvar");
 }
 
 TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
@@ -297,7 +292,7 @@ TEST(WordProcFind, FindDialogDrivesTheSearch) {
   dialog = wk_FindDialog(parent, wp);
   ASSERT_NE(dialog, nullptr);
   wktest::Pump(50);
-  EXPECT_EQ(wktest::WindowText(GetDlgItem(dialog, 0x480)), "Katt");
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, 0x480)), "Katt");
   auto click = [&](int id) {
     SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
     wktest::Pump(60);

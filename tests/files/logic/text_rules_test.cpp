@@ -1,11 +1,10 @@
 // The platform-free rules of the text and file helpers.
 #include "toolkit/files/logic/text_rules.hpp"
+#include "tests/support/whole_file.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <cstring>
 #include <string>
 
@@ -13,20 +12,12 @@ namespace wt = wk::textfile;
 
 namespace {
 
+using wktest::ReadWholeFile;
+using wktest::WriteWholeFile;
+
 std::string TempName(const char* tag) {
   return testing::TempDir() + "wk_text_rules_" + tag + "_" +
          testing::UnitTest::GetInstance()->current_test_info()->name();
-}
-
-void Put(const std::string& name, const std::string& bytes) {
-  std::ofstream(name, std::ios::binary) << bytes;
-}
-
-std::string Get(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 }  // namespace
@@ -99,13 +90,13 @@ TEST(TextCounts, LineFeedsTabsAndCopies) {
 
 TEST(LineReaders, CountLinesAndCharactersInPieces) {
   const std::string name = TempName("lines");
-  Put(name, "one\ntwo\n" + std::string(4500, 'x') + "\nlast");
+  WriteWholeFile(name, "one\ntwo\n" + std::string(4500, 'x') + "\nlast");
   // 4500 characters and a line end come in three pieces of at most 1999.
   EXPECT_EQ(wt::CountLines(name.c_str()), 2 + 3 + 1);
   EXPECT_EQ(wt::LastLineIndex(name.c_str()), 5);
   EXPECT_EQ(wt::CountChars(name.c_str()), 4 + 4 + 4501 + 4);
   EXPECT_EQ(wt::CountCharsAndLines(name.c_str()), 4513 + 6);
-  Put(name, "");
+  WriteWholeFile(name, "");
   EXPECT_EQ(wt::CountLines(name.c_str()), 0);
   EXPECT_EQ(wt::LastLineIndex(name.c_str()), 0);
   std::remove(name.c_str());
@@ -118,26 +109,24 @@ TEST(FileCalls, AddLineRulesAndMissingFiles) {
   const std::string name = TempName("add");
   std::remove(name.c_str());
   EXPECT_EQ(wt::AddLine(name.c_str(), "x"), 2);
-  EXPECT_TRUE(Get(name).empty());  // not created
-  std::ifstream probe(name);
-  EXPECT_FALSE(probe.good());
+  EXPECT_FALSE(wktest::FileExists(name));  // not created
 
-  Put(name, "");
+  WriteWholeFile(name, "");
   EXPECT_EQ(wt::AddLine(name.c_str(), "text"), 0);
-  EXPECT_EQ(Get(name), "text");
+  EXPECT_EQ(ReadWholeFile(name), "text");
   EXPECT_EQ(wt::AddLine(name.c_str(), "next"), 0);
-  EXPECT_EQ(Get(name), "textnext\n");
-  Put(name, "q");  // a single character counts as empty
+  EXPECT_EQ(ReadWholeFile(name), "textnext\n");
+  WriteWholeFile(name, "q");  // a single character counts as empty
   EXPECT_EQ(wt::AddLine(name.c_str(), "r"), 0);
-  EXPECT_EQ(Get(name), "r");
+  EXPECT_EQ(ReadWholeFile(name), "r");
   EXPECT_EQ(wt::AddLine(name.c_str(), ""), 0);
-  EXPECT_EQ(Get(name), "r");
-  Put(name, "\nsecond\nthird\n");  // an empty first line: the file is not empty
+  EXPECT_EQ(ReadWholeFile(name), "r");
+  WriteWholeFile(name, "\nsecond\nthird\n");  // an empty first line: the file is not empty
   EXPECT_EQ(wt::AddLine(name.c_str(), "fourth"), 0);
-  EXPECT_EQ(Get(name), "\nsecond\nthird\nfourth\n");
+  EXPECT_EQ(ReadWholeFile(name), "\nsecond\nthird\nfourth\n");
 
   EXPECT_EQ(wt::WriteTextFile(name.c_str(), "abc\n"), 0);
-  EXPECT_EQ(Get(name), "abc\n");
+  EXPECT_EQ(ReadWholeFile(name), "abc\n");
   EXPECT_EQ(wt::RemoveFile(name.c_str()), 0);
   EXPECT_EQ(wt::RemoveFile(name.c_str()), 3);
   EXPECT_EQ(wt::WriteTextFile("/nonexistent-folder/x", "a"), 2);
@@ -146,7 +135,7 @@ TEST(FileCalls, AddLineRulesAndMissingFiles) {
 TEST(FileCalls, ReadAllAppendsEveryLineWhateverItsLength) {
   const std::string name = TempName("all");
   const std::string body = "first\n" + std::string(5000, 'y') + "\n\nend";
-  Put(name, body);
+  WriteWholeFile(name, body);
   std::string destination(6000, '\0');
   std::memcpy(destination.data(), "pre:", 5);
   EXPECT_EQ(wt::ReadAll(name.c_str(), destination.data()), 0);
