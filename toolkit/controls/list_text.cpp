@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/core/message.hpp"
 #include "list_view.hpp"
 #include "logic/list_text_format.hpp"
 #include "toolkit/core/boundary.hpp"
@@ -63,7 +64,7 @@ int Export(HWND list, const char* mode, const char* file_name, int columns, cons
   for (int row = 0, column = 0;;) {
     // The list may change while it is written out; its count is asked anew
     // before every cell.
-    if (row == static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0))) break;
+    if (row == static_cast<int>(wk::Send(list, LVM_GETITEMCOUNT))) break;
     char text[lt::kExportCellRoom];
     wk::list::GetCellText(list, row, column, text, lt::kExportCellRoom);
     cell.clear();

@@ -1,6 +1,7 @@
 // List views: the platform's report-style list view with titled columns and
 // 1-based rows, filled cell by cell, and the small services around them
 // (clearing, label editing, finding a row).
+#include "toolkit/core/message.hpp"
 #include "list_view.hpp"
 
 #include <commctrl.h>
@@ -33,7 +34,7 @@ void InsertEmptyRow(HWND list, int item) {
   wk_ListItemRecord.stateMask = 0;
   wk_ListItemRecord.pszText = LPSTR_TEXTCALLBACKA;
   wk_ListItemRecord.iImage = item;
-  SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&wk_ListItemRecord));
+  wk::Send(list, LVM_INSERTITEMA, 0, &wk_ListItemRecord);
   wk::list::SetCellText(list, item, 0, "");
 }
 
@@ -45,8 +46,7 @@ LRESULT SetCellText(HWND list, int row, int column, const char* text) {
   LVITEMA cell{};
   cell.iSubItem = column;
   cell.pszText = const_cast<char*>(text);
-  return SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
-                      reinterpret_cast<LPARAM>(&cell));
+  return wk::Send(list, LVM_SETITEMTEXTA, row, &cell);
 }
 
 int GetCellText(HWND list, int row, int column, char* buffer, int room) {
@@ -55,7 +55,7 @@ int GetCellText(HWND list, int row, int column, char* buffer, int room) {
   cell.pszText = buffer;
   cell.cchTextMax = room;
   buffer[0] = '\0';
-  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  wk::Send(list, LVM_GETITEMTEXTA, row, &cell);
   buffer[room - 1] = '\0';
   return lstrlenA(buffer);
 }
@@ -66,12 +66,10 @@ void InsertRowWithValue(HWND list, int row, LPARAM value) {
   item.iItem = row;
   item.pszText = const_cast<char*>("");
   item.lParam = value;
-  SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  wk::Send(list, LVM_INSERTITEMA, 0, &item);
 }
 
-int DeleteRow(HWND list, int row) {
-  return SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0) ? 0 : 1;
-}
+int DeleteRow(HWND list, int row) { return wk::Send(list, LVM_DELETEITEM, row) ? 0 : 1; }
 
 }  // namespace wk::list
 
@@ -88,8 +86,8 @@ extern "C" HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) 
 }
 
 extern "C" int wk_ListSetColors(HWND list, COLORREF text, COLORREF background) noexcept {
-  SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
-  SendMessageA(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+  wk::Send(list, LVM_SETTEXTBKCOLOR, 0, background);
+  wk::Send(list, LVM_SETTEXTCOLOR, 0, text);
   return InvalidateRect(list, nullptr, TRUE) ? 0 : 1;
 }
 
@@ -103,15 +101,15 @@ extern "C" int wk_ListInsertColumn(HWND list, int width, const char* alignment, 
   wk_ListColumnRecord.iSubItem = column;
   const WPARAM wparam = static_cast<WPARAM>(column);
   const LPARAM lparam = reinterpret_cast<LPARAM>(&wk_ListColumnRecord);
-  return static_cast<int>(SendMessageA(list, LVM_INSERTCOLUMNA, wparam, lparam));
+  return static_cast<int>(wk::Send(list, LVM_INSERTCOLUMNA, wparam, lparam));
 }
 
 extern "C" int wk_ListDeleteColumn(HWND list, int column) noexcept {
-  return SendMessageA(list, LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0) ? 0 : 1;
+  return wk::Send(list, LVM_DELETECOLUMN, column) ? 0 : 1;
 }
 
 extern "C" int wk_ListColumnWidth(HWND list, int column) noexcept {
-  const LRESULT width = SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0);
+  const LRESULT width = wk::Send(list, LVM_GETCOLUMNWIDTH, column);
   return width <= 2000 ? static_cast<int>(width) : -1;
 }
 
@@ -145,15 +143,15 @@ extern "C" int wk_ListDeleteRow(HWND list, int row) noexcept {
 }
 
 extern "C" int wk_ListUpdateRow(HWND list, int row) noexcept {
-  return SendMessageA(list, LVM_UPDATE, static_cast<WPARAM>(row - 1), 0) ? 0 : 1;
+  return wk::Send(list, LVM_UPDATE, row - 1) ? 0 : 1;
 }
 
 extern "C" int wk_ListRowsPerPage(HWND list) noexcept {
-  return static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+  return static_cast<int>(wk::Send(list, LVM_GETCOUNTPERPAGE));
 }
 
 extern "C" int wk_ListRowCount(HWND list) noexcept {
-  return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  return static_cast<int>(wk::Send(list, LVM_GETITEMCOUNT));
 }
 
 extern "C" int wk_ListRedraw(HWND list) noexcept { return wk::ops::RepaintErased(list); }
@@ -163,12 +161,12 @@ WK_CONTROL_OP_FONT_MAKER(List, Make)
 WK_CONTROL_OP_SETFONT(List)
 
 extern "C" int wk_ListClear(HWND list) noexcept {
-  return SendMessageA(list, LVM_DELETEALLITEMS, 0, 0) ? 0 : 1;
+  return wk::Send(list, LVM_DELETEALLITEMS) ? 0 : 1;
 }
 
 extern "C" int wk_ListEditLabel(HWND list, int position) noexcept {
   SetFocus(list);
-  return SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(position - 1), 0) ? 0 : 1;
+  return wk::Send(list, LVM_EDITLABELA, position - 1) ? 0 : 1;
 }
 
 extern "C" int wk_ListFindItem(HWND list, const char* text) noexcept {
@@ -177,13 +175,12 @@ extern "C" int wk_ListFindItem(HWND list, const char* text) noexcept {
   find.flags = LVFI_PARTIAL | LVFI_STRING;
   find.psz = text;
   // -1: the search starts before the first row.
-  const LRESULT found =
-      SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+  const LRESULT found = wk::Send(list, LVM_FINDITEMA, -1, &find);
   return found < 0 ? -1 : static_cast<int>(found) + 1;
 }
 
 extern "C" HWND wk_ListGetEditControl(HWND list) noexcept {
-  return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+  return reinterpret_cast<HWND>(wk::Send(list, LVM_GETEDITCONTROL));
 }
 
 // ---- Notifications from the parent's WM_NOTIFY ----
@@ -199,7 +196,7 @@ extern "C" int wk_ListLabelEdit(HWND list, HWND other, const NMHDR* header) noex
   if (list == other || header == nullptr) return 0;
   const UINT code = header->code;
   if (code == LVN_BEGINLABELEDITA) {
-    SendMessageA(wk_ListGetEditControl(list), EM_LIMITTEXT, 255, 0);
+    wk::Send(wk_ListGetEditControl(list), EM_LIMITTEXT, 255);
   } else if (code == LVN_ENDLABELEDITA) {
     // A cancelled edit carries no text and changes nothing.
     const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA*>(header)->item;
@@ -221,7 +218,7 @@ extern "C" int wk_ListSortOnClick(HWND list, HWND other, const NMHDR* header) no
       // decides what that does); later clicks with the constant one.
       const LPARAM compare =
           wk_ListSortArmed == 1 ? reinterpret_cast<LPARAM>(&wk_ListCompareAlways) : 0;
-      SendMessageA(header->hwndFrom, LVM_SORTITEMS, 0, compare);
+      wk::Send(header->hwndFrom, LVM_SORTITEMS, 0, compare);
     }
     wk_ListSortArmed = 1;
   } else if (code == LVN_ENDLABELEDITA) {

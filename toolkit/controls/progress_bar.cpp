@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/controls/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
@@ -22,8 +23,8 @@ HWND Make(HWND parent, HINSTANCE instance, int x, int y, int width, int height, 
   // PBM_SETRANGE carries the end in the high word, so only 16 bits arrive.
   const WPARAM wparam = 0;
   const LPARAM lparam = MAKELPARAM(0, static_cast<WORD>(range_end & 0xFFFF));
-  SendMessageA(bar, PBM_SETRANGE, wparam, lparam);
-  SendMessageA(bar, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+  wk::Send(bar, PBM_SETRANGE, wparam, lparam);
+  wk::Send(bar, PBM_SETSTEP, step);
   return bar;
 }
 
@@ -44,7 +45,7 @@ HWND wk_ProgressReplace(HWND window, int x, int y, int width, int height, const 
 }
 
 int wk_ProgressStep(HWND bar) noexcept {
-  SendMessageA(bar, PBM_STEPIT, 0, 0);
+  wk::Send(bar, PBM_STEPIT);
   return 0;
 }
 

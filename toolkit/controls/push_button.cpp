@@ -1,8 +1,11 @@
 // Push buttons: platform "button" windows styled from an alignment and a
 // frame keyword. The toolkit keeps nothing per button; caption, pushed and
 // enabled state and image all live in the window itself.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/core/styles.hpp"
@@ -54,19 +57,28 @@ constexpr Keyword<WORD> kStockIcons[] = {
 
 HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
-// Takes an earlier alignment (at most 0xA00) off a button that already
-// carries an icon, so that the new alignment is not mixed with the old one.
-// Returns false, changing nothing, when the style is beyond 0x57FFFFFF, as
-// it is for a disabled button (WS_DISABLED): disabled buttons keep their
-// image.
+// The styles a button that already carries an icon has under its
+// alignment: plain or default, or with the dialog frame as default or as
+// check box.
+constexpr std::uint32_t kIconChild = WS_CHILD | WS_VISIBLE | BS_ICON;
+constexpr std::uint32_t kIconStyles[] = {kIconChild, kIconChild | BS_DEFPUSHBUTTON,
+                                         kIconChild | WS_DLGFRAME | BS_DEFPUSHBUTTON,
+                                         kIconChild | WS_DLGFRAME | BS_CHECKBOX};
+// A disabled button's style starts here; such buttons keep their image.
+constexpr std::int32_t kDisabledChild = WS_CHILD | WS_VISIBLE | WS_DISABLED;
+
+// Takes an earlier alignment (BS_RIGHT | BS_BOTTOM at most, tried in steps
+// of BS_LEFT) off a button that already carries an icon, so that the new
+// alignment is not mixed with the old one. Returns false, changing nothing,
+// for a disabled button.
 bool StripImageAlignment(HWND button) {
   const auto style = static_cast<std::uint32_t>(GetWindowLongA(button, GWL_STYLE));
   std::uint32_t result = style;
-  for (std::uint32_t k = 0; k <= 0xA00; k += 0x100) {
+  for (std::uint32_t k = 0; k <= (BS_RIGHT | BS_BOTTOM); k += BS_LEFT) {
     const auto candidate = static_cast<std::int32_t>(style - k);
-    if (candidate > 0x57FFFFFF) return false;
-    if (candidate == 0x50000040 || candidate == 0x50000041 || candidate == 0x50400041 ||
-        candidate == 0x50400042) {
+    if (candidate >= kDisabledChild) return false;
+    if (std::find(std::begin(kIconStyles), std::end(kIconStyles),
+                  static_cast<std::uint32_t>(candidate)) != std::end(kIconStyles)) {
       result = static_cast<std::uint32_t>(candidate);
       break;
     }
@@ -82,7 +94,7 @@ void PutImage(HWND button, const char* alignment, LONG kind_style, WPARAM image_
   const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{0});
   SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | align | kind_style);
   // BM_SETIMAGE: wParam the image type, lParam the bitmap or icon handle.
-  SendMessageA(button, BM_SETIMAGE, image_type, reinterpret_cast<LPARAM>(image));
+  wk::Send(button, BM_SETIMAGE, image_type, image);
 }
 
 }  // namespace
@@ -97,7 +109,7 @@ extern "C" HWND wk_ButtonCreate(HWND parent, int x, int y, int width, int height
                       height, parent, ChildId(id), wk::ops::InstanceOf(parent), nullptr);
   if (!button) return nullptr;
   // WM_SETFONT: wParam the font, lParam 0 = no redraw (the button is not shown yet).
-  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  wk::Send(button, WM_SETFONT, GetStockObject(DEFAULT_GUI_FONT));
   ShowWindow(button, SW_SHOW);
   return button;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/core/styles.hpp"
@@ -46,11 +47,11 @@ HWND Build(HWND parent, HINSTANCE instance, wk::StylePair shape, int x, int y, i
   // TBM_SETRANGE: wParam 1 = redraw, lParam min in the low word, max in the
   // high word, so only the low 16 bits of the caller's maximum arrive.
   const auto range = static_cast<LPARAM>((static_cast<DWORD>(range_max) & 0xFFFF) << 16);
-  SendMessageA(slider, TBM_SETRANGE, TRUE, range);
+  wk::Send(slider, TBM_SETRANGE, TRUE, range);
   // TBM_SETPAGESIZE: wParam unused, lParam the page size.
-  SendMessageA(slider, TBM_SETPAGESIZE, 0, static_cast<LPARAM>(page_size));
+  wk::Send(slider, TBM_SETPAGESIZE, 0, page_size);
   // TBM_SETPOS: wParam 1 = redraw, lParam the position.
-  SendMessageA(slider, TBM_SETPOS, TRUE, static_cast<LPARAM>(position));
+  wk::Send(slider, TBM_SETPOS, TRUE, position);
   return slider;
 }
 
@@ -77,12 +78,12 @@ extern "C" HWND wk_SliderReplace(HWND window, const char* orientation, int x, in
 extern "C" int wk_SliderQuery(HWND slider, const char* keyword) noexcept {
   const UINT* message = wk::FindKeyword(kQueries, keyword, PlatformCompare);
   if (!message) return 0;
-  return static_cast<int>(SendMessageA(slider, *message, 0, 0));
+  return static_cast<int>(wk::Send(slider, *message));
 }
 
 extern "C" int wk_SliderSetThumb(HWND slider, int position) noexcept {
   // TBM_SETPOS: wParam 1 = redraw, lParam the position.
-  SendMessageA(slider, TBM_SETPOS, TRUE, static_cast<LPARAM>(position));
+  wk::Send(slider, TBM_SETPOS, TRUE, position);
   return 0;
 }
 
@@ -95,7 +96,7 @@ extern "C" int wk_SliderThumbFromScroll(HWND, WPARAM wparam, LPARAM lparam) noex
     case TB_LINEDOWN:
     case TB_PAGEUP:
     case TB_PAGEDOWN:
-      return static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lparam), TBM_GETPOS, 0, 0));
+      return static_cast<int>(wk::Send(reinterpret_cast<HWND>(lparam), TBM_GETPOS));
     case TB_THUMBPOSITION:
     case TB_THUMBTRACK:
       return static_cast<int>(HIWORD(wparam));

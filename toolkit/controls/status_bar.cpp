@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/controls/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
@@ -55,7 +56,7 @@ int SetEdge(HWND bar, int part, int width) {
   RECT client{};
   GetClientRect(wk::ops::ParentOf(bar), &client);
   wk_StatusEdges[part - 1] = width + wk_StatusTotal;
-  SendMessageA(bar, SB_SETPARTS, kParts, reinterpret_cast<LPARAM>(wk_StatusEdges));
+  wk::Send(bar, SB_SETPARTS, kParts, wk_StatusEdges);
   return client.right;
 }
 
@@ -64,7 +65,7 @@ int SetEdge(HWND bar, int part, int width) {
 // the very first pass the highest part is not yet known, so nothing ends.
 bool EndOfPass(HWND bar, int part, int client_width) {
   if (part != wk_StatusMaxPart) return false;
-  SendMessageA(bar, WM_SIZE, 0, static_cast<LPARAM>(client_width & 0xFFFF));
+  wk::Send(bar, WM_SIZE, 0, client_width & 0xFFFF);
   wk_StatusTotal = 0;
   return true;
 }
@@ -89,7 +90,7 @@ HWND wk_StatusReplace(HWND window, const char* frame) noexcept {
 int wk_StatusSetPart(HWND bar, int part, int width) noexcept {
   if (!ValidPart(part)) return 1;
   const int client_width = SetEdge(bar, part, width);
-  SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | SBT_NOBORDERS, 0);
+  wk::Send(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | SBT_NOBORDERS);
   wk_StatusTotal += width;
   if (EndOfPass(bar, part, client_width)) InvalidateRect(bar, nullptr, TRUE);
   NoteHighest(part);
@@ -100,8 +101,7 @@ int wk_StatusSetPartText(HWND bar, int part, int width, const char* border,
                          const char* text) noexcept {
   if (!ValidPart(part)) return 1;
   const int client_width = SetEdge(bar, part, width);
-  SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | BorderBits(border),
-               reinterpret_cast<LPARAM>(text));
+  wk::Send(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | BorderBits(border), text);
   wk_StatusTotal += width;
   if (EndOfPass(bar, part, client_width) && wk_StatusTop > 0) {
     SetWindowPos(bar, nullptr, 0, wk_StatusTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -112,8 +112,7 @@ int wk_StatusSetPartText(HWND bar, int part, int width, const char* border,
 
 int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) noexcept {
   if (!ValidPart(part)) return 1;
-  SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | BorderBits(border),
-               reinterpret_cast<LPARAM>(text));
+  wk::Send(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1) | BorderBits(border), text);
   InvalidateRect(bar, nullptr, TRUE);
   return 0;
 }
@@ -123,7 +122,7 @@ int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) n
 int wk_StatusGetText(HWND bar, int part, char* buffer) noexcept {
   if (!ValidPart(part) || buffer == nullptr) return 0;
   buffer[0] = '\0';
-  SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part - 1), reinterpret_cast<LPARAM>(buffer));
+  wk::Send(bar, SB_GETTEXTA, part - 1, buffer);
   return lstrlenA(buffer);
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/controls/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
@@ -72,7 +73,7 @@ TBBUTTON ImageButton(HWND toolbar, const char* kind, const char* state, const ch
   TBADDBITMAP add{};
   add.hInst = nullptr;
   add.nID = reinterpret_cast<UINT_PTR>(image);
-  SendMessageA(toolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&add));
+  wk::Send(toolbar, TB_ADDBITMAP, 1, &add);
   return button;
 }
 
@@ -107,7 +108,7 @@ int Dock(HWND toolbar, const char* side, int t, int x, int y, int extra, int les
 // success.
 int ButtonMessage(HWND toolbar, UINT message, int id, LPARAM lparam) {
   const WPARAM wparam = static_cast<WPARAM>(id);
-  return SendMessageA(toolbar, message, wparam, lparam) ? 0 : 1;
+  return wk::Send(toolbar, message, wparam, lparam) ? 0 : 1;
 }
 
 }  // namespace
@@ -117,7 +118,7 @@ HWND wk_ToolbarCreate(HWND parent, const char* border, int thickness) noexcept {
   HWND toolbar =
       CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, parent,
                       reinterpret_cast<HMENU>(kToolbarId), wk::ops::InstanceOf(parent), nullptr);
-  SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  wk::Send(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
   if (thickness > 0) {
     RECT client{};
     GetClientRect(parent, &client);
@@ -130,7 +131,7 @@ HWND wk_ToolbarCreate(HWND parent, const char* border, int thickness) noexcept {
 int wk_ToolbarAddButton(HWND toolbar, const char* kind, const char* state, const char* line_break,
                         const char* bitmap, INT_PTR label, int id) noexcept {
   const TBBUTTON button = ImageButton(toolbar, kind, state, line_break, bitmap, label, id);
-  SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+  wk::Send(toolbar, TB_ADDBUTTONSA, 1, &button);
   return 0;
 }
 
@@ -138,8 +139,7 @@ int wk_ToolbarInsertButton(HWND toolbar, const char* kind, const char* state,
                            const char* line_break, const char* bitmap, INT_PTR label, int position,
                            int id) noexcept {
   const TBBUTTON button = ImageButton(toolbar, kind, state, line_break, bitmap, label, id);
-  SendMessageA(toolbar, TB_INSERTBUTTONA, static_cast<WPARAM>(position - 1),
-               reinterpret_cast<LPARAM>(&button));
+  wk::Send(toolbar, TB_INSERTBUTTONA, position - 1, &button);
   return 0;
 }
 
@@ -150,18 +150,18 @@ int wk_ToolbarAddSpacer(HWND toolbar, const char* spacer, const char* side, int 
   button.iBitmap = kind.sized ? width : -1;
   button.fsStyle = kind.style;
   button.fsState = wk::KeywordValue(kSpacerSides, side, BYTE{0}, PlatformCompare);
-  SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+  wk::Send(toolbar, TB_ADDBUTTONSA, 1, &button);
   return 0;
 }
 
 int wk_ToolbarSetImageSize(HWND toolbar, int width, int height) noexcept {
   const LPARAM lparam = MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height));
-  SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, lparam);
+  wk::Send(toolbar, TB_SETBITMAPSIZE, 0, lparam);
   return 0;
 }
 
 int wk_ToolbarSetParent(HWND toolbar, HWND window) noexcept {
-  SendMessageA(toolbar, TB_SETPARENT, reinterpret_cast<WPARAM>(window), 0);
+  wk::Send(toolbar, TB_SETPARENT, window);
   return 0;
 }
 
@@ -222,10 +222,10 @@ int wk_ToolbarChangeImage(HWND t, int id, int image) noexcept {
   return ButtonMessage(t, TB_CHANGEBITMAP, id, MAKELPARAM(static_cast<WORD>(image - 1), 0));
 }
 int wk_ToolbarGetButtonState(HWND t, int id) noexcept {
-  return static_cast<int>(SendMessageA(t, TB_GETSTATE, static_cast<WPARAM>(id), 0));
+  return static_cast<int>(wk::Send(t, TB_GETSTATE, id));
 }
 int wk_ToolbarDeleteButton(HWND t, int position) noexcept {
-  return SendMessageA(t, TB_DELETEBUTTON, static_cast<WPARAM>(position - 1), 0) ? 0 : 1;
+  return wk::Send(t, TB_DELETEBUTTON, position - 1) ? 0 : 1;
 }
 
 WK_CONTROL_OP_DESTROY(Toolbar)

@@ -1,3 +1,4 @@
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
 
 // The process-wide result pair that wk_windows.h publishes. It lives here,
@@ -88,23 +89,21 @@ HWND SetFocusTo(HWND control) { return SetFocus(control); }
 HWND DropFocus(HWND) { return SetFocus(nullptr); }
 
 int SetFont(HWND control, HFONT font) {
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  wk::Send(control, WM_SETFONT, font, TRUE);
   return 0;
 }
 
 int SetPushed(HWND button, BOOL pushed) {
-  SendMessageA(button, BM_SETSTATE, static_cast<WPARAM>(pushed), 0);
+  wk::Send(button, BM_SETSTATE, pushed);
   return 0;
 }
 
 int SetChecked(HWND button, WPARAM check) {
-  SendMessageA(button, BM_SETCHECK, check, 0);
+  wk::Send(button, BM_SETCHECK, check);
   return 0;
 }
 
-int GetButtonState(HWND button) {
-  return static_cast<int>(SendMessageA(button, BM_GETSTATE, 0, 0));
-}
+int GetButtonState(HWND button) { return static_cast<int>(wk::Send(button, BM_GETSTATE)); }
 
 HWND ParentOf(HWND control) {
   return reinterpret_cast<HWND>(GetWindowLongPtrA(control, GWLP_HWNDPARENT));

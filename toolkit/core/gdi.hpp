@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "toolkit/core/message.hpp"
+
 namespace wk {
 
 // GetDC / ReleaseDC on a window's client area (or GetWindowDC with whole=true).
@@ -180,7 +182,7 @@ class RedrawSuspended {
   void Set(BOOL redraw) const {
     if (!window_) return;
     if (how_ == How::kControl) {
-      SendMessageA(window_, WM_SETREDRAW, redraw, 0);
+      wk::Send(window_, WM_SETREDRAW, redraw);
     } else {
       DefWindowProcA(window_, WM_SETREDRAW, redraw, 0);
     }

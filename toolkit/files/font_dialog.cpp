@@ -6,6 +6,7 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "file_dialogs.hpp"
@@ -70,7 +71,7 @@ void DescribeSelection(HWND rich, const CHARFORMATA& format) {
 HFONT RichTextFont(HWND rich, DWORD flags) {
   CHARFORMATA selection{};
   selection.cbSize = sizeof selection;
-  SendMessageA(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&selection));
+  wk::Send(rich, EM_GETCHARFORMAT, SCF_SELECTION, &selection);
   DescribeSelection(rich, selection);
 
   CHOOSEFONTA record =
@@ -96,9 +97,9 @@ HFONT RichTextFont(HWND rich, DWORD flags) {
   // The word flag means the word at the caret when nothing is selected; with
   // a selection some rich edits would format the following word as well.
   CHARRANGE range{};
-  SendMessageA(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  wk::Send(rich, EM_EXGETSEL, 0, &range);
   const WPARAM scope = range.cpMin == range.cpMax ? SCF_SELECTION | SCF_WORD : SCF_SELECTION;
-  SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+  wk::Send(rich, EM_SETCHARFORMAT, scope, &format);
   wk_LastColor = record.rgbColors;
   return font;
 }

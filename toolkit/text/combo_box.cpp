@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "wk_text.h"
@@ -34,7 +35,7 @@ int OwnTextLength(HWND combo) {
 }
 
 int ItemLength(HWND combo, int position) {
-  return static_cast<int>(SendMessageA(combo, CB_GETLBTEXTLEN, position - 1, 0));
+  return static_cast<int>(wk::Send(combo, CB_GETLBTEXTLEN, position - 1));
 }
 
 }  // namespace
@@ -63,12 +64,12 @@ extern "C" int wk_ComboLacksFocus(HWND combo) noexcept {
 }
 
 extern "C" int wk_ComboSetEditLimit(HWND combo, int limit) noexcept {
-  SendMessageA(combo, CB_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  wk::Send(combo, CB_LIMITTEXT, limit);
   return 0;
 }
 
 extern "C" int wk_ComboAddItem(HWND combo, const char* text) noexcept {
-  SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  wk::Send(combo, CB_ADDSTRING, 0, text);
   return 0;
 }
 
@@ -76,8 +77,7 @@ extern "C" int wk_ComboInsertItem(HWND combo, int position, const char* text) no
   if (position == 0) {
     SetWindowTextA(combo, text);
   } else {
-    SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(position - 1),
-                 reinterpret_cast<LPARAM>(text));
+    wk::Send(combo, CB_INSERTSTRING, position - 1, text);
   }
   return 0;
 }
@@ -88,8 +88,7 @@ extern "C" int wk_ComboGetItem(HWND combo, int position, char* buffer) noexcept 
     return GetWindowTextA(combo, buffer, n + 1);
   }
   const int n = ItemLength(combo, position);
-  SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position - 1),
-               reinterpret_cast<LPARAM>(buffer));
+  wk::Send(combo, CB_GETLBTEXT, position - 1, buffer);
   return n;
 }
 
@@ -99,8 +98,7 @@ extern "C" int wk_ComboGetItemLength(HWND combo, int position) noexcept {
 
 extern "C" const char* wk_ComboGetSelectedText(HWND combo) noexcept {
   DWORD start = 0, end = 0;
-  SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
+  wk::Send(combo, CB_GETEDITSEL, &start, &end);
   if (start + end == 0) return g_selected;
   // The buffer holds 255 characters; a selection reaching further is cut
   // there rather than written past it.
@@ -130,8 +128,7 @@ extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name)
   if (position == 0) {
     length = GetWindowTextA(combo, text.get(), length + 1);
   } else if (length > 0) {
-    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position - 1),
-                 reinterpret_cast<LPARAM>(text.get()));
+    wk::Send(combo, CB_GETLBTEXT, position - 1, text.get());
   }
   DWORD written = 0;
   const BOOL ok = WriteFile(file.get(), text.get(), static_cast<DWORD>(length), &written, nullptr);

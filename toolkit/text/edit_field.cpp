@@ -2,6 +2,7 @@
 // presses reach the parent as commands.
 #include <windows.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
@@ -50,7 +51,7 @@ LRESULT CALLBACK PasswordFieldProc(HWND field, UINT message, WPARAM wparam, LPAR
 
 HWND Finish(HWND field, int limit, WNDPROC& base, WNDPROC procedure) {
   if (!field) return nullptr;
-  SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  wk::Send(field, EM_LIMITTEXT, limit);
   base = wk::fields::Subclass(field, procedure);
   return field;
 }

@@ -2,6 +2,7 @@
 // plain message wrappers. The control comes from the platform library
 // "RichEd32.DLL"; text, formatting, selection, undo and the modified flag
 // all live in the platform control, the toolkit keeps no record of its own.
+#include "toolkit/core/message.hpp"
 #include "rich_edit.hpp"
 
 #include <cstring>
@@ -14,19 +15,22 @@
 
 namespace {
 
-// Window style at creation; re-creation adds WS_TABSTOP (0x500101C4).
+// Window style at creation; re-creation adds WS_TABSTOP.
 constexpr DWORD kCreateStyle =
     WS_CHILD | WS_VISIBLE | ES_NOHIDESEL | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE;
 constexpr DWORD kRecreateStyle = kCreateStyle | WS_TABSTOP;
 constexpr DWORD kCreateExStyle = WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES;
 constexpr DWORD kRecreateExStyle = WS_EX_ACCEPTFILES | WS_EX_MDICHILD;
-constexpr LPARAM kCreateEvents = 0x003F0007;    // every notification a parent may want
-constexpr LPARAM kRecreateEvents = 0x00080001;  // ENM_CHANGE | ENM_SELCHANGE
+// Every notification a parent may want.
+constexpr LPARAM kCreateEvents = ENM_CHANGE | ENM_UPDATE | ENM_SCROLL | ENM_KEYEVENTS |
+                                 ENM_MOUSEEVENTS | ENM_REQUESTRESIZE | ENM_SELCHANGE |
+                                 ENM_DROPFILES | ENM_PROTECTED;
+constexpr LPARAM kRecreateEvents = ENM_CHANGE | ENM_SELCHANGE;
 constexpr UINT_PTR kControlId = 1;
 // Asks EM_SETBKGNDCOLOR for the system's window colour instead of a value.
 constexpr WPARAM kSystemBackground = 999;
 constexpr COLORREF kKeepColor = 999;
-constexpr COLORREF kDisabledGrey = 0xC0C0C0;
+constexpr COLORREF kDisabledGrey = RGB(192, 192, 192);
 
 constexpr wk::Keyword<DWORD> kScrollKeywords[] = {
     {"NOSCROLL", 0},
@@ -69,10 +73,6 @@ void ApplyWholeArea(HWND rich, int x, int y, int width, int height) {
   if (x + y + width + height == 0) wk::ops::FitToParent(rich, 0, 0, 0, 0);
 }
 
-LRESULT Send(HWND rich, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
-  return SendMessageA(rich, message, wparam, lparam);
-}
-
 // Carries the formatted text from one control to another through memory, as
 // rich text, leaving the user's clipboard alone.
 DWORD CALLBACK StreamOutToString(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* done) {
@@ -110,18 +110,18 @@ namespace wk::rich {
 CHARFORMATA SelectionFormat(HWND rich) {
   CHARFORMATA format{};
   format.cbSize = sizeof format;
-  Send(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  wk::Send(rich, EM_GETCHARFORMAT, SCF_SELECTION, &format);
   return format;
 }
 
 LRESULT SelectRange(HWND rich, LONG start, LONG end) {
   CHARRANGE range{start, end};
-  return Send(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return wk::Send(rich, EM_EXSETSEL, 0, &range);
 }
 
 CHARRANGE Selection(HWND rich) {
   CHARRANGE range{0, 0};
-  Send(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  wk::Send(rich, EM_EXGETSEL, 0, &range);
   return range;
 }
 
@@ -136,9 +136,9 @@ extern "C" HWND wk_RichEditCreate(HWND parent, int x, int y, int width, int heig
                               width, height, parent, reinterpret_cast<HMENU>(kControlId),
                               wk::ops::InstanceOf(parent), nullptr);
   if (!rich) return nullptr;
-  Send(rich, EM_EXLIMITTEXT, 0, limit);
+  wk::Send(rich, EM_EXLIMITTEXT, 0, limit);
   ApplyWholeArea(rich, x, y, width, height);
-  Send(rich, EM_SETEVENTMASK, 0, kCreateEvents);
+  wk::Send(rich, EM_SETEVENTMASK, 0, kCreateEvents);
   Subclass(rich, g_created_proc, CreatedProc);
   return rich;
 }
@@ -153,12 +153,12 @@ extern "C" HWND wk_RichEditModify(HWND old, int x, int y, int width, int height,
   // and whatever the user keeps there, stays untouched.
   std::string carried;
   try {
-    carried.reserve(static_cast<std::size_t>(Send(old, WM_GETTEXTLENGTH)) * 2 + 1024);
+    carried.reserve(static_cast<std::size_t>(wk::Send(old, WM_GETTEXTLENGTH)) * 2 + 1024);
   } catch (...) {
     return nullptr;
   }
   EDITSTREAM out{reinterpret_cast<DWORD_PTR>(&carried), 0, StreamOutToString};
-  Send(old, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&out));
+  wk::Send(old, EM_STREAMOUT, SF_RTF, &out);
 
   // Rich text says of each run only how it differs from a plain start (no
   // effects, automatic colour), and the reader starts from the control's
@@ -167,7 +167,7 @@ extern "C" HWND wk_RichEditModify(HWND old, int x, int y, int width, int height,
   // old default's face and size, and takes the old default afterwards.
   CHARFORMATA old_default{};
   old_default.cbSize = sizeof old_default;
-  Send(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&old_default));
+  wk::Send(old, EM_GETCHARFORMAT, SCF_DEFAULT, &old_default);
   CHARFORMATA start_format = old_default;
   start_format.dwMask |= CFM_EFFECTS;
   start_format.dwEffects = CFE_AUTOCOLOR;
@@ -183,16 +183,16 @@ extern "C" HWND wk_RichEditModify(HWND old, int x, int y, int width, int height,
                               reinterpret_cast<HMENU>(kControlId), instance, nullptr);
   if (!rich) return nullptr;
   SetWindowLongA(rich, GWL_EXSTYLE, static_cast<LONG>(frame_bits | kRecreateExStyle));
-  Send(rich, EM_EXLIMITTEXT, 0, limit);
+  wk::Send(rich, EM_EXLIMITTEXT, 0, limit);
   ApplyWholeArea(rich, x, y, width, height);
-  Send(rich, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&start_format));
-  Send(rich, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&start_format));
+  wk::Send(rich, EM_SETCHARFORMAT, SCF_DEFAULT, &start_format);
+  wk::Send(rich, EM_SETCHARFORMAT, SCF_ALL, &start_format);
   Reader reader{&carried, 0};
   EDITSTREAM in{reinterpret_cast<DWORD_PTR>(&reader), 0, StreamInFromString};
-  Send(rich, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&in));
-  Send(rich, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&old_default));
+  wk::Send(rich, EM_STREAMIN, SF_RTF, &in);
+  wk::Send(rich, EM_SETCHARFORMAT, SCF_DEFAULT, &old_default);
 
-  Send(rich, EM_SETEVENTMASK, 0, kRecreateEvents);
+  wk::Send(rich, EM_SETEVENTMASK, 0, kRecreateEvents);
   Subclass(rich, g_recreated_proc, RecreatedProc);
   return rich;
 }
@@ -211,14 +211,14 @@ extern "C" int wk_RichEditRepaint(HWND rich) noexcept { return wk::ops::RepaintE
 
 // The grey background shows the disabled state, which the control itself does not.
 extern "C" int wk_RichEditDisable(HWND rich) noexcept {
-  Send(rich, EM_SETBKGNDCOLOR, 0, kDisabledGrey);
+  wk::Send(rich, EM_SETBKGNDCOLOR, 0, kDisabledGrey);
   return wk::ops::Disable(rich);
 }
 
 extern "C" int wk_RichEditEnable(HWND rich) noexcept {
   const int result = wk::ops::Enable(rich);
   SetFocus(rich);
-  Send(rich, EM_SETBKGNDCOLOR, kSystemBackground, 0);
+  wk::Send(rich, EM_SETBKGNDCOLOR, kSystemBackground);
   return result;
 }
 
@@ -230,23 +230,23 @@ extern "C" int wk_RichEditSelect(HWND rich, int start, int end) noexcept {
 }
 
 extern "C" int wk_RichEditSelectAll(HWND rich) noexcept {
-  const LONG limit = static_cast<LONG>(Send(rich, EM_GETLIMITTEXT));
+  const LONG limit = static_cast<LONG>(wk::Send(rich, EM_GETLIMITTEXT));
   return static_cast<int>(wk::rich::SelectRange(rich, 0, limit));
 }
 
 extern "C" int wk_RichEditHideSelection(HWND rich) noexcept {
-  Send(rich, EM_HIDESELECTION, 1, 0);
+  wk::Send(rich, EM_HIDESELECTION, 1);
   return 0;
 }
 
 extern "C" int wk_RichEditShowSelection(HWND rich) noexcept {
-  Send(rich, EM_HIDESELECTION, 0, 0);
+  wk::Send(rich, EM_HIDESELECTION);
   return 0;
 }
 
 extern "C" int wk_RichEditCaretPosition(HWND rich, const char* keyword) noexcept {
   const LONG start = wk::rich::Selection(rich).cpMin;
-  const LONG line = static_cast<LONG>(Send(rich, EM_EXLINEFROMCHAR, 0, start));
+  const LONG line = static_cast<LONG>(wk::Send(rich, EM_EXLINEFROMCHAR, 0, start));
   // Without the two characters of each line break before the caret.
   if (wk::IsKeyword(keyword, "NOFORMAT")) return static_cast<int>(start - 2 * line);
   return static_cast<int>(start);
@@ -254,7 +254,7 @@ extern "C" int wk_RichEditCaretPosition(HWND rich, const char* keyword) noexcept
 
 extern "C" int wk_RichEditCaretLine(HWND rich) noexcept {
   const LONG start = wk::rich::Selection(rich).cpMin;
-  return static_cast<int>(Send(rich, EM_EXLINEFROMCHAR, 0, start)) + 1;
+  return static_cast<int>(wk::Send(rich, EM_EXLINEFROMCHAR, 0, start)) + 1;
 }
 
 // ---- Paragraphs, limits, colours -----------------------------------------------
@@ -278,7 +278,7 @@ extern "C" int wk_RichEditSetTabs(HWND rich, int indent, int count, int spacing)
   reset.dxStartIndent = 0;
   reset.dxOffset = 10000;
   reset.cTabCount = 0;
-  Send(rich, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&reset));
+  wk::Send(rich, EM_SETPARAFORMAT, 0, &reset);
   // Then the first line at the indent, further lines at 0, and the stops.
   PARAFORMAT tabs{};
   tabs.cbSize = sizeof tabs;
@@ -287,20 +287,20 @@ extern "C" int wk_RichEditSetTabs(HWND rich, int indent, int count, int spacing)
   tabs.dxOffset = -indent_twips;
   tabs.cTabCount = static_cast<SHORT>(count);
   for (int i = 0; i < count; ++i) tabs.rgxTabs[i] = indent_twips + i * spacing_twips;
-  Send(rich, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&tabs));
+  wk::Send(rich, EM_SETPARAFORMAT, 0, &tabs);
   wk::rich::SelectRange(rich, 0, 0);
   ShowWindow(rich, SW_SHOW);
   return 0;
 }
 
 extern "C" int wk_RichEditSetLimit(HWND rich, int limit) noexcept {
-  const int previous = static_cast<int>(Send(rich, EM_GETLIMITTEXT));
-  Send(rich, EM_EXLIMITTEXT, 0, limit);
+  const int previous = static_cast<int>(wk::Send(rich, EM_GETLIMITTEXT));
+  wk::Send(rich, EM_EXLIMITTEXT, 0, limit);
   return previous;
 }
 
 extern "C" int wk_RichEditGetLimit(HWND rich) noexcept {
-  return static_cast<int>(Send(rich, EM_GETLIMITTEXT));
+  return static_cast<int>(wk::Send(rich, EM_GETLIMITTEXT));
 }
 
 extern "C" COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF background) noexcept {
@@ -319,11 +319,11 @@ extern "C" COLORREF wk_RichEditSetColors(HWND rich, COLORREF text, COLORREF back
   format.bPitchAndFamily = selection.bPitchAndFamily;
   std::memcpy(format.szFaceName, selection.szFaceName, sizeof format.szFaceName);
   format.szFaceName[LF_FACESIZE - 1] = '\0';
-  if (text != kKeepColor) Send(rich, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  if (text != kKeepColor) wk::Send(rich, EM_SETCHARFORMAT, SCF_ALL, &format);
   if (background == kKeepColor) {
-    return static_cast<COLORREF>(Send(rich, EM_SETBKGNDCOLOR, kSystemBackground, 0));
+    return static_cast<COLORREF>(wk::Send(rich, EM_SETBKGNDCOLOR, kSystemBackground));
   }
-  return static_cast<COLORREF>(Send(rich, EM_SETBKGNDCOLOR, 0, background));
+  return static_cast<COLORREF>(wk::Send(rich, EM_SETBKGNDCOLOR, 0, background));
 }
 
 extern "C" int wk_RichEditSetEditable(HWND rich, const char* keyword) noexcept {
@@ -333,11 +333,11 @@ extern "C" int wk_RichEditSetEditable(HWND rich, const char* keyword) noexcept {
 // ---- Redraw ------------------------------------------------------------------
 
 extern "C" int wk_RichEditFreeze(HWND rich) noexcept {
-  return Send(rich, WM_SETREDRAW, FALSE) ? 1 : 0;
+  return wk::Send(rich, WM_SETREDRAW, FALSE) ? 1 : 0;
 }
 
 extern "C" int wk_RichEditThaw(HWND rich) noexcept {
-  const int result = Send(rich, WM_SETREDRAW, TRUE) ? 1 : 0;
+  const int result = wk::Send(rich, WM_SETREDRAW, TRUE) ? 1 : 0;
   InvalidateRect(rich, nullptr, TRUE);
   return result;
 }
@@ -349,53 +349,53 @@ extern "C" HWND wk_RichEditHasFocus(HWND rich) noexcept {
 // ---- Text --------------------------------------------------------------------
 
 extern "C" int wk_RichEditSetText(HWND rich, const char* text) noexcept {
-  return Send(rich, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? 0 : 1;
+  return wk::Send(rich, WM_SETTEXT, 0, text ? text : "") ? 0 : 1;
 }
 
 extern "C" int wk_RichEditGetText(HWND rich, char* buffer) noexcept {
-  const LONG limit = static_cast<LONG>(Send(rich, EM_GETLIMITTEXT));
+  const LONG limit = static_cast<LONG>(wk::Send(rich, EM_GETLIMITTEXT));
   const int selected = static_cast<int>(wk::rich::SelectRange(rich, 0, limit));
-  if (buffer) Send(rich, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer));
+  if (buffer) wk::Send(rich, EM_GETSELTEXT, 0, buffer);
   return selected - 2;
 }
 
 extern "C" int wk_RichEditGetTextLength(HWND rich) noexcept {
-  return static_cast<int>(Send(rich, WM_GETTEXTLENGTH));
+  return static_cast<int>(wk::Send(rich, WM_GETTEXTLENGTH));
 }
 
 extern "C" int wk_RichEditGetSelectedText(HWND rich, char* buffer) noexcept {
   if (!buffer) return 0;
-  return static_cast<int>(Send(rich, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)));
+  return static_cast<int>(wk::Send(rich, EM_GETSELTEXT, 0, buffer));
 }
 
 // ---- Modified flag, clipboard, undo --------------------------------------------
 
 extern "C" int wk_RichEditIsModified(HWND rich) noexcept {
-  return Send(rich, EM_GETMODIFY) ? 1 : 0;
+  return wk::Send(rich, EM_GETMODIFY) ? 1 : 0;
 }
 
 extern "C" int wk_RichEditSetModified(HWND rich, const char* keyword) noexcept {
   if (const bool* modified = wk::FindKeyword(wk::kOnOff, keyword)) {
-    Send(rich, EM_SETMODIFY, *modified ? TRUE : FALSE);
+    wk::Send(rich, EM_SETMODIFY, *modified ? TRUE : FALSE);
   }
   return 0;
 }
 
 extern "C" int wk_RichEditClear(HWND rich) noexcept {
-  Send(rich, WM_CLEAR);
+  wk::Send(rich, WM_CLEAR);
   return 0;
 }
 
-extern "C" int wk_RichEditCanUndo(HWND rich) noexcept { return Send(rich, EM_CANUNDO) ? 1 : 0; }
+extern "C" int wk_RichEditCanUndo(HWND rich) noexcept { return wk::Send(rich, EM_CANUNDO) ? 1 : 0; }
 
 extern "C" int wk_RichEditEmptyUndo(HWND rich) noexcept {
-  Send(rich, EM_EMPTYUNDOBUFFER);
+  wk::Send(rich, EM_EMPTYUNDOBUFFER);
   return 0;
 }
 
 extern "C" int wk_RichEditUndo(HWND rich) noexcept {
-  if (Send(rich, EM_CANUNDO)) {
-    Send(rich, WM_UNDO);
+  if (wk::Send(rich, EM_CANUNDO)) {
+    wk::Send(rich, WM_UNDO);
     return 1;
   }
   MessageBeep(MB_ICONEXCLAMATION);
@@ -403,17 +403,17 @@ extern "C" int wk_RichEditUndo(HWND rich) noexcept {
 }
 
 extern "C" int wk_RichEditCut(HWND rich) noexcept {
-  Send(rich, WM_CUT);
+  wk::Send(rich, WM_CUT);
   return 0;
 }
 
 extern "C" int wk_RichEditCopy(HWND rich) noexcept {
-  Send(rich, WM_COPY);
+  wk::Send(rich, WM_COPY);
   return 0;
 }
 
 extern "C" int wk_RichEditPaste(HWND rich) noexcept {
-  Send(rich, WM_PASTE);
+  wk::Send(rich, WM_PASTE);
   return 0;
 }
 

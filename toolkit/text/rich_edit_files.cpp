@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "logic/rich_file_kind.hpp"
 #include "wk_text.h"
@@ -43,9 +44,8 @@ int Stream(HWND rich, const char* name, Direction direction) {
   if (!file.valid()) return WK_RICH_FILE_CANNOT_OPEN;
   const WPARAM format = wk::richfile::IsRichTextName(name) ? SF_RTF : SF_TEXT;
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(file.get()), 0, save ? WriteToFile : ReadFromFile};
-  const LRESULT characters = SendMessageA(rich, save ? EM_STREAMOUT : EM_STREAMIN, format,
-                                          reinterpret_cast<LPARAM>(&stream));
-  SendMessageA(rich, EM_SETMODIFY, FALSE, 0);
+  const LRESULT characters = wk::Send(rich, save ? EM_STREAMOUT : EM_STREAMIN, format, &stream);
+  wk::Send(rich, EM_SETMODIFY, FALSE);
   return characters == 0 ? WK_RICH_FILE_NOTHING_MOVED : static_cast<int>(characters);
 }
 

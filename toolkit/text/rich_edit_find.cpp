@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "toolkit/core/message.hpp"
 #include "rich_edit.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
@@ -22,7 +23,7 @@ CHARRANGE FindIn(HWND rich, WPARAM flags, const char* text, LONG start, LONG end
   FINDTEXTEXA find{};
   find.chrg = {start, end};
   find.lpstrText = text;
-  if (SendMessageA(rich, EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(&find)) < 0) {
+  if (wk::Send(rich, EM_FINDTEXTEX, flags, &find) < 0) {
     return {-1, -1};
   }
   return find.chrgText;
@@ -63,7 +64,7 @@ int Find(HWND rich, const char* text, int from_dialog, const char* direction,
     search = request->lpstrFindWhat ? request->lpstrFindWhat : "";
     flags = FR_DOWN | (request->Flags & FR_MATCHCASE);
   }
-  const LONG length = static_cast<LONG>(SendMessageA(rich, WM_GETTEXTLENGTH, 0, 0));
+  const LONG length = static_cast<LONG>(wk::Send(rich, WM_GETTEXTLENGTH));
   if (length < 1) return WK_FIND_EMPTY_CONTROL;
   const LONG caret = wk_RichEditCaretPosition(rich, "FORMAT");
   switch (wk::SearchDirectionOf(direction)) {

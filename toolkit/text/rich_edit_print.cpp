@@ -3,6 +3,7 @@
 // the abort procedure keeps responsive while the pages are sent.
 #include <richedit.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/text/logic/print_layout.hpp"
@@ -50,10 +51,9 @@ class Bands {
       : rich_(rich), printer_(printer), range_(range) {}
   long Format(long first) {
     range_.chrg.cpMin = first;
-    return static_cast<long>(
-        SendMessageA(rich_, EM_FORMATRANGE, 0, reinterpret_cast<LPARAM>(&range_)));
+    return static_cast<long>(wk::Send(rich_, EM_FORMATRANGE, 0, &range_));
   }
-  void Display() { SendMessageA(rich_, EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&range_.rc)); }
+  void Display() { wk::Send(rich_, EM_DISPLAYBAND, 0, &range_.rc); }
   void NextPage() {
     EndPage(printer_);
     StartPage(printer_);
@@ -90,11 +90,11 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
   if (StartDocA(dc, &document) <= 0) return WK_PRINT_NOT_STARTED;
 
   CancelDialog cancel(rich);
-  long end = static_cast<long>(SendMessageA(rich, WM_GETTEXTLENGTH, 0, 0));
+  long end = static_cast<long>(wk::Send(rich, WM_GETTEXTLENGTH));
   if (end == 0) {
     // The document was started but holds nothing: dropped, not sent.
     AbortDoc(dc);
-    SendMessageA(rich, EM_FORMATRANGE, 1, 0);
+    wk::Send(rich, EM_FORMATRANGE, 1);
     return WK_PRINT_NO_TEXT;
   }
 
@@ -107,14 +107,14 @@ int Print(HWND rich, int left, int top, int width_change, int height_change,
   range.rcPage = range.rc;
   range.chrg = {0, -1};
   if (wk_RichEditHasSelection(rich) == 1) {
-    SendMessageA(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range.chrg));
+    wk::Send(rich, EM_EXGETSEL, 0, &range.chrg);
     if (range.chrg.cpMax >= range.chrg.cpMin) end = range.chrg.cpMax;
   }
 
   StartPage(dc);
   Bands bands(rich, dc, range);
   const print::BandLoopEnd ended = print::RunBandLoop(range.chrg.cpMin, end, bands);
-  SendMessageA(rich, EM_FORMATRANGE, 1, 0);
+  wk::Send(rich, EM_FORMATRANGE, 1);
 
   int result = WK_PRINT_DONE;
   if (wk_PrintCancelled == 0) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string_view>
 
+#include "toolkit/core/message.hpp"
 #include "logic/highlight_scan.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
@@ -49,7 +50,7 @@ void Apply(HWND rich, const wk::highlight::Range& range, const CHARFORMATA& form
   // the caret). Some rich edits also format the word at the selection's end
   // when it comes with a selection, so a range goes without it.
   const WPARAM scope = range.start == range.end ? SCF_SELECTION | SCF_WORD : SCF_SELECTION;
-  SendMessageA(rich, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+  wk::Send(rich, EM_SETCHARFORMAT, scope, &format);
 }
 
 using TextCopy = std::unique_ptr<char, decltype(&std::free)>;
@@ -112,7 +113,7 @@ class RangeFormatter {
  public:
   RangeFormatter(HWND rich, const CHARFORMATA& format) {
     ComRef<IRichEditOle> ole;
-    SendMessageA(rich, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(ole.out()));
+    wk::Send(rich, EM_GETOLEINTERFACE, 0, ole.out());
     if (!ole.get() ||
         FAILED(ole->QueryInterface(kTextDocumentId, reinterpret_cast<void**>(document_.out())))) {
       return;
@@ -172,7 +173,7 @@ int Highlight(HWND rich, const char* face, int points, DWORD effects, COLORREF c
     // needed from the whole text the read selected, and the text modified.
     wk::rich::SelectRange(rich, scan.ranges.front().start, scan.ranges.front().end);
     wk::rich::SelectRange(rich, scan.ranges.back().start, scan.ranges.back().end);
-    SendMessageA(rich, EM_SETMODIFY, TRUE, 0);
+    wk::Send(rich, EM_SETMODIFY, TRUE);
   }
   return scan.result;
 }

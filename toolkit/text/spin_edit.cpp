@@ -2,6 +2,7 @@
 // arrows step a counter the caller keeps.
 #include <windows.h>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
 
@@ -52,7 +53,7 @@ HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const c
   const DWORD style = wk::fields::AlignFromKeyword(alignment) | kSpinStyle;
   HWND field = wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
   if (!field) return nullptr;
-  SendMessageA(field, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  wk::Send(field, EM_LIMITTEXT, limit);
   g_spin_base = wk::fields::Subclass(field, SpinFieldProc);
   return field;
 }
@@ -69,9 +70,9 @@ HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const ch
 int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
                     int counter) noexcept {
   if (source != field) return counter;
-  if (buffer != nullptr && SendMessageA(field, EM_GETMODIFY, 0, 0) == 1) {
+  if (buffer != nullptr && wk::Send(field, EM_GETMODIFY) == 1) {
     wk::fields::GetText(field, buffer);
-    SendMessageA(field, EM_SETMODIFY, FALSE, 0);
+    wk::Send(field, EM_SETMODIFY, FALSE);
   }
   switch (LOWORD(scroll_code)) {
     case SB_LINEUP:
@@ -83,7 +84,7 @@ int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
     default:
       break;
   }
-  if (buffer != nullptr && SendMessageA(field, EM_GETMODIFY, 0, 0) == 0) {
+  if (buffer != nullptr && wk::Send(field, EM_GETMODIFY) == 0) {
     wk::fields::SetText(field, buffer);
   }
   return counter;

@@ -1,3 +1,4 @@
+#include "toolkit/core/message.hpp"
 #include "text_fields.hpp"
 
 #include <cstdlib>
@@ -74,7 +75,7 @@ HWND Recreate(HWND old, DWORD ex_style, DWORD style, int x, int y, int width, in
   if (!created) return nullptr;
   if (ex_style & WS_EX_MDICHILD) SetWindowLongA(created, GWL_EXSTYLE, static_cast<LONG>(ex_style));
   DestroyWindow(old);
-  SendMessageA(created, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  wk::Send(created, EM_LIMITTEXT, limit);
   SetWindowTextA(created, text.c_str());
   return created;
 }
@@ -101,25 +102,25 @@ int TextLengthWithinLimit(HWND window) {
   if (length <= 0) return 0;
   // The platform's maximum (limit 0 asked for it) reads as -1 when signed:
   // the limit is an unsigned count.
-  const auto limit = static_cast<DWORD>(SendMessageA(window, EM_GETLIMITTEXT, 0, 0));
+  const auto limit = static_cast<DWORD>(wk::Send(window, EM_GETLIMITTEXT));
   if (limit == 0) return 0;
   return static_cast<DWORD>(length) < limit ? length : static_cast<int>(limit - 1);
 }
 
 DWORD SetLeftMargin(HWND window, int margin) {
-  const auto old = static_cast<DWORD>(SendMessageA(window, EM_GETMARGINS, 0, 0));
+  const auto old = static_cast<DWORD>(wk::Send(window, EM_GETMARGINS));
   // EM_SETMARGINS: the left margin travels in the low word of lparam.
-  SendMessageA(window, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(LOWORD(margin), 0));
+  wk::Send(window, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(LOWORD(margin), 0));
   return old;
 }
 
 int SetLimit(HWND window, int limit) {
   const int previous = GetLimit(window);
-  SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  wk::Send(window, EM_LIMITTEXT, limit);
   return previous;
 }
 
-int GetLimit(HWND window) { return static_cast<int>(SendMessageA(window, EM_GETLIMITTEXT, 0, 0)); }
+int GetLimit(HWND window) { return static_cast<int>(wk::Send(window, EM_GETLIMITTEXT)); }
 
 HBRUSH Color(FieldKind& kind, HWND field, COLORREF text, COLORREF background, HDC dc,
              HWND control) {
@@ -137,18 +138,17 @@ int SetEditable(HWND window, const char* keyword, int none, bool* matched) {
   const bool* editable = FindKeyword(kOnOff, keyword);
   if (matched) *matched = editable != nullptr;
   if (!editable) return none;
-  return static_cast<int>(SendMessageA(window, EM_SETREADONLY, *editable ? FALSE : TRUE, 0));
+  return static_cast<int>(wk::Send(window, EM_SETREADONLY, *editable ? FALSE : TRUE));
 }
 
 int GetText(HWND window, char* buffer) {
   if (buffer == nullptr) return 0;
   // The caller's buffer holds the limit: WM_GETTEXT's wparam is its size.
-  return static_cast<int>(SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(GetLimit(window)),
-                                       reinterpret_cast<LPARAM>(buffer)));
+  return static_cast<int>(wk::Send(window, WM_GETTEXT, GetLimit(window), buffer));
 }
 
 int SetText(HWND window, const char* text) {
-  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  wk::Send(window, WM_SETTEXT, 0, text);
   return 0;
 }
 
@@ -158,7 +158,7 @@ char* CopySelection(FieldKind& kind, HWND window) {
   std::free(kind.selected);
   kind.selected = nullptr;
   DWORD start = 0, end = 0;
-  SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  wk::Send(window, EM_GETSEL, &start, &end);
   if (start + end == 0) return g_empty;  // never the released buffer
   if (end < start) return g_empty;
   auto* buffer = static_cast<char*>(std::calloc((end - start + 10) * 4, 1));
@@ -171,13 +171,12 @@ char* CopySelection(FieldKind& kind, HWND window) {
 }
 
 int Save(HWND window, const char* file_name) {
-  const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+  const int length = static_cast<int>(wk::Send(window, WM_GETTEXTLENGTH));
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1000);
   FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
-  const auto count = static_cast<DWORD>(
-      SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
+  const auto count = static_cast<DWORD>(wk::Send(window, WM_GETTEXT, buffer.size(), buffer.data()));
   DWORD written = 0;
   const BOOL ok = WriteFile(file.get(), buffer.data(), count, &written, nullptr);
   return ok && written == count ? 0 : WK_TEXT_FILE_IO_ERROR;
@@ -199,13 +198,13 @@ int Load(HWND window, const char* file_name, DWORD chunk) {
     buffer[got] = '\0';
     // With the selection dropped the caret stays at the end of what was
     // inserted, so each chunk is appended.
-    SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(buffer.data()));
+    wk::Send(window, EM_SETSEL, -1, -1);
+    wk::Send(window, EM_REPLACESEL, FALSE, buffer.data());
     if (got < chunk) break;
   }
-  SendMessageA(window, EM_SETSEL, 0, 0);
-  SendMessageA(window, EM_SCROLLCARET, 0, 0);
-  SendMessageA(window, EM_SETMODIFY, FALSE, 0);
+  wk::Send(window, EM_SETSEL);
+  wk::Send(window, EM_SCROLLCARET);
+  wk::Send(window, EM_SETMODIFY, FALSE);
   return 0;
 }
 

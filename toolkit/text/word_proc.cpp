@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/keywords.hpp"
@@ -76,7 +77,7 @@ HWND wk_WordProcSimpleCreate(HWND parent, int x, int y, int width, int height, c
   const DWORD style = wk::KeywordValue(kScrollBars, scroll, DWORD{0}) | kCreateStyle;
   HWND wp = wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
   if (!wp) return nullptr;
-  SendMessageA(wp, EM_LIMITTEXT, static_cast<WPARAM>(CutLimit(limit)), 0);
+  wk::Send(wp, EM_LIMITTEXT, CutLimit(limit));
   FillParentWhenAllZero(wp, x, y, width, height);
   g_wp_base = wk::fields::Subclass(wp, WordProcProc);
   return wp;
@@ -141,7 +142,7 @@ int wk_WordProcSimpleSetEditable(HWND wp, const char* keyword) noexcept {
 }
 HWND wk_WordProcSimpleHasFocus(HWND wp) noexcept { return GetFocus() == wp ? wp : nullptr; }
 int wk_WordProcSimpleSetText(HWND wp, const char* text) noexcept {
-  return SendMessageA(wp, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? 0 : 1;
+  return wk::Send(wp, WM_SETTEXT, 0, text) ? 0 : 1;
 }
 int wk_WordProcSimpleGetText(HWND wp, char* buffer) noexcept {
   return wk::fields::GetText(wp, buffer);
@@ -155,7 +156,7 @@ char* wk_WordProcSimpleGetSelectedText(HWND wp) noexcept {
 WK_CONTROL_OP_FONT_MAKER(WordProcSimple, Create)
 int wk_WordProcSimpleSaveFile(HWND wp, const char* file_name) noexcept {
   const int result = wk::fields::SaveFile(wp, file_name);
-  if (result == 0) SendMessageA(wp, EM_SETMODIFY, FALSE, 0);
+  if (result == 0) wk::Send(wp, EM_SETMODIFY, FALSE);
   return result;
 }
 int wk_WordProcSimpleLoadFile(HWND wp, const char* file_name) noexcept {
@@ -168,8 +169,7 @@ int wk_WordProcSimpleSetTabStops(HWND wp, int count, int step) noexcept {
   INT stops[256] = {};
   count = std::clamp(count, 0, 255);
   for (int i = 0; i < count; ++i) stops[i] = (i + 1) * step;
-  SendMessageA(wp, EM_SETTABSTOPS, static_cast<WPARAM>(count),
-               count ? reinterpret_cast<LPARAM>(stops) : 0);
+  wk::Send(wp, EM_SETTABSTOPS, count, count ? reinterpret_cast<LPARAM>(stops) : 0);
   InvalidateRect(wp, nullptr, TRUE);
   return 0;
 }
@@ -177,23 +177,21 @@ int wk_WordProcSimpleSetTabStops(HWND wp, int count, int step) noexcept {
 int wk_WordProcSimpleSetFont(HWND wp, UINT_PTR font) noexcept {
   const HGDIOBJ chosen = font < std::size(kStockFontIds) ? GetStockObject(kStockFontIds[font])
                                                          : reinterpret_cast<HGDIOBJ>(font);
-  SendMessageA(wp, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+  wk::Send(wp, WM_SETFONT, chosen, TRUE);
   return 0;
 }
 
-int wk_WordProcSimpleIsModified(HWND wp) noexcept {
-  return SendMessageA(wp, EM_GETMODIFY, 0, 0) ? 1 : 0;
-}
+int wk_WordProcSimpleIsModified(HWND wp) noexcept { return wk::Send(wp, EM_GETMODIFY) ? 1 : 0; }
 
 int wk_WordProcSimpleSetModified(HWND wp, const char* keyword) noexcept {
   if (const bool* set = wk::FindKeyword(wk::kOnOff, keyword))
-    SendMessageA(wp, EM_SETMODIFY, *set ? TRUE : FALSE, 0);
+    wk::Send(wp, EM_SETMODIFY, *set ? TRUE : FALSE);
   return 0;
 }
 
 int wk_WordProcSimpleHasSelection(HWND wp) noexcept {
   DWORD start = 0, end = 0;
-  SendMessageA(wp, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  wk::Send(wp, EM_GETSEL, &start, &end);
   wk_SelStart = static_cast<int>(start);
   wk_SelEnd = static_cast<int>(end);
   if (start == end) return 0;
@@ -202,17 +200,17 @@ int wk_WordProcSimpleHasSelection(HWND wp) noexcept {
 }
 
 int wk_WordProcSimpleClear(HWND wp) noexcept {
-  SendMessageA(wp, WM_CLEAR, 0, 0);
+  wk::Send(wp, WM_CLEAR);
   return 0;
 }
 
 int wk_WordProcSimpleSelect(HWND wp, int first, int last) noexcept {
-  SendMessageA(wp, EM_SETSEL, static_cast<WPARAM>(first - 1), last);
+  wk::Send(wp, EM_SETSEL, first - 1, last);
   return last - first + 1;
 }
 
 int wk_WordProcSimpleSelectAll(HWND wp) noexcept {
-  SendMessageA(wp, EM_SETSEL, 0, -1);
+  wk::Send(wp, EM_SETSEL, 0, -1);
   return 0;
 }
 
@@ -225,15 +223,15 @@ int wk_WordProcSimpleFind(HWND wp, const char* text, int from_dialog, const char
         from_dialog == 1 ? DialogSearchText(exact) : std::string(text ? text : "");
     const std::string whole = wk::fields::WholeText(wp);
     DWORD start = 0, end = 0;
-    SendMessageA(wp, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    wk::Send(wp, EM_GETSEL, &start, &end);
     const wk::find::FindOutcome found = wk::find::FindInText(
         whole, needle, static_cast<int>(start), static_cast<int>(end),
         wk::SearchDirectionOf(direction), [exact](const char* window, const char* wanted) {
           return (exact ? lstrcmpA(window, wanted) : lstrcmpiA(window, wanted)) == 0;
         });
     if (found.code == wk::find::kFindFound) {
-      SendMessageA(wp, EM_SETSEL, static_cast<WPARAM>(found.start), found.end);
-      SendMessageA(wp, EM_SCROLLCARET, 0, 0);
+      wk::Send(wp, EM_SETSEL, found.start, found.end);
+      wk::Send(wp, EM_SCROLLCARET);
     }
     return found.code;
   });
@@ -245,7 +243,7 @@ namespace {
 DWORD CharAtCaret(HWND wp) {
   POINT caret{};
   GetCaretPos(&caret);
-  return static_cast<DWORD>(SendMessageA(wp, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y)));
+  return static_cast<DWORD>(wk::Send(wp, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y)));
 }
 }  // namespace
 

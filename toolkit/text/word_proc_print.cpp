@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/files/file_dialogs.hpp"
@@ -55,7 +56,7 @@ int ReadChosenText(HWND wp, int source, char* text, int capacity) {
   DWORD start = 0;
   DWORD end = 0;
   // EM_GETSEL: wparam and lparam receive the start and the end, 0-based.
-  SendMessageA(wp, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  wk::Send(wp, EM_GETSEL, &start, &end);
   const bool selection_asked = source == wk::kPrintFromDialog
                                    ? (wk_PrintDialogRecord.Flags & PD_SELECTION) != 0
                                    : start != end;
@@ -68,7 +69,7 @@ int ReadChosenText(HWND wp, int source, char* text, int capacity) {
     first = within(start);
     count = within(end) > first ? within(end) - first : 0;
   } else {
-    const LRESULT limit = SendMessageA(wp, EM_GETLIMITTEXT, 0, 0);
+    const LRESULT limit = wk::Send(wp, EM_GETLIMITTEXT);
     if (limit >= 0 && limit < count) count = static_cast<int>(limit);
   }
   std::memmove(text, text + first, static_cast<std::size_t>(count));
@@ -121,9 +122,9 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
   const int capacity = GetWindowTextLengthA(wp);
   wk::HeapBlock<char> text(static_cast<std::size_t>(capacity) + 1);
   if (!text || ReadChosenText(wp, source, text.get(), capacity) == 0) return WK_PRINT_NO_TEXT;
-  SendMessageA(wrap.get(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.get()));
-  SendMessageA(wrap.get(), WM_SETFONT, reinterpret_cast<WPARAM>(measuring_font), TRUE);
-  const int lines = static_cast<int>(SendMessageA(wrap.get(), EM_GETLINECOUNT, 0, 0));
+  wk::Send(wrap.get(), WM_SETTEXT, 0, text.get());
+  wk::Send(wrap.get(), WM_SETFONT, measuring_font, TRUE);
+  const int lines = static_cast<int>(wk::Send(wrap.get(), EM_GETLINECOUNT));
   if (lines <= 0) return WK_PRINT_NO_TEXT;
 
   const LOGFONTA& chosen = wk::ChosenFont();
@@ -158,8 +159,7 @@ int Print(HWND wp, int left, int top, int right, int bottom, const char* documen
       const long long k = static_cast<long long>(page) * per_page + i;
       if (k > lines - 1) break;
       *reinterpret_cast<WORD*>(line.get()) = print::kLineBufferChars;
-      const int count = static_cast<int>(SendMessageA(
-          wrap.get(), EM_GETLINE, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(line.get())));
+      const int count = static_cast<int>(wk::Send(wrap.get(), EM_GETLINE, k, line.get()));
       RECT box{left, Offset(top, i, line_height), Offset(left, 4LL * count, metrics.tmAveCharWidth),
                Offset(top, i + 1LL, line_height)};
       DrawTextA(dc, line.get(), count, &box, kLineFormat);

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "wk_windows.h"
 
@@ -137,7 +138,7 @@ int wk_PrintDialog(HWND window) noexcept {
 HWND wk_FindDialog(HWND owner, HWND edit) noexcept {
   DWORD start = 0, end = 0;
   // EM_GETSEL: wparam and lparam receive the start and the end.
-  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  wk::Send(edit, EM_GETSEL, &start, &end);
   if (end < start || end - start > kFindTextMax) return nullptr;
 
   std::memset(g_find_what, 0, sizeof g_find_what);
@@ -166,7 +167,7 @@ int wk_FindMessage(HWND notify, HWND find_dialog, HWND edit, LPARAM lparam, UINT
                    int up_command, int down_command) noexcept {
   static const UINT find_message = RegisterWindowMessageA(FINDMSGSTRINGA);
   if (find_dialog == nullptr) return 0;
-  SendMessageA(edit, EM_GETSEL, 0, 0);
+  wk::Send(edit, EM_GETSEL);
   if (message != find_message || lparam == 0) return 0;
 
   FINDREPLACEA* notice = reinterpret_cast<FINDREPLACEA*>(lparam);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "toolkit/core/message.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/windows/logic/append_format.hpp"
 #include "wk_windows.h"
@@ -117,7 +118,7 @@ int wk_ShowMessage(HWND owner, const char* caption, char* text,
 
 int wk_AskSaveChanges(HWND edit, const char* caption, const char* text) noexcept {
   // EM_GETMODIFY: wparam and lparam unused.
-  if (SendMessageA(edit, EM_GETMODIFY, 0, 0) == 0) return WK_SAVE_UNASKED;
+  if (wk::Send(edit, EM_GETMODIFY) == 0) return WK_SAVE_UNASKED;
   switch (MessageBoxA(edit, text, caption, MB_YESNOCANCEL)) {
     case IDYES:
       return WK_SAVE_YES;
