@@ -36,7 +36,9 @@ NEEDED=(
 )
 # What helps but is not needed: faster rebuilds, formatting, the bench's
 # real-time sound sink (the soaks fall back to the file sink without it).
-OPTIONAL=(ccache clang-format x11-utils pulseaudio pulseaudio-utils)
+# debootstrap makes the i386 root where the machine's own 32-bit Wine cannot
+# run.
+OPTIONAL=(ccache clang-format x11-utils pulseaudio pulseaudio-utils debootstrap)
 WINE32=wine32:i386
 
 say() { echo "setup: $*"; }
@@ -167,3 +169,9 @@ googletest() {
 # Set-up in order: the machine's packages, then what is built from them.
 packages
 googletest
+
+# Where the machine's own 32-bit Wine cannot run (or WK_I686_VIA asks for
+# the root), 32-bit programs run in an i386 root kept in a cache folder.
+if { [ -n "${WK_I686_VIA:-}" ] && [ "$WK_I686_VIA" != host ]; } || ! "$here/tests/bench/can-run-32bit" >/dev/null; then
+  "$here/tests/bench/i386-root.sh" make || say "no i386 root, so the 32-bit suite cannot run here"
+fi

@@ -11,7 +11,10 @@
 # start writes DIR/bench.env, which tests/bench/wine-run reads to run a
 # Windows program inside the bench. Each target has its own loader and
 # prefix: Debian's /usr/bin/wine always starts the 32-bit loader, so 64-bit
-# programs go through /usr/lib/wine/wine64 with a win64 prefix.
+# programs go through /usr/lib/wine/wine64 with a win64 prefix. 32-bit
+# programs run the way tests/bench/i686-way says: with the machine's own
+# 32-bit Wine, or with the one in the i386 root (natively or emulated), whose
+# programs bench.env then names (WK_WINE, WK_WINESERVER).
 set -euo pipefail
 cmd=${1:?start or stop}
 dir=$(mkdir -p "${2:?bench folder}" && cd "$2" && pwd)
@@ -21,6 +24,7 @@ env_file="$dir/bench.env"
 
 fail() {
   echo "bench: $*" >&2
+  if [ -n "${i386_root_pid:-}" ]; then kill "$i386_root_pid" 2>/dev/null; fi
   exit 1
 }
 
@@ -33,12 +37,16 @@ stop() {
     if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
     if [ -n "${PULSE_PID:-}" ]; then kill "$PULSE_PID" 2>/dev/null || true; fi
     if [ -n "${PULSE_READER_PID:-}" ]; then kill "$PULSE_READER_PID" 2>/dev/null || true; fi
+    if [ -n "${I386_ROOT_PID:-}" ]; then kill "$I386_ROOT_PID" 2>/dev/null || true; fi
     rm -f "$env_file"
   fi
 }
 
 # shellcheck disable=SC1090
-running() { [ -f "$env_file" ] && (. "$env_file" && kill -0 "${XVFB_PID:-0}") 2>/dev/null; }
+running() {
+  [ -f "$env_file" ] && (. "$env_file" && kill -0 "${XVFB_PID:-0}" &&
+    { [ -z "${I386_ROOT_PID:-}" ] || kill -0 "$I386_ROOT_PID"; }) 2>/dev/null
+}
 
 if [ "$cmd" = stop ]; then stop; exit 0; fi
 if [ "$cmd" = running ]; then running; exit; fi
@@ -89,13 +97,12 @@ export WK_PULSE_LOG=$pulse/server.log
 ENV
 }
 
+way=host
 case "$arch" in
   i686)
     loader=/usr/bin/wine
     winearch=win32
-    if ! why=$("$here/can-run-32bit"); then
-      fail "32-bit Wine cannot start here: $why; use the x86_64 build"
-    fi
+    way=$("$here/i686-way") || fail "32-bit Wine cannot run here: $way; use the x86_64 build"
     ;;
   x86_64)
     loader=/usr/lib/wine/wine64
@@ -103,14 +110,28 @@ case "$arch" in
     ;;
   *) fail "unknown target '$arch' (i686 or x86_64)" ;;
 esac
-[ -x "$loader" ] || fail "the Wine loader $loader is missing (run ./setup.sh)"
-server=/usr/lib/wine/wineserver64
-[ -x "$server" ] || server=/usr/lib/wine/wineserver32
-[ -x "$server" ] || server=$(command -v wineserver) || fail "no wineserver found (run ./setup.sh)"
 
-# Reuse a running bench.
-if running; then exit 0; fi
+# Reuse a running bench that runs programs the same way.
+if running && [ "$(. "$env_file" && echo "${WK_I686_WAY:-host}")" = "$way" ]; then exit 0; fi
 stop
+
+i386_root_pid=
+if [ "$way" = host ]; then
+  [ -x "$loader" ] || fail "the Wine loader $loader is missing (run ./setup.sh)"
+  server=/usr/lib/wine/wineserver64
+  [ -x "$server" ] || server=/usr/lib/wine/wineserver32
+  [ -x "$server" ] || server=$(command -v wineserver) || fail "no wineserver found (run ./setup.sh)"
+else
+  # The same bench, with Wine's programs in the i386 root: the display,
+  # the sound server's socket, the prefix and the captures are all in
+  # folders the root shares with the machine.
+  i386_root_pid=$("$here/i386-root.sh" start "$dir" "$way") || fail "could not enter the i386 root"
+  loader=$dir/i386/wine
+  server=$dir/i386/wineserver
+  how="natively"
+  [ "$way" = root ] || how="emulated by qemu-user"
+  echo "bench: 32-bit programs run in the i386 root, $how${WK_I686_VIA:+ (WK_I686_VIA=$WK_I686_VIA)}"
+fi
 
 # A free X display number; several benches (one per build folder) may start
 # at once, so a display that another took first is skipped.
@@ -158,6 +179,8 @@ export WINEARCH=$winearch
 export WK_WINE=$loader
 export WK_WINESERVER=$server
 export WK_ARCH=$arch
+export WK_I686_WAY=$way
+export I386_ROOT_PID=$i386_root_pid
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export HOME=$home

@@ -25,7 +25,7 @@ mkdir -p "$work"
 
 "$source/packaging/msi.sh" "$build" "$msi_arch" "$version" "$package"
 echo "figure: package $(basename "$package") $(stat -c %s "$package") bytes"
-if [ "$arch" = i686 ] && ! why=$("$source/tests/bench/can-run-32bit"); then
+if [ "$arch" = i686 ] && ! why=$("$source/tests/bench/i686-way"); then
   echo "skipped: the package is built, but it is not installed here: $why"
   exit 77
 fi
