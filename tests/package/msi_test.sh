@@ -71,8 +71,13 @@ check() {
 check "" 'Prefix.*'
 snapshot before
 msiexec /i "$(windows_path "$package")"
+# A 32-bit package goes to the 32-bit programs' folder: "Program Files" on
+# 32-bit Windows (the i686 bench's win32 prefix), "Program Files (x86)" on
+# 64-bit Windows.
 programs=$drive_c/Program\ Files/Vindra
-[ "$arch" = x86_64 ] || programs=$drive_c/Program\ Files\ \(x86\)/Vindra
+if [ "$arch" = i686 ] && [ -d "$drive_c/Program Files (x86)" ]; then
+  programs=$drive_c/Program\ Files\ \(x86\)/Vindra
+fi
 for f in vindra.exe gallery.exe README.md; do
   [ -f "$programs/$f" ] || { echo "the package did not install $f"; exit 1; }
 done
