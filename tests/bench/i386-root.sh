@@ -80,9 +80,7 @@ register_emulator() {
   echo ":wk-i386:M::$magic:$mask:$qemu:F" >"$mnt/register"
 }
 
-# Does the kernel run i386 programs? The root's own dynamic loader is the
-# smallest one there is.
-kernel_runs_i386() { "$root/usr/lib/ld-linux.so.2" --version >/dev/null 2>&1; }
+kernel_runs_i386() { "$here/can-run-32bit" --kernel >/dev/null; }
 
 # The machine's Debian mirror: the one its apt configuration uses for the
 # machine's own release.
@@ -159,7 +157,7 @@ make_root() {
   # emulator is fetched first either way, so both ways can run.
   get_emulator "$url" "$codename" || true
   mode=emulated
-  if [ "${WK_I686_VIA:-}" != emulated ] && { kernel_runs_i386 || /lib/ld-linux.so.2 --version >/dev/null 2>&1; }; then
+  if [ "${WK_I686_VIA:-}" != emulated ] && kernel_runs_i386; then
     mode=root
   fi
   if [ "$mode" = emulated ] && [ ! -x "$qemu" ]; then
