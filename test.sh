@@ -8,6 +8,7 @@
 #                   or in the emulated i386 root: tests/bench/i686-way), else
 #                   the 64-bit one alone, saying why
 #   WK_ARCH=i686 | x86_64 | both
+#   WK_CHECKED=1    also the checked run (below); WK_CHECKED=only: it alone
 #
 # Arguments go to ctest (for example -R windows/). The showcases and
 # benchmarks carry the label "figures" (-LE figures leaves them out); their
@@ -45,6 +46,15 @@ case "$arch" in
     ;;
 esac
 
+case "${WK_CHECKED:-0}" in
+  0 | 1) ;;
+  only) targets=() package_only= ;;
+  *)
+    echo "test: WK_CHECKED must be 0, 1 or only, not '$WK_CHECKED'" >&2
+    exit 2
+    ;;
+esac
+
 CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
 cmake --build "$native" -j"$jobs"
 
@@ -78,6 +88,28 @@ for target in "${targets[@]}"; do
   tests/bench/bench.sh stop "$bench"
   bench=
 done
+
+# The checked run: the Windows suite once more, built with run-time checks
+# (WK_CHECKED in cmake/windows.cmake) in a folder of its own, for the target
+# this machine runs natively, with Wine's heap checking on
+# (tests/bench/wine-run --heap-check). The figures are left out.
+if [ "${WK_CHECKED:-0}" != 0 ]; then
+  if tests/bench/can-run-32bit >/dev/null; then checked=i686; else checked=x86_64; fi
+  win=$(build_dir "$checked")-checked
+  cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$checked.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DWK_CHECKED=ON "${launcher[@]}" >/dev/null
+  cmake --build "$win" -j"$jobs"
+  echo "test: the checked $checked suite ($win)"
+  bench=$win/bench
+  tests/bench/bench.sh start "$bench" "$checked"
+  started=$SECONDS
+  if ! ctest --test-dir "$win" --output-on-failure -LE figures "$@"; then
+    failed+=("checked $checked")
+  fi
+  echo "test: the checked suite took $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+  tests/bench/bench.sh stop "$bench"
+  bench=
+fi
 
 if [ -n "$package_only" ]; then
   echo "test: building the 32-bit programs and release packages only (build/win/package)"

@@ -13,6 +13,20 @@ else()
 endif()
 enable_language(RC)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+
+# The checked build (its own build folder): undefined behaviour traps (an
+# illegal instruction where it happens; no run-time library is needed),
+# libstdc++'s bounds and precondition assertions, stack protector and the
+# fortified string functions. test.sh runs its suite with Wine's heap
+# checking on (tests/bench/wine-run).
+option(WK_CHECKED "Build with run-time checks for the checked test run" OFF)
+if(WK_CHECKED)
+  set(WK_CHECK_FLAGS -fsanitize=undefined -fsanitize-undefined-trap-on-error
+                     -fstack-protector-strong)
+  add_compile_options(${WK_CHECK_FLAGS})
+  add_compile_definitions(_GLIBCXX_ASSERTIONS _FORTIFY_SOURCE=2)
+  add_link_options(${WK_CHECK_FLAGS})
+endif()
 set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32 oleaut32)
 
 # The project's one version number, for the public header wk_version.h, the
@@ -62,7 +76,11 @@ include(CTest)
 find_package(GTest REQUIRED)
 
 set(WK_BENCH_DIR ${CMAKE_BINARY_DIR}/bench)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/bench/wine-run --test ${WK_BENCH_DIR})
+if(WK_CHECKED)
+  set(WK_HEAP_CHECK --heap-check)
+endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/bench/wine-run --test ${WK_HEAP_CHECK}
+                                  ${WK_BENCH_DIR})
 
 # Paths the tests need, as Wine sees them (drive Z: is the Unix root).
 set(WK_TEST_DEFINES
