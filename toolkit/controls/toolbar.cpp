@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "toolkit/core/message.hpp"
-#include "toolkit/controls/class_background.hpp"
+#include "toolkit/core/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "toolkit/core/class_background.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/windows/window_styles.hpp"
 #include "wk_windows.h"
@@ -138,11 +139,11 @@ HWND wk_WindowCreate(HINSTANCE module, const char* title, int x, int y, int widt
   return window;
 }
 
-// The previous class brush is left alone: another caller may still hold it.
+// The brush a later call replaces is released (each serves one class), so
+// recolouring a window again and again does not fill the process's GDI
+// handle table; a brush the toolkit did not make is left alone.
 int wk_WindowSetBackground(HWND window, COLORREF colour) noexcept {
-  HBRUSH brush = CreateSolidBrush(colour);
-  SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
-  InvalidateRgn(window, nullptr, TRUE);
+  wk::SetClassBackground(window, colour);
   return 0;
 }
 

@@ -1,7 +1,7 @@
-// The background brush of a control's window class.
+// The background brush of a window class.
 //
-// The toolbar, status bar and progress bar recolour their background by
-// giving their whole window class a new solid brush. A class keeps using its
+// Top-level windows, the toolbar, status bar and progress bar recolour their
+// background by giving their whole window class a new solid brush. A class keeps using its
 // brush until the next change, so the brush cannot be deleted when it is
 // set; it is deleted when a later change replaces it, since each brush made
 // here serves exactly one class. Brushes that the toolkit did not make here

@@ -1,4 +1,4 @@
-#include "toolkit/controls/class_background.hpp"
+#include "toolkit/core/class_background.hpp"
 
 #include <algorithm>
 #include <vector>
