@@ -43,39 +43,39 @@ HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, int height, c
                              const char* alignment, const char* frame, int id) WK_NOEXCEPT;
 /* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ButtonDestroy(HWND button) WK_NOEXCEPT;
-/* Hides the button. 0 if it was visible before, 1 if already hidden. */
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_ButtonHide(HWND button) WK_NOEXCEPT;
 /* ShowWindow(SW_SHOWNORMAL). 0 if it was hidden before, 1 if already visible. */
 int wk_ButtonShow(HWND button) WK_NOEXCEPT;
-/* Moves without resizing. 0 on success, 1 on failure. */
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_ButtonMove(HWND button, int x, int y) WK_NOEXCEPT;
-/* Centres the button in its parent's client area. Returns 0. */
+/* Centres it in its parent's client area. Returns 0. */
 int wk_ButtonCenter(HWND button) WK_NOEXCEPT;
-/* Result pair := the button's position in its parent's client area. Returns 0. */
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_ButtonGetPosition(HWND button) WK_NOEXCEPT;
-/* Resizes without moving. 0 on success, 1 on failure. */
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_ButtonResize(HWND button, int width, int height) WK_NOEXCEPT;
-/* Result pair := width and height of the window rectangle. Returns 0. */
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ButtonGetSize(HWND button) WK_NOEXCEPT;
-/* Moves to (x, y) and sizes to the parent's client size plus (dw, dh),
-   repainting. 0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_ButtonFitToParent(HWND button, int x, int y, int dw, int dh) WK_NOEXCEPT;
-/* 0 if the button was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_ButtonDisable(HWND button) WK_NOEXCEPT;
-/* 0 if the button was disabled before, 1 if already enabled. */
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_ButtonEnable(HWND button) WK_NOEXCEPT;
-/* "ERASED" invalidates with, "UNERASED" without erasing (strcmp). 0 if
+/* "ERASED" invalidates it with, "UNERASED" without erasing (strcmp). 0 if
    invalidated, 1 on failure or any other word. */
 int wk_ButtonRepaint(HWND button, const char* keyword) WK_NOEXCEPT;
-/* Gives the button the keyboard focus. Returns the window that had it. */
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_ButtonSetFocus(HWND button) WK_NOEXCEPT;
 /* Gives the focus to no window. Returns the window that had it. */
 HWND wk_ButtonDropFocus(HWND button) WK_NOEXCEPT;
-/* Draws the button pushed in (BM_SETSTATE 1). Returns 0. */
+/* Draws it pushed in (BM_SETSTATE 1). Returns 0. */
 int wk_ButtonSetPushed(HWND button) WK_NOEXCEPT;
-/* Draws the button released (BM_SETSTATE 0). Returns 0. */
+/* Draws it released (BM_SETSTATE 0). Returns 0. */
 int wk_ButtonSetReleased(HWND button) WK_NOEXCEPT;
-/* Returns BM_GETSTATE unchanged (check, pushed and focus bits). */
+/* The platform's BM_GETSTATE bits (check, pushed and focus). */
 int wk_ButtonGetState(HWND button) WK_NOEXCEPT;
 /* Puts the named bitmap of the button's module on it, aligned by keyword
    (other words: no alignment bits). A disabled button is left alone.
@@ -119,31 +119,31 @@ int wk_SliderSetThumb(HWND slider, int position) WK_NOEXCEPT;
 int wk_SliderThumbFromScroll(HWND slider, WPARAM wparam, LPARAM lparam) WK_NOEXCEPT;
 /* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_SliderDestroy(HWND slider) WK_NOEXCEPT;
-/* Hides the slider. 0 if it was visible before, 1 if already hidden. */
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_SliderHide(HWND slider) WK_NOEXCEPT;
 /* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_SliderShow(HWND slider) WK_NOEXCEPT;
-/* Moves without resizing. 0 on success, 1 on failure. */
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_SliderMove(HWND slider, int x, int y) WK_NOEXCEPT;
-/* Centres the slider in its parent's client area. Returns 0. */
+/* Centres it in its parent's client area. Returns 0. */
 int wk_SliderCenter(HWND slider) WK_NOEXCEPT;
-/* Result pair := the window's position in its parent's client area. Returns 0. */
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_SliderGetPosition(HWND slider) WK_NOEXCEPT;
-/* Resizes without moving. 0 on success, 1 on failure. */
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_SliderResize(HWND slider, int width, int height) WK_NOEXCEPT;
-/* Result pair := width and height of the window rectangle. Returns 0. */
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_SliderGetSize(HWND slider) WK_NOEXCEPT;
-/* Moves to (x, y) and sizes to the parent's client size plus (dw, dh),
-   repainting. 0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_SliderFitToParent(HWND slider, int x, int y, int dw, int dh) WK_NOEXCEPT;
-/* 0 if the slider was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_SliderDisable(HWND slider) WK_NOEXCEPT;
-/* 0 if the slider was disabled before, 1 if already enabled. */
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_SliderEnable(HWND slider) WK_NOEXCEPT;
-/* "ERASED" invalidates with, "UNERASED" without erasing (strcmp). 0 if
+/* "ERASED" invalidates it with, "UNERASED" without erasing (strcmp). 0 if
    invalidated, 1 on failure or any other word. */
 int wk_SliderRepaint(HWND slider, const char* keyword) WK_NOEXCEPT;
-/* Gives the slider the keyboard focus. Returns the window that had it. */
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_SliderSetFocus(HWND slider) WK_NOEXCEPT;
 /* Gives the focus to no window. Returns the window that had it. */
 HWND wk_SliderDropFocus(HWND slider) WK_NOEXCEPT;
@@ -179,8 +179,8 @@ int wk_ProgressGetPosition(HWND bar) WK_NOEXCEPT;
 int wk_ProgressResize(HWND bar, int width, int height) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ProgressGetSize(HWND bar) WK_NOEXCEPT;
-/* Moves to (x, y), sized as the parent's client area plus (dw, dh).
-   0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_ProgressFitToParent(HWND bar, int x, int y, int dw, int dh) WK_NOEXCEPT;
 
 /* ---- Toolbar ---- */
@@ -288,11 +288,12 @@ int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) W
 /* Copies part n's text into the buffer; returns its length (0, with the
    buffer untouched, for a part outside 1 to 20). */
 int wk_StatusGetText(HWND bar, int part, char* buffer) WK_NOEXCEPT;
-/* Makes a font of `points` for the bar's screen: weight, style code (1
-   italic, 2 underline, 3 strike-out digits), face. The caller owns it. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_StatusMakeFont(HWND bar, int points, int weight, int style, int ignored,
                         const char* face) WK_NOEXCEPT;
-/* WM_SETFONT with redrawing. Returns 0. */
+/* WM_SETFONT with redraw. The caller keeps the font. Returns 0. */
 int wk_StatusSetFont(HWND bar, HFONT font) WK_NOEXCEPT;
 /* Remembers y in wk_StatusTop and moves the bar to (0, y). 0 or 1. */
 int wk_StatusMove(HWND bar, int y) WK_NOEXCEPT;
@@ -350,11 +351,12 @@ int wk_ListRowsPerPage(HWND list) WK_NOEXCEPT;
 int wk_ListRowCount(HWND list) WK_NOEXCEPT;
 /* Invalidates the whole list with erasing: 0 on success, 1 on failure. */
 int wk_ListRedraw(HWND list) WK_NOEXCEPT;
-/* A font from points, weight, style code (1 italic, 2 underline, 3 strike-out digits) and face;
- * caller owns it. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_ListMakeFont(HWND list, int points, int weight, int style_code, int ignored,
                       const char* face) WK_NOEXCEPT;
-/* Sets the list's font and redraws. Returns 0. */
+/* WM_SETFONT with redraw. The caller keeps the font. Returns 0. */
 int wk_ListSetFont(HWND list, HFONT font) WK_NOEXCEPT;
 /* For WM_NOTIFY: the clicked column (0..254), -1 for other notifications, 0 if list == other. */
 int wk_ListClickedColumn(HWND list, HWND other, const NMHDR* header) WK_NOEXCEPT;
@@ -384,7 +386,7 @@ int wk_ListResize(HWND list, int width, int height) WK_NOEXCEPT;
 int wk_ListFitToParent(HWND list, int x, int y, int dw, int dh) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ListGetSize(HWND list) WK_NOEXCEPT;
-/* Greys it. 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_ListDisable(HWND list) WK_NOEXCEPT;
 /* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_ListEnable(HWND list) WK_NOEXCEPT;
@@ -414,11 +416,11 @@ int wk_ImageButtonPaint(HWND button, const char* bitmap) WK_NOEXCEPT;
 int wk_ImageButtonDisable(HWND button) WK_NOEXCEPT;
 /* Enables and invalidates the button; always 0. */
 int wk_ImageButtonEnable(HWND button) WK_NOEXCEPT;
-/* Draws the button pushed in (BM_SETSTATE 1). Returns 0. */
+/* Draws it pushed in (BM_SETSTATE 1). Returns 0. */
 int wk_ImageButtonSetPushed(HWND button) WK_NOEXCEPT;
-/* Draws the button released (BM_SETSTATE 0). Returns 0. */
+/* Draws it released (BM_SETSTATE 0). Returns 0. */
 int wk_ImageButtonSetReleased(HWND button) WK_NOEXCEPT;
-/* The platform's BM_GETSTATE bits. */
+/* The platform's BM_GETSTATE bits (check, pushed and focus). */
 int wk_ImageButtonGetState(HWND button) WK_NOEXCEPT;
 /* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_ImageButtonDestroy(HWND button) WK_NOEXCEPT;
@@ -436,11 +438,11 @@ int wk_ImageButtonGetPosition(HWND button) WK_NOEXCEPT;
 int wk_ImageButtonResize(HWND button, int width, int height) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ImageButtonGetSize(HWND button) WK_NOEXCEPT;
-/* Moves to (x, y), sized as the parent's client area plus (dw, dh).
-   0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_ImageButtonFitToParent(HWND button, int x, int y, int dw, int dh) WK_NOEXCEPT;
-/* "ERASED" invalidates with, "UNERASED" without erasing. 0 if invalidated,
-   1 on failure or any other word. */
+/* "ERASED" invalidates it with, "UNERASED" without erasing (strcmp). 0 if
+   invalidated, 1 on failure or any other word. */
 int wk_ImageButtonRepaint(HWND button, const char* keyword) WK_NOEXCEPT;
 
 /* Creates a check box ("SQUARE") or radio button ("ROUND") sized to its caption; NULL for
@@ -455,7 +457,7 @@ int wk_CheckGetText(HWND box, char* buffer) WK_NOEXCEPT;
 int wk_CheckSet(HWND box) WK_NOEXCEPT;
 /* Clears the box. Returns 0. */
 int wk_CheckClear(HWND box) WK_NOEXCEPT;
-/* The platform's BM_GETSTATE bits (1 when checked). */
+/* The platform's BM_GETSTATE bits (check, pushed and focus). */
 int wk_CheckGetState(HWND box) WK_NOEXCEPT;
 /* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_CheckDestroy(HWND box) WK_NOEXCEPT;
@@ -465,7 +467,7 @@ int wk_CheckHide(HWND box) WK_NOEXCEPT;
 int wk_CheckShow(HWND box) WK_NOEXCEPT;
 /* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_CheckMove(HWND box, int x, int y) WK_NOEXCEPT;
-/* Greys it. 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_CheckDisable(HWND box) WK_NOEXCEPT;
 /* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_CheckEnable(HWND box) WK_NOEXCEPT;
@@ -500,29 +502,31 @@ HWND wk_UpDownCreateHorz(HWND parent, int x, int y, int width, int height, const
 /* For the parent's WM_VSCROLL/WM_HSCROLL: the new position (high word of wparam,
  * 0..65535) when lparam is this up-down control, else -1. */
 int wk_UpDownPosFromScroll(HWND updown, WPARAM wparam, LPARAM lparam) WK_NOEXCEPT;
-/* Destroys it: 0, or 1 if the platform refused. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_UpDownDestroy(HWND updown) WK_NOEXCEPT;
-/* Hides it: 0 if it was visible before, 1 if already hidden. */
+/* Hides it. 0 if it was visible before, 1 if already hidden. */
 int wk_UpDownHide(HWND updown) WK_NOEXCEPT;
-/* Shows it (SW_SHOWNORMAL): 0 if it was hidden before, 1 if already visible. */
+/* ShowWindow(SW_SHOWNORMAL). 0 if it was hidden before, 1 if already visible. */
 int wk_UpDownShow(HWND updown) WK_NOEXCEPT;
-/* Moves it without resizing: 0 on success, 1 on failure. */
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_UpDownMove(HWND updown, int x, int y) WK_NOEXCEPT;
-/* Centres it in its parent. Returns 0. */
+/* Centres it in its parent's client area. Returns 0. */
 int wk_UpDownCenter(HWND updown) WK_NOEXCEPT;
-/* wk_ResultX/Y := its position in the parent's client area. Returns 0. */
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_UpDownGetPosition(HWND updown) WK_NOEXCEPT;
-/* Resizes it without moving: 0 on success, 1 on failure. */
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_UpDownResize(HWND updown, int width, int height) WK_NOEXCEPT;
-/* wk_ResultX/Y := its width and height. Returns 0. */
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_UpDownGetSize(HWND updown) WK_NOEXCEPT;
-/* Moves it to (x, y) with the parent's client size plus (dw, dh): 0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_UpDownFitToParent(HWND updown, int x, int y, int dw, int dh) WK_NOEXCEPT;
-/* Disables it: 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_UpDownDisable(HWND updown) WK_NOEXCEPT;
-/* Enables it: 0 if it was disabled before, 1 if already enabled. */
+/* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_UpDownEnable(HWND updown) WK_NOEXCEPT;
-/* "ERASED" or "UNERASED" invalidates it: 0 on success, 1 on failure or another word. */
+/* "ERASED" invalidates it with, "UNERASED" without erasing (strcmp). 0 if
+   invalidated, 1 on failure or any other word. */
 int wk_UpDownRepaint(HWND updown, const char* keyword) WK_NOEXCEPT;
 
 /* The colour dialog's record, filled anew by each wk_ChooseColor. */

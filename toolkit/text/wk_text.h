@@ -86,10 +86,10 @@ int wk_EditGetPosition(HWND field) WK_NOEXCEPT;
 int wk_EditResize(HWND field, int width, int height) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_EditGetSize(HWND field) WK_NOEXCEPT;
-/* Moves to (x, y), sized as the parent's client area plus the changes.
-   0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_EditFitToParent(HWND field, int x, int y, int width_change, int height_change) WK_NOEXCEPT;
-/* Greys it. 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_EditDisable(HWND field) WK_NOEXCEPT;
 /* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_EditEnable(HWND field) WK_NOEXCEPT;
@@ -97,45 +97,43 @@ int wk_EditEnable(HWND field) WK_NOEXCEPT;
 int wk_EditRepaint(HWND field) WK_NOEXCEPT;
 /* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_EditSetFocus(HWND field) WK_NOEXCEPT;
-/* Sets the left margin (low 16 bits of margin). Returns the previous left
-   margin. */
+/* Sets the left margin (low 16 bits of margin). Returns the previous left margin. */
 int wk_EditSetLeftMargin(HWND field, int margin) WK_NOEXCEPT;
 /* Sets the text limit. Returns the previous limit. */
 int wk_EditSetLimit(HWND field, int limit) WK_NOEXCEPT;
 /* Returns the text limit. */
 int wk_EditGetLimit(HWND field) WK_NOEXCEPT;
 /* For WM_CTLCOLOREDIT: when control is field, colours the device context and
-   makes a new background brush. Returns the edit fields' brush (NULL before
-   the first match). */
+   makes a new background brush. Returns the edit fields' brush (NULL before the
+   first match). */
 HBRUSH wk_EditColor(HWND field, COLORREF text, COLORREF background, HDC dc,
                     HWND control) WK_NOEXCEPT;
-/* "OFF" makes the field read-only, "ON" editable. Returns the platform's
-   result (nonzero on success), 0 for another word. */
+/* "OFF" makes the field read-only, "ON" editable. Returns the platform's result
+   (nonzero on success), 0 for another word. */
 int wk_EditSetEditable(HWND field, const char* keyword) WK_NOEXCEPT;
 /* Returns 0 when the field has the keyboard focus, else 1. */
 int wk_EditLacksFocus(HWND field) WK_NOEXCEPT;
-/* When the field has the focus and Return (or Tab) was typed, focuses next
-   and clears wk_EnterPressed. Returns 0. */
+/* When the field has the focus and Return (or Tab) was typed, focuses next and
+   clears wk_EnterPressed. Returns 0. */
 int wk_EditFocusOnEnter(HWND field, HWND next) WK_NOEXCEPT;
 /* Sets the text. Returns 0. */
 int wk_EditSetText(HWND field, const char* text) WK_NOEXCEPT;
-/* Copies the text into buffer, which must hold limit characters. Returns
-   the number of characters copied. */
+/* Copies the text into buffer, which must hold limit characters. Returns the
+   number of characters copied. */
 int wk_EditGetText(HWND field, char* buffer) WK_NOEXCEPT;
 /* Returns the length of the text as GetText would copy it. */
 int wk_EditGetTextLength(HWND field) WK_NOEXCEPT;
-/* Returns the selected text in a toolkit buffer valid until the next call
-   ("" when nothing is selected). Do not free it. */
+/* Returns the selected text in a toolkit buffer valid until the next call (""
+   when nothing is selected). Do not free it. */
 char* wk_EditGetSelectedText(HWND field) WK_NOEXCEPT;
-/* Font of `points` points on the field's display; style code 0, 1, 2, 3,
-   12, 13, 23 or 123 (1 italic, 2 underline, 3 strike-out). The caller owns
-   the font. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_EditCreateFont(HWND field, int points, int weight, int style, int unused,
                         const char* face) WK_NOEXCEPT;
-/* WM_SETFONT with redraw. Returns 0. */
+/* WM_SETFONT with redraw. The caller keeps the font. Returns 0. */
 int wk_EditSetFont(HWND field, HFONT font) WK_NOEXCEPT;
-/* Writes the text, raw. Returns 0, WK_TEXT_FILE_CANNOT_OPEN or
-   WK_TEXT_FILE_IO_ERROR. */
+/* Writes the text, raw. Returns 0, WK_TEXT_FILE_CANNOT_OPEN or WK_TEXT_FILE_IO_ERROR. */
 int wk_EditSaveFile(HWND field, const char* file_name) WK_NOEXCEPT;
 /* Reads the file into the field (created empty when missing). Returns 0,
    WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR or WK_TEXT_FILE_TOO_LARGE
@@ -170,11 +168,11 @@ int wk_SpinEditGetPosition(HWND field) WK_NOEXCEPT;
 int wk_SpinEditResize(HWND field, int width, int height) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_SpinEditGetSize(HWND field) WK_NOEXCEPT;
-/* Moves to (x, y), sized as the parent's client area plus the changes.
-   0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_SpinEditFitToParent(HWND field, int x, int y, int width_change,
                            int height_change) WK_NOEXCEPT;
-/* Greys it. 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_SpinEditDisable(HWND field) WK_NOEXCEPT;
 /* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_SpinEditEnable(HWND field) WK_NOEXCEPT;
@@ -182,40 +180,47 @@ int wk_SpinEditEnable(HWND field) WK_NOEXCEPT;
 int wk_SpinEditRepaint(HWND field) WK_NOEXCEPT;
 /* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_SpinEditSetFocus(HWND field) WK_NOEXCEPT;
-/* The text operations as for edit fields, with the spin fields' own brush
-   and selected-text buffer: */
-/* Sets the left margin. Returns the previous left margin. */
+/* Sets the left margin (low 16 bits of margin). Returns the previous left margin. */
 int wk_SpinEditSetLeftMargin(HWND field, int margin) WK_NOEXCEPT;
 /* Sets the text limit. Returns the previous limit. */
 int wk_SpinEditSetLimit(HWND field, int limit) WK_NOEXCEPT;
 /* Returns the text limit. */
 int wk_SpinEditGetLimit(HWND field) WK_NOEXCEPT;
-/* For WM_CTLCOLOREDIT, as wk_EditColor. Returns the spin fields' brush. */
+/* For WM_CTLCOLOREDIT: when control is field, colours the device context and
+   makes a new background brush. Returns the spin fields' brush (NULL before the
+   first match). */
 HBRUSH wk_SpinEditColor(HWND field, COLORREF text, COLORREF background, HDC dc,
                         HWND control) WK_NOEXCEPT;
-/* "OFF" read-only, "ON" editable. Returns the platform's result, 0 for
-   another word. */
+/* "OFF" makes the field read-only, "ON" editable. Returns the platform's result
+   (nonzero on success), 0 for another word. */
 int wk_SpinEditSetEditable(HWND field, const char* keyword) WK_NOEXCEPT;
 /* Returns 0 when the field has the keyboard focus, else 1. */
 int wk_SpinEditLacksFocus(HWND field) WK_NOEXCEPT;
-/* As wk_EditFocusOnEnter. Returns 0. */
+/* When the field has the focus and Return (or Tab) was typed, focuses next and
+   clears wk_EnterPressed. Returns 0. */
 int wk_SpinEditFocusOnEnter(HWND field, HWND next) WK_NOEXCEPT;
 /* Sets the text. Returns 0. */
 int wk_SpinEditSetText(HWND field, const char* text) WK_NOEXCEPT;
-/* Copies the text into buffer (limit characters). Returns the length. */
+/* Copies the text into buffer, which must hold limit characters. Returns the
+   number of characters copied. */
 int wk_SpinEditGetText(HWND field, char* buffer) WK_NOEXCEPT;
-/* Returns the length of the text. */
+/* Returns the length of the text as GetText would copy it. */
 int wk_SpinEditGetTextLength(HWND field) WK_NOEXCEPT;
-/* Returns the selected text in the spin fields' own buffer ("" for none). */
+/* Returns the selected text in a toolkit buffer valid until the next call (""
+   when nothing is selected). Do not free it. */
 char* wk_SpinEditGetSelectedText(HWND field) WK_NOEXCEPT;
-/* As wk_EditCreateFont. The caller owns the font. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int unused,
                             const char* face) WK_NOEXCEPT;
-/* WM_SETFONT with redraw. Returns 0. */
+/* WM_SETFONT with redraw. The caller keeps the font. Returns 0. */
 int wk_SpinEditSetFont(HWND field, HFONT font) WK_NOEXCEPT;
-/* As wk_EditSaveFile. */
+/* Writes the text, raw. Returns 0, WK_TEXT_FILE_CANNOT_OPEN or WK_TEXT_FILE_IO_ERROR. */
 int wk_SpinEditSaveFile(HWND field, const char* file_name) WK_NOEXCEPT;
-/* Reads the file into the field, as wk_EditLoadFile. */
+/* Reads the file into the field (created empty when missing). Returns 0,
+   WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR or WK_TEXT_FILE_TOO_LARGE
+   (the field is then left as it was). */
 int wk_SpinEditLoadFile(HWND field, const char* file_name) WK_NOEXCEPT;
 
 /* ---- Combo boxes ---- */
@@ -239,16 +244,16 @@ int wk_ComboGetPosition(HWND combo) WK_NOEXCEPT;
 int wk_ComboResize(HWND combo, int width, int height) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_ComboGetSize(HWND combo) WK_NOEXCEPT;
-/* Moves to (x, y), sized as the parent's client area plus (dw, dh).
-   0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_ComboFitToParent(HWND combo, int x, int y, int dw, int dh) WK_NOEXCEPT;
-/* Greys it. 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_ComboDisable(HWND combo) WK_NOEXCEPT;
 /* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_ComboEnable(HWND combo) WK_NOEXCEPT;
-/* Invalidates the whole combo box with erasing: 0 on success, 1 on failure. */
+/* Invalidates it with erasing. 0 on success, 1 on failure. */
 int wk_ComboRepaint(HWND combo) WK_NOEXCEPT;
-/* Gives the combo box the focus; returns the window that had it. */
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_ComboSetFocus(HWND combo) WK_NOEXCEPT;
 /* 0 when the combo box (or its edit part) has the keyboard focus, 1 otherwise. */
 int wk_ComboLacksFocus(HWND combo) WK_NOEXCEPT;
@@ -265,10 +270,12 @@ int wk_ComboGetItemLength(HWND combo, int position) WK_NOEXCEPT;
 /* The edit part's selected text, in the toolkit's 256-byte buffer (unchanged when nothing is
  * selected). */
 const char* wk_ComboGetSelectedText(HWND combo) WK_NOEXCEPT;
-/* A font from points, weight, style code and face for the combo box's display; caller owns it. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_ComboCreateFont(HWND combo, int points, int weight, int style_code, int ignored,
                          const char* face) WK_NOEXCEPT;
-/* Sets the font and redraws. Returns 0. */
+/* WM_SETFONT with redraw. The caller keeps the font. Returns 0. */
 int wk_ComboSetFont(HWND combo, HFONT font) WK_NOEXCEPT;
 /* Writes item n (0: the own text) whole to a file, without terminator: 0,
  * WK_TEXT_FILE_CANNOT_OPEN or WK_TEXT_FILE_IO_ERROR. */
@@ -314,11 +321,11 @@ int wk_WordProcSimpleGetPosition(HWND wp) WK_NOEXCEPT;
 int wk_WordProcSimpleResize(HWND wp, int width, int height) WK_NOEXCEPT;
 /* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_WordProcSimpleGetSize(HWND wp) WK_NOEXCEPT;
-/* Moves to (x, y), sized as the parent's client area plus the changes.
-   0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_WordProcSimpleFitToParent(HWND wp, int x, int y, int width_change,
                                  int height_change) WK_NOEXCEPT;
-/* Greys it. 0 if it was enabled before, 1 if already disabled. */
+/* Disables it. 0 if it was enabled before, 1 if already disabled. */
 int wk_WordProcSimpleDisable(HWND wp) WK_NOEXCEPT;
 /* Enables it. 0 if it was disabled before, 1 if already enabled. */
 int wk_WordProcSimpleEnable(HWND wp) WK_NOEXCEPT;
@@ -350,7 +357,9 @@ int wk_WordProcSimpleGetText(HWND wp, char* buffer) WK_NOEXCEPT;
 int wk_WordProcSimpleGetTextLength(HWND wp) WK_NOEXCEPT;
 /* Returns the selected text in the word processor's own buffer. */
 char* wk_WordProcSimpleGetSelectedText(HWND wp) WK_NOEXCEPT;
-/* As wk_EditCreateFont. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_WordProcSimpleCreateFont(HWND wp, int points, int weight, int style, int unused,
                                   const char* face) WK_NOEXCEPT;
 /* Writes the text; on success clears the modified flag. Returns as
@@ -407,32 +416,33 @@ HWND wk_RichEditCreate(HWND parent, int x, int y, int width, int height, const c
  * Returns the new handle (use it from now on) or NULL. */
 HWND wk_RichEditModify(HWND old, int x, int y, int width, int height, const char* frame,
                        const char* scroll, int limit) WK_NOEXCEPT;
-/* Destroys the control: 0, or 1 if the platform refused. */
+/* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
 int wk_RichEditDestroy(HWND rich) WK_NOEXCEPT;
 /* Hides it: 1 if it was visible before, 0 if it was already hidden. */
 int wk_RichEditHide(HWND rich) WK_NOEXCEPT;
-/* Shows it (SW_SHOW): 0 if it was hidden before, 1 if it was already visible. */
+/* ShowWindow(SW_SHOW). 0 if it was hidden before, 1 if already visible. */
 int wk_RichEditShow(HWND rich) WK_NOEXCEPT;
-/* Moves it without resizing: 0 on success, 1 on failure. */
+/* Moves it without resizing. 0 on success, 1 on failure. */
 int wk_RichEditMove(HWND rich, int x, int y) WK_NOEXCEPT;
-/* Centres it in its parent. Returns 0. */
+/* Centres it in its parent's client area. Returns 0. */
 int wk_RichEditCenter(HWND rich) WK_NOEXCEPT;
-/* wk_ResultX/Y := its position in the parent's client area. Returns 0. */
+/* Result pair := its position in its parent's client area. Returns 0. */
 int wk_RichEditGetPosition(HWND rich) WK_NOEXCEPT;
-/* Resizes it without moving: 0 on success, 1 on failure. */
+/* Resizes it without moving. 0 on success, 1 on failure. */
 int wk_RichEditResize(HWND rich, int width, int height) WK_NOEXCEPT;
-/* wk_ResultX/Y := its width and height. Returns 0. */
+/* Result pair := width and height of its window rectangle. Returns 0. */
 int wk_RichEditGetSize(HWND rich) WK_NOEXCEPT;
-/* Moves it to (x, y) with the parent's client size plus (dw, dh): 0 on success, 1 on failure. */
+/* Moves it to (x, y), sized as the parent's client area plus the two size
+   changes, and repaints. 0 on success, 1 on failure. */
 int wk_RichEditFitToParent(HWND rich, int x, int y, int dw, int dh) WK_NOEXCEPT;
 /* Greys the background and disables it: 0 if it was enabled before, 1 if already disabled. */
 int wk_RichEditDisable(HWND rich) WK_NOEXCEPT;
 /* Enables it, gives it the focus, restores the system background: 0 if it was
  * disabled before, 1 if already enabled. */
 int wk_RichEditEnable(HWND rich) WK_NOEXCEPT;
-/* Invalidates it with erasing: 0 on success, 1 on failure. */
+/* Invalidates it with erasing. 0 on success, 1 on failure. */
 int wk_RichEditRepaint(HWND rich) WK_NOEXCEPT;
-/* Gives it the keyboard focus; returns the window that had it before. */
+/* Gives it the keyboard focus. Returns the window that had it. */
 HWND wk_RichEditSetFocus(HWND rich) WK_NOEXCEPT;
 
 /* Selects [start, end). Returns end - start. */
@@ -477,8 +487,9 @@ int wk_RichEditGetText(HWND rich, char* buffer) WK_NOEXCEPT;
 int wk_RichEditGetTextLength(HWND rich) WK_NOEXCEPT;
 /* Copies the selection into buffer. Returns the number of characters copied. */
 int wk_RichEditGetSelectedText(HWND rich, char* buffer) WK_NOEXCEPT;
-/* Makes a font of points, weight and style code (0, 1, 2, 3, 12, 13, 23, 123:
- * digits 1 italic, 2 underline, 3 strike-out) and face. Returns it (the caller's) or NULL. */
+/* A font of `points` points on its display, with the weight, the style code (0,
+   1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
+   the face; the fifth argument is unused. The caller owns the font. */
 HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int unused,
                             const char* face) WK_NOEXCEPT;
 /* Sets the font: 0..4 are the stock fonts SYSTEM, ANSI_FIXED, ANSI_VAR,
