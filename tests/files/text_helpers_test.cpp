@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 
+#include "guard_page.hpp"
 #include "wk_files.h"
 #include "whole_file.hpp"
 #include "wktest.hpp"
@@ -69,6 +72,72 @@ TEST(Strings, ComparisonsCaseAndCharacters) {
   ASSERT_NE(block, nullptr);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(block[i], 0);
   std::free(block);
+}
+
+// Positions outside the text read as its end, the code 0: before it, past
+// its terminator (which ends the readable memory here) and far away.
+TEST(Strings, CharactersOutsideTheTextReadAsItsEnd) {
+  wktest::GuardPage guard;
+  const char* abc = guard.Flush({"abc", 4});
+  const struct {
+    const char* text;
+    int position;
+    int code;
+    int char_class;
+  } rows[] = {
+      {abc, INT_MIN, 0, WK_CHAR_OTHER}, {abc, -1, 0, WK_CHAR_OTHER},
+      {abc, 2, 'c', WK_CHAR_SMALL},     {abc, 3, 0, WK_CHAR_OTHER},
+      {abc, 4, 0, WK_CHAR_OTHER},       {abc, INT_MAX, 0, WK_CHAR_OTHER},
+      {nullptr, 0, 0, WK_CHAR_OTHER},   {nullptr, 2, 0, WK_CHAR_OTHER},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << (row.text ? "abc" : "NULL") << " at " << row.position);
+    EXPECT_EQ(wk_CharAt(row.text, row.position), row.code);
+    EXPECT_EQ(wk_CharClass(row.text, row.position), row.char_class);
+  }
+}
+
+// A null text reads as the empty text; a null destination or buffer gets
+// nothing written and the call returns NULL. A source needs no terminator
+// beyond the characters a call copies.
+TEST(Strings, NullTextsAndDestinationsAndSourcesReadOnlyAsFarAsUsed) {
+  wktest::GuardPage guard;
+  const char* abc = guard.Flush("abc");  // unterminated, against the guard
+  char buffer[16];
+  const auto start = [&](const char* text) { return std::strcpy(buffer, text); };
+  const auto shown = [&](const char* result) {
+    return !result ? "NULL" : result == buffer ? "buffer " + std::string(buffer) : "other";
+  };
+  const struct {
+    const char* call;
+    std::function<std::string()> result;
+    const char* expected;
+  } rows[] = {
+      {"StrCopyFirst(abc, 3)", [&] { return shown(wk_StrCopyFirst(start("zz"), abc, 3)); },
+       "buffer abc"},
+      {"StrCopyFirst(abc, 2)", [&] { return shown(wk_StrCopyFirst(start("zz"), abc, 2)); },
+       "buffer ab"},
+      {"StrCopyFirst(NULL, 0)", [&] { return shown(wk_StrCopyFirst(start("zz"), nullptr, 0)); },
+       "buffer "},
+      {"StrCopyFirst to NULL", [&] { return shown(wk_StrCopyFirst(nullptr, nullptr, 0)); }, "NULL"},
+      {"StrAppend(NULL)", [&] { return shown(wk_StrAppend(start("ab"), nullptr)); }, "buffer ab"},
+      {"StrAppend to NULL", [&] { return shown(wk_StrAppend(nullptr, "ab")); }, "NULL"},
+      {"IntToText to NULL", [&] { return shown(wk_IntToText(nullptr, 0)); }, "NULL"},
+      {"StrLength", [&] { return std::to_string(wk_StrLength(nullptr)); }, "0"},
+      {"StrSetCase", [&] { return std::to_string(wk_StrSetCase(1, "", nullptr)); }, "0"},
+      {"StrCompare", [&] { return std::to_string(wk_StrCompare(nullptr, "", 1)); }, "0"},
+      {"StrCompareDiff",
+       [&] {
+         const int sign = wk_StrCompareDiff(nullptr, "ab", 1) < 0 ? -1 : 0;
+         return std::to_string(sign) + " " + std::to_string(wk_DiffLength);
+       },
+       "-1 2"},
+      {"StrExpandedLength", [&] { return std::to_string(wk_StrExpandedLength(nullptr)); }, "0"},
+      {"StrCountLineFeeds", [&] { return std::to_string(wk_StrCountLineFeeds(nullptr)); }, "0"},
+      {"StrLastLineIndex", [&] { return std::to_string(wk_StrLastLineIndex(nullptr)); }, "-1"},
+      {"TextToInt", [&] { return std::to_string(wk_TextToInt(nullptr)); }, "0"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.result(), row.expected) << row.call;
 }
 
 TEST(Strings, CompareDiffFillsTheProcessWideBuffers) {

@@ -2,8 +2,10 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "guard_page.hpp"
 #include "screenshot.hpp"
 #include "highlight_reference.hpp"
 #include "rich_edit_support.hpp"
@@ -76,6 +78,37 @@ TEST(RichHighlightBlock, FirstOpeningThroughFirstClosing) {
   EXPECT_EQ(wk_RichEditHighlightBlock(w.rich, 0, 100, "/*", "*/", nullptr, 0, 0, kBlue), 0);
   EXPECT_EQ(Painted(w.rich, kBlue), "############.......");
   EXPECT_EQ(SelectionOf(w.rich).cpMax, 12);
+}
+
+// Only a marker's first two characters are read: each marker ends at an
+// unreadable page, so reading on to find its length faults.
+TEST(RichHighlightMarkers, OnlyTheFirstTwoCharactersAreRead) {
+  RichWindow w("a//b /* c */");
+  wktest::GuardPage opening_page;
+  wktest::GuardPage closing_page;
+  const std::string_view none;
+  const struct {
+    bool block;
+    std::string_view opening;
+    std::string_view closing;
+    int result;
+  } rows[] = {
+      {false, "//", none, 1},      // no terminator
+      {false, "/*x", none, 5},     // longer: its first two characters
+      {false, {"/", 2}, none, 0},  // shorter: matches nowhere
+      {true, "/*", "*/", 12},      // no terminators
+      {true, "/*x", "*/y", 12},    // longer
+      {true, none, none, 0},       // NULL
+  };
+  for (const auto& row : rows) {
+    const char* opening = row.opening.data() ? opening_page.Flush(row.opening) : nullptr;
+    const char* closing = row.closing.data() ? closing_page.Flush(row.closing) : nullptr;
+    const int result =
+        row.block
+            ? wk_RichEditHighlightBlock(w.rich, 0, 100, opening, closing, nullptr, 0, 0, kBlue)
+            : wk_RichEditHighlightToLineEnd(w.rich, 0, 100, opening, nullptr, 0, 0, kBlue);
+    EXPECT_EQ(result, row.result) << (row.block ? "block " : "line end ") << row.opening.size();
+  }
 }
 
 TEST(RichHighlightFormat, KeepsWhatTheCallerLeavesOpenAndNeverRemovesAnEffect) {

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 
@@ -50,14 +52,21 @@ LRESULT SetCellText(HWND list, int row, int column, const char* text) {
 }
 
 int GetCellText(HWND list, int row, int column, char* buffer, int room) {
+  if (buffer == nullptr || room <= 0) return 0;
+  // The platform reads into a copy one byte longer than the room it is
+  // given, zero at the end: a list view that fills the whole room without a
+  // terminator (Wine's does) then finds one when it measures what it wrote,
+  // inside the copy rather than past the caller's buffer.
+  char copy[kCellRoomMax + 1] = {};
   LVITEMA cell{};
   cell.iSubItem = column;
-  cell.pszText = buffer;
-  cell.cchTextMax = room;
-  buffer[0] = '\0';
+  cell.pszText = copy;
+  cell.cchTextMax = room < kCellRoomMax ? room : kCellRoomMax;
   wk::Send(list, LVM_GETITEMTEXTA, row, &cell);
-  buffer[room - 1] = '\0';
-  return lstrlenA(buffer);
+  const int length = static_cast<int>(strnlen(copy, static_cast<std::size_t>(cell.cchTextMax - 1)));
+  std::memcpy(buffer, copy, static_cast<std::size_t>(length));
+  buffer[length] = '\0';
+  return length;
 }
 
 void InsertRowWithValue(HWND list, int row, LPARAM value) {

@@ -8,9 +8,12 @@ namespace wk::list {
 
 // Sets the text of one cell; row and column are 0-based.
 LRESULT SetCellText(HWND list, int row, int column, const char* text);
-// Reads one cell into `buffer` of `room` characters, always terminated (a
-// list view may fill the whole room of a longer text without the zero, as
-// Wine does). Returns the length the caller holds.
+// The most room a cell is read with.
+inline constexpr int kCellRoomMax = 255;
+// Reads one cell into `buffer` of `room` bytes (at most kCellRoomMax): at
+// most room - 1 characters, always terminated, nothing read or written past
+// the buffer whatever the list view does. Returns the length the caller
+// holds; 0 for a NULL buffer, which gets nothing.
 int GetCellText(HWND list, int row, int column, char* buffer, int room);
 // Inserts an empty row at the 0-based position with `value` as its
 // application value.

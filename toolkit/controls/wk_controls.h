@@ -339,7 +339,8 @@ int wk_ListInsertRow(HWND list, int row) WK_NOEXCEPT;
 int wk_ListSetCell(HWND list, const char* text, int row, int column) WK_NOEXCEPT;
 /* Changes an existing cell's text. Returns 0. */
 int wk_ListChangeCell(HWND list, const char* text, int row, int column) WK_NOEXCEPT;
-/* Copies a cell into a 255-byte buffer; returns its length. */
+/* Copies a cell into a buffer of 255 bytes, cut to 254 characters and always terminated; returns
+ * the length copied. A NULL buffer gets nothing: 0. */
 int wk_ListGetCell(HWND list, char* buffer, int row, int column) WK_NOEXCEPT;
 /* Deletes the 1-based row: 0 on success, 1 on failure. */
 int wk_ListDeleteRow(HWND list, int row) WK_NOEXCEPT;

@@ -29,7 +29,12 @@ enum class CopyRule { kReplace, kKeep };
 constexpr wk::Keyword<CopyRule> kCopyRules[] = {{"SAVE_IF_EXIST", CopyRule::kReplace},
                                                 {"NO_SAVE_IF_EXIST", CopyRule::kKeep}};
 
+// A null text reads as the empty text.
+const char* Text(const char* text) { return text ? text : ""; }
+
 int Compare(const char* a, const char* b, int mode) {
+  a = Text(a);
+  b = Text(b);
   if (mode == 0) return lstrcmpiA(a, b);
   if (mode == 1) return lstrcmpA(a, b);
   return 0;
@@ -42,32 +47,28 @@ extern "C" int wk_StrCompare(const char* a, const char* b, int mode) noexcept {
 }
 
 extern "C" int wk_StrCompareDiff(const char* a, const char* b, int mode) noexcept {
-  const int result = Compare(a, b, mode);
-  if (a && b) {
-    const wt::DiffBuffers buffers{wk_DiffEqual,     sizeof wk_DiffEqual,
-                                  wk_DiffDiffering, sizeof wk_DiffDiffering,
-                                  wk_DiffExtra,     sizeof wk_DiffExtra};
-    wk_DiffLength = wt::FillDifference(a, b, buffers);
-  }
-  return result;
+  const wt::DiffBuffers buffers{wk_DiffEqual,     sizeof wk_DiffEqual,
+                                wk_DiffDiffering, sizeof wk_DiffDiffering,
+                                wk_DiffExtra,     sizeof wk_DiffExtra};
+  wk_DiffLength = wt::FillDifference(Text(a), Text(b), buffers);
+  return Compare(a, b, mode);
 }
 
 extern "C" char* wk_StrAppend(char* destination, const char* text) noexcept {
-  return lstrcatA(destination, text);
+  return destination ? lstrcatA(destination, Text(text)) : nullptr;
 }
 
-extern "C" int wk_StrLength(const char* text) noexcept { return lstrlenA(text); }
+extern "C" int wk_StrLength(const char* text) noexcept { return lstrlenA(Text(text)); }
 
 extern "C" int wk_StrSetCase(int mode, const char* other, char* text) noexcept {
+  if (mode != 0 && mode != 1) return lstrlenA(Text(other));
+  if (text == nullptr) return 0;
   if (mode == 0) {
     CharLowerA(text);
-    return lstrlenA(text);
-  }
-  if (mode == 1) {
+  } else {
     CharUpperA(text);
-    return lstrlenA(text);
   }
-  return lstrlenA(other);
+  return lstrlenA(text);
 }
 
 extern "C" char* wk_StrCopyFirst(char* destination, const char* source, int count) noexcept {
@@ -75,11 +76,11 @@ extern "C" char* wk_StrCopyFirst(char* destination, const char* source, int coun
 }
 
 extern "C" int wk_CharClass(const char* text, int position) noexcept {
-  return wt::CharClass(static_cast<unsigned char>(text[position]));
+  return wt::CharClass(wt::CodeAt(text, position));
 }
 
 extern "C" int wk_CharAt(const char* text, int position) noexcept {
-  return static_cast<signed char>(text[position]);
+  return static_cast<signed char>(wt::CodeAt(text, position));
 }
 
 extern "C" int wk_StrExpandedLength(const char* text) noexcept { return wt::ExpandedLength(text); }
@@ -91,11 +92,11 @@ extern "C" int wk_StrLastLineIndex(const char* text) noexcept {
 }
 
 extern "C" char* wk_IntToText(char* buffer, int value) noexcept {
-  std::sprintf(buffer, "%i", value);
+  if (buffer) std::sprintf(buffer, "%i", value);
   return buffer;
 }
 
-extern "C" int wk_TextToInt(const char* text) noexcept { return std::atoi(text); }
+extern "C" int wk_TextToInt(const char* text) noexcept { return std::atoi(Text(text)); }
 
 extern "C" void* wk_AllocZeroed(int count) noexcept {
   return count < 0 ? nullptr : std::calloc(static_cast<std::size_t>(count), 4);

@@ -52,6 +52,10 @@ const char* wk_SaveFileName(void) WK_NOEXCEPT;
 HFONT wk_FontDialog(HWND window, const char* effects, const char* mode, HFONT current) WK_NOEXCEPT;
 
 /* ---- Text and file helpers ---- */
+/* Null pointers in the text calls: a NULL text reads as the empty text (""); a NULL destination or
+ * buffer gets nothing written, and a call that returns it returns NULL. Positions below 0 or beyond
+ * a text's terminator read as its end, the code 0. A call reads no further into a text than it
+ * uses. */
 
 /* The difference buffers of wk_StrCompareDiff: characters equal, differing, and of b past a's end,
  * "=" elsewhere; each keeps its last byte zero. wk_DiffLength: length of b less length of a. */
@@ -75,7 +79,8 @@ int wk_StrLength(const char* text) WK_NOEXCEPT;
 /* Mode 0 small letters, 1 capitals, in place: the text's length; other modes: the other's length.
  */
 int wk_StrSetCase(int mode, const char* other, char* text) WK_NOEXCEPT;
-/* Copies the first count characters (all for count <= 0); returns the destination. */
+/* Copies the first count characters (all for count <= 0), terminated; returns the destination. A
+ * source of count characters needs no terminator. */
 char* wk_StrCopyFirst(char* destination, const char* source, int count) WK_NOEXCEPT;
 /* Character classes of wk_CharClass. */
 #define WK_CHAR_SPACE 0
@@ -83,9 +88,10 @@ char* wk_StrCopyFirst(char* destination, const char* source, int count) WK_NOEXC
 #define WK_CHAR_DIGIT 2
 #define WK_CHAR_SMALL 3 /* a small letter */
 #define WK_CHAR_CAPITAL 4
-/* The class of a character: one of the WK_CHAR_* classes. */
+/* The class of the character at the position: one of the WK_CHAR_* classes (the end of the text:
+ * WK_CHAR_OTHER). Finding the end costs a pass over the text up to the position. */
 int wk_CharClass(const char* text, int position) WK_NOEXCEPT;
-/* The character's code as a signed 8-bit value. */
+/* The code of the character at the position as a signed 8-bit value (the end of the text: 0). */
 int wk_CharAt(const char* text, int position) WK_NOEXCEPT;
 /* The length plus the number of line feeds and tabs. */
 int wk_StrExpandedLength(const char* text) WK_NOEXCEPT;

@@ -207,7 +207,7 @@ extern "C" int wk_RichEditHighlightToLineEnd(HWND rich, int first, int limit, co
                                              COLORREF colour) noexcept {
   return wk::Guarded(0, [&] {
     return Highlight(rich, face, points, effects, colour, 0, [&](std::string_view text) {
-      return wk::highlight::ScanToLineEnd(text, first, limit, View(marker));
+      return wk::highlight::ScanToLineEnd(text, first, limit, wk::highlight::Marker(marker));
     });
   });
 }
@@ -217,7 +217,8 @@ extern "C" int wk_RichEditHighlightBlock(HWND rich, int first, int limit, const 
                                          DWORD effects, COLORREF colour) noexcept {
   return wk::Guarded(0, [&] {
     return Highlight(rich, face, points, effects, colour, 0, [&](std::string_view text) {
-      return wk::highlight::ScanBlock(text, first, limit, View(opening), View(closing));
+      return wk::highlight::ScanBlock(text, first, limit, wk::highlight::Marker(opening),
+                                      wk::highlight::Marker(closing));
     });
   });
 }

@@ -263,7 +263,9 @@ int wk_ComboSetEditLimit(HWND combo, int limit) WK_NOEXCEPT;
 int wk_ComboAddItem(HWND combo, const char* text) WK_NOEXCEPT;
 /* Position 0 sets the combo box's own text; n >= 1 inserts before item n. Returns 0. */
 int wk_ComboInsertItem(HWND combo, int position, const char* text) WK_NOEXCEPT;
-/* Copies item n (0: the own text, at most 254 characters) into the buffer; returns its length. */
+/* Copies item n, terminated, into the buffer; returns its length. Position 0: the own text, cut to
+ * 254 characters (the buffer must hold 255 bytes); n >= 1: the whole item, however long (the buffer
+ * must hold wk_ComboGetItemLength(combo, n) + 1 bytes). */
 int wk_ComboGetItem(HWND combo, int position, char* buffer) WK_NOEXCEPT;
 /* The length of item n (0: of the own text, at most 254). */
 int wk_ComboGetItemLength(HWND combo, int position) WK_NOEXCEPT;
@@ -602,6 +604,8 @@ int wk_RichEditFormatRange(HWND rich, int start, int end, const char* face, int 
  * of the last one, or the "NOFORMAT" caret position when none; -1 for an empty control. */
 int wk_RichEditHighlightWord(HWND rich, int first, int limit, const char* word, const char* face,
                              int points, DWORD effects, COLORREF colour) WK_NOEXCEPT;
+/* Markers are the first two characters of the text given, and nothing past them is read (no
+ * terminator needed); a NULL marker or one of fewer characters matches nowhere. */
 /* Formats from the first two-character marker of each line to the line's end.
  * Returns the start of the last marker counted, 0 when none, -1 for an empty control. */
 int wk_RichEditHighlightToLineEnd(HWND rich, int first, int limit, const char* marker,

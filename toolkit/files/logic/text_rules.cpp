@@ -37,23 +37,38 @@ int FillDifference(const char* a, const char* b, const DiffBuffers& buffers) {
   return static_cast<int>(lb) - static_cast<int>(la);
 }
 
+unsigned char CodeAt(const char* text, int position) {
+  // A terminator before the position puts it beyond the end; the search
+  // stops at the first one.
+  if (text == nullptr || position < 0 ||
+      std::memchr(text, '\0', static_cast<std::size_t>(position)) != nullptr) {
+    return 0;
+  }
+  return static_cast<unsigned char>(text[position]);
+}
+
 int ExpandedLength(const char* text) {
   int n = 0;
-  for (const char* p = text; *p; ++p) n += (*p == '\n' || *p == '\t') ? 2 : 1;
+  for (const char* p = text; p && *p; ++p) n += (*p == '\n' || *p == '\t') ? 2 : 1;
   return n;
 }
 
 int CountLineFeeds(const char* text) {
   int n = 0;
-  for (const char* p = text; *p; ++p) n += *p == '\n';
+  for (const char* p = text; p && *p; ++p) n += *p == '\n';
   return n;
 }
 
 char* CopyFirst(char* destination, const char* source, int count) {
+  if (destination == nullptr) return nullptr;
   destination[0] = '\0';
-  std::size_t n = std::strlen(source);
-  if (count > 0 && static_cast<std::size_t>(count) < n) n = static_cast<std::size_t>(count);
-  std::memcpy(destination, source, n);
+  // Only the characters copied are read: a source of `count` characters
+  // needs no terminator.
+  std::size_t n = 0;
+  if (source != nullptr) {
+    while ((count <= 0 || n < static_cast<std::size_t>(count)) && source[n] != '\0') ++n;
+  }
+  if (n > 0) std::memcpy(destination, source, n);
   destination[n] = '\0';
   return destination;
 }

@@ -29,13 +29,19 @@ struct DiffBuffers {
 // starts with and a long text b never writes past it. Returns lb - la.
 int FillDifference(const char* a, const char* b, const DiffBuffers& buffers);
 
+// A null text reads as the empty text throughout.
+
+// The code at the position; 0 for a position below 0 or beyond the
+// terminator. Reads the text only up to the position or its terminator.
+unsigned char CodeAt(const char* text, int position);
 // Length plus the line feeds and tabs in the text.
 int ExpandedLength(const char* text);
 // The number of line feeds.
 int CountLineFeeds(const char* text);
 
 // Copies the first `count` characters of `source` (all of it for count <= 0
-// or a shorter source) into `destination`, terminated.
+// or a shorter source) into `destination`, terminated, reading no further
+// than it copies. A null destination gets nothing: the result is NULL.
 char* CopyFirst(char* destination, const char* source, int count);
 
 // The line-based readers read pieces of at most 1999 characters.

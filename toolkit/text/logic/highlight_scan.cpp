@@ -35,6 +35,12 @@ int Pos(long long p) { return static_cast<int>(p); }
 
 }  // namespace
 
+std::string_view Marker(const char* text) {
+  std::size_t n = 0;
+  while (text != nullptr && n < 2 && text[n] != '\0') ++n;
+  return {text, n};
+}
+
 bool IsWordChar(unsigned char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
          (c >= 162 && c <= 254);

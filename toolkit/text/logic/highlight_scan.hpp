@@ -16,6 +16,11 @@
 
 namespace wk::highlight {
 
+// The marker a caller's text gives: its first two characters, read no
+// further (the text needs no terminator after them); fewer when the text
+// ends sooner, and none for NULL.
+std::string_view Marker(const char* text);
+
 // One stretch to format: [start, end).
 struct Range {
   int start;
