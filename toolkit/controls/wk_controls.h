@@ -285,8 +285,8 @@ int wk_StatusSetPartText(HWND bar, int part, int width, const char* border,
                          const char* text) WK_NOEXCEPT;
 /* Sets part n's border and text. 0, or 1 for a part outside 1 to 20. */
 int wk_StatusSetText(HWND bar, int part, const char* border, const char* text) WK_NOEXCEPT;
-/* Copies part n's text into the buffer; returns its length (0, with the
-   buffer untouched, for a part outside 1 to 20). */
+/* Copies part n's whole text and the zero into the buffer, which must hold them; returns its
+   length (0, with the buffer untouched, for a part outside 1 to 20). */
 int wk_StatusGetText(HWND bar, int part, char* buffer) WK_NOEXCEPT;
 /* A font of `points` points on its display, with the weight, the style code (0,
    1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and

@@ -99,7 +99,7 @@ int wk_StrExpandedLength(const char* text) WK_NOEXCEPT;
 int wk_StrCountLineFeeds(const char* text) WK_NOEXCEPT;
 /* The number of line feeds less 1. */
 int wk_StrLastLineIndex(const char* text) WK_NOEXCEPT;
-/* Writes the value in decimal; returns the buffer. */
+/* Writes the value in decimal into the buffer (12 bytes hold any value); returns the buffer. */
 char* wk_IntToText(char* buffer, int value) WK_NOEXCEPT;
 /* The decimal value at the start of the text. */
 int wk_TextToInt(const char* text) WK_NOEXCEPT;

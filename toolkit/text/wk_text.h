@@ -118,8 +118,8 @@ int wk_EditLacksFocus(HWND field) WK_NOEXCEPT;
 int wk_EditFocusOnEnter(HWND field, HWND next) WK_NOEXCEPT;
 /* Sets the text. Returns 0. */
 int wk_EditSetText(HWND field, const char* text) WK_NOEXCEPT;
-/* Copies the text into buffer, which must hold limit characters. Returns the
-   number of characters copied. */
+/* Copies the text, cut to limit - 1 characters, and the zero into buffer, which must hold
+   wk_EditGetTextLength + 1 bytes. Returns the number of characters copied. */
 int wk_EditGetText(HWND field, char* buffer) WK_NOEXCEPT;
 /* Returns the length of the text as GetText would copy it. */
 int wk_EditGetTextLength(HWND field) WK_NOEXCEPT;
@@ -148,8 +148,8 @@ HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const c
 HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const char* frame,
                        const char* alignment, int limit) WK_NOEXCEPT;
 /* From the parent's WM_VSCROLL: when source is field, takes the user's typed
-   text into buffer, steps counter (SB_LINEUP down to 0, SB_LINEDOWN up) and
-   shows buffer. Returns the new counter. */
+   text into buffer (as wk_SpinEditGetText), steps counter (SB_LINEUP down to 0, SB_LINEDOWN up)
+   and shows buffer. Returns the new counter. */
 int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
                     int counter) WK_NOEXCEPT;
 /* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
@@ -201,8 +201,8 @@ int wk_SpinEditLacksFocus(HWND field) WK_NOEXCEPT;
 int wk_SpinEditFocusOnEnter(HWND field, HWND next) WK_NOEXCEPT;
 /* Sets the text. Returns 0. */
 int wk_SpinEditSetText(HWND field, const char* text) WK_NOEXCEPT;
-/* Copies the text into buffer, which must hold limit characters. Returns the
-   number of characters copied. */
+/* Copies the text, cut to limit - 1 characters, and the zero into buffer, which must hold
+   wk_SpinEditGetTextLength + 1 bytes. Returns the number of characters copied. */
 int wk_SpinEditGetText(HWND field, char* buffer) WK_NOEXCEPT;
 /* Returns the length of the text as GetText would copy it. */
 int wk_SpinEditGetTextLength(HWND field) WK_NOEXCEPT;
@@ -352,8 +352,8 @@ int wk_WordProcSimpleSetEditable(HWND wp, const char* keyword) WK_NOEXCEPT;
 HWND wk_WordProcSimpleHasFocus(HWND wp) WK_NOEXCEPT;
 /* Sets the text. Returns 0 on success, 1 on failure. */
 int wk_WordProcSimpleSetText(HWND wp, const char* text) WK_NOEXCEPT;
-/* Copies the text into buffer (which must hold limit characters). Returns
-   the number of characters copied. */
+/* Copies the text, cut to limit - 1 characters, and the zero into buffer, which must hold
+   wk_WordProcSimpleGetTextLength + 1 bytes. Returns the number of characters copied. */
 int wk_WordProcSimpleGetText(HWND wp, char* buffer) WK_NOEXCEPT;
 /* Returns the length of the text as GetText would copy it. */
 int wk_WordProcSimpleGetTextLength(HWND wp) WK_NOEXCEPT;
@@ -482,12 +482,14 @@ int wk_RichEditThaw(HWND rich) WK_NOEXCEPT;
 HWND wk_RichEditHasFocus(HWND rich) WK_NOEXCEPT;
 /* Sets the text: 0 on success, 1 on failure. */
 int wk_RichEditSetText(HWND rich, const char* text) WK_NOEXCEPT;
-/* Selects the whole text and copies it into buffer (which must hold it all).
+/* Selects the whole text and copies it and the zero into buffer, which must hold
+ * wk_RichEditGetTextLength + 1 bytes.
  * Returns the platform's selection answer less 2. */
 int wk_RichEditGetText(HWND rich, char* buffer) WK_NOEXCEPT;
 /* Returns the text length (WM_GETTEXTLENGTH). */
 int wk_RichEditGetTextLength(HWND rich) WK_NOEXCEPT;
-/* Copies the selection into buffer. Returns the number of characters copied. */
+/* Copies the selection and the zero into buffer, which must hold them. Returns the number of
+ * characters copied. */
 int wk_RichEditGetSelectedText(HWND rich, char* buffer) WK_NOEXCEPT;
 /* A font of `points` points on its display, with the weight, the style code (0,
    1, 2, 3, 12, 13, 23 or 123: digits 1 italic, 2 underline, 3 strike-out) and
