@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "toolkit/core/message.hpp"
-#include "toolkit/core/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 
@@ -49,10 +48,7 @@ int wk_ProgressStep(HWND bar) noexcept {
   return 0;
 }
 
-int wk_ProgressSetBackground(HWND bar, COLORREF colour) noexcept {
-  wk::SetClassBackground(bar, colour);
-  return 0;
-}
+WK_CONTROL_OP_SETBACKGROUND(Progress)
 
 WK_CONTROL_OP_DESTROY(Progress)
 WK_CONTROL_OP_HIDE(Progress)

@@ -87,14 +87,17 @@ bool StripImageAlignment(HWND button) {
   return true;
 }
 
-// Adds the alignment (unknown words: none) and the image kind to the style
-// and hands the image to the button.
-void PutImage(HWND button, const char* alignment, LONG kind_style, WPARAM image_type,
-              HANDLE image) {
+// Unless the button is disabled, adds the alignment (unknown words: none)
+// and the image kind to the style and hands it the image `load` gives; the
+// image is loaded only then. Always 0.
+template <class Load>
+int PutImage(HWND button, const char* alignment, LONG kind_style, WPARAM image_type, Load load) {
+  if (!StripImageAlignment(button)) return 0;
   const LONG align = wk::KeywordValue(kAlignments, alignment, LONG{0});
   SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | align | kind_style);
   // BM_SETIMAGE: wParam the image type, lParam the bitmap or icon handle.
-  wk::Send(button, BM_SETIMAGE, image_type, image);
+  wk::Send(button, BM_SETIMAGE, image_type, load());
+  return 0;
 }
 
 }  // namespace
@@ -136,29 +139,24 @@ WK_CONTROL_OPS_BUTTON_STATE(Button)
 
 extern "C" int wk_ButtonSetBitmap(HWND button, const char* alignment,
                                   const char* bitmap_name) noexcept {
-  if (!StripImageAlignment(button)) return 0;
-  const HBITMAP bitmap = LoadBitmapA(wk::ops::InstanceOf(button), bitmap_name);
-  PutImage(button, alignment, BS_BITMAP, IMAGE_BITMAP, bitmap);
-  return 0;
+  return PutImage(button, alignment, BS_BITMAP, IMAGE_BITMAP,
+                  [&] { return LoadBitmapA(wk::ops::InstanceOf(button), bitmap_name); });
 }
 
 extern "C" int wk_ButtonSetIcon(HWND button, const char* alignment,
                                 const char* icon_name) noexcept {
-  if (!StripImageAlignment(button)) return 0;
-  const HICON icon = LoadIconA(wk::ops::InstanceOf(button), icon_name);
-  PutImage(button, alignment, BS_ICON, IMAGE_ICON, icon);
-  return 0;
+  return PutImage(button, alignment, BS_ICON, IMAGE_ICON,
+                  [&] { return LoadIconA(wk::ops::InstanceOf(button), icon_name); });
 }
 
 // An unknown stock word has no icon: a null image, which removes the
 // button's image, is sent.
 extern "C" int wk_ButtonSetStockIcon(HWND button, const char* alignment,
                                      const char* stock_icon) noexcept {
-  if (!StripImageAlignment(button)) return 0;
-  const WORD* id = wk::FindKeyword(kStockIcons, stock_icon);
-  const HICON icon = id ? LoadIconA(nullptr, MAKEINTRESOURCEA(*id)) : nullptr;
-  PutImage(button, alignment, BS_ICON, IMAGE_ICON, icon);
-  return 0;
+  return PutImage(button, alignment, BS_ICON, IMAGE_ICON, [&] {
+    const WORD* id = wk::FindKeyword(kStockIcons, stock_icon);
+    return id ? LoadIconA(nullptr, MAKEINTRESOURCEA(*id)) : nullptr;
+  });
 }
 
 WK_CONTROL_OP_SETFONT(Button)

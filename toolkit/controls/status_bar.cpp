@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "toolkit/core/message.hpp"
-#include "toolkit/core/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 #include "wk_windows.h"
@@ -142,10 +141,7 @@ int wk_StatusGetPosition(HWND bar) noexcept {
   return 0;
 }
 
-int wk_StatusSetBackground(HWND bar, COLORREF colour) noexcept {
-  wk::SetClassBackground(bar, colour);
-  return 0;
-}
+WK_CONTROL_OP_SETBACKGROUND(Status)
 
 WK_CONTROL_OP_DESTROY(Status)
 WK_CONTROL_OP_HIDE(Status)

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "toolkit/core/message.hpp"
-#include "toolkit/core/class_background.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "wk_controls.h"
 
@@ -183,10 +182,7 @@ int wk_ToolbarToggleFlat(HWND toolbar) noexcept {
   return 0;
 }
 
-int wk_ToolbarSetBackground(HWND toolbar, COLORREF colour) noexcept {
-  wk::SetClassBackground(toolbar, colour);
-  return 0;
-}
+WK_CONTROL_OP_SETBACKGROUND(Toolbar)
 
 int wk_ToolbarDock(HWND toolbar, const char* side, int thickness, int x, int y,
                    int extra) noexcept {

@@ -1,5 +1,6 @@
-#include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
+
+#include "toolkit/core/message.hpp"
 
 // The process-wide result pair that wk_windows.h publishes. It lives here,
 // beside the operations that fill it, so that core needs no other folder.

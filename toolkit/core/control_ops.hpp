@@ -32,6 +32,7 @@
 
 #include <windows.h>
 
+#include "toolkit/core/class_background.hpp"
 #include "toolkit/core/font_maker.hpp"
 #include "toolkit/core/keywords.hpp"
 
@@ -137,6 +138,13 @@ HINSTANCE InstanceOf(HWND window);
   extern "C" HFONT wk_##Kind##Verb##Font(HWND c, int points, int weight, int style, int, \
                                          const char* face) noexcept {                    \
     return wk::MakeFontFor(c, points, weight, style, face);                              \
+  }
+// A solid brush of the colour becomes the background of the kind's whole
+// window class (core/class_background.hpp). Returns 0.
+#define WK_CONTROL_OP_SETBACKGROUND(Kind)                                     \
+  extern "C" int wk_##Kind##SetBackground(HWND c, COLORREF colour) noexcept { \
+    wk::SetClassBackground(c, colour);                                        \
+    return 0;                                                                 \
   }
 #define WK_CONTROL_OP_GETSTATE(Kind) \
   extern "C" int wk_##Kind##GetState(HWND c) noexcept { return wk::ops::GetButtonState(c); }

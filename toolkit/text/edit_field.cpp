@@ -49,35 +49,11 @@ LRESULT CALLBACK PasswordFieldProc(HWND field, UINT message, WPARAM wparam, LPAR
   return KeyAndCharacter(g_password_base, true, field, message, wparam, lparam);
 }
 
-HWND Finish(HWND field, int limit, WNDPROC& base, WNDPROC procedure) {
-  if (!field) return nullptr;
-  wk::Send(field, EM_LIMITTEXT, limit);
-  base = wk::fields::Subclass(field, procedure);
-  return field;
-}
-
 }  // namespace
 
-HWND wk_EditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
-                   int limit) noexcept {
-  const DWORD style = wk::fields::AlignFromKeyword(alignment) | kEditStyle;
-  return Finish(wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height),
-                limit, g_edit_base, EditFieldProc);
-}
-
 HWND wk_EditCreatePassword(HWND parent, int x, int y, int width, int height, int limit) noexcept {
-  return Finish(
-      wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, kPasswordStyle, x, y, width, height),
-      limit, g_password_base, PasswordFieldProc);
+  return wk::fields::CreateField(parent, kPasswordStyle, x, y, width, height, limit,
+                                 g_password_base, PasswordFieldProc);
 }
 
-HWND wk_EditModify(HWND field, int x, int y, int width, int height, const char* frame,
-                   const char* alignment, int limit) noexcept {
-  const wk::StylePair f = wk::fields::FrameFromKeyword(frame);
-  const DWORD style = wk::fields::AlignFromKeyword(alignment) | f.style | kEditStyle;
-  HWND created = wk::fields::Recreate(field, f.ex_style, style, x, y, width, height, limit);
-  if (created) g_edit_base = wk::fields::Subclass(created, EditFieldProc);
-  return created;
-}
-
-WK_TEXT_FIELD_OPS(Edit, g_edit_kind, 999)
+WK_TEXT_FIELD_OPS(Edit, g_edit_kind, kEditStyle, g_edit_base, EditFieldProc)

@@ -48,25 +48,6 @@ LRESULT CALLBACK SpinFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM l
 
 }  // namespace
 
-HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const char* alignment,
-                       int limit) noexcept {
-  const DWORD style = wk::fields::AlignFromKeyword(alignment) | kSpinStyle;
-  HWND field = wk::fields::CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
-  if (!field) return nullptr;
-  wk::Send(field, EM_LIMITTEXT, limit);
-  g_spin_base = wk::fields::Subclass(field, SpinFieldProc);
-  return field;
-}
-
-HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const char* frame,
-                       const char* alignment, int limit) noexcept {
-  const wk::StylePair f = wk::fields::FrameFromKeyword(frame);
-  const DWORD style = wk::fields::AlignFromKeyword(alignment) | f.style | kSpinStyle;
-  HWND created = wk::fields::Recreate(field, f.ex_style, style, x, y, width, height, limit);
-  if (created) g_spin_base = wk::fields::Subclass(created, SpinFieldProc);
-  return created;
-}
-
 int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
                     int counter) noexcept {
   if (source != field) return counter;
@@ -90,4 +71,4 @@ int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
   return counter;
 }
 
-WK_TEXT_FIELD_OPS(SpinEdit, g_spin_kind, 999)
+WK_TEXT_FIELD_OPS(SpinEdit, g_spin_kind, kSpinStyle, g_spin_base, SpinFieldProc)

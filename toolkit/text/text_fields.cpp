@@ -1,4 +1,3 @@
-#include "toolkit/core/message.hpp"
 #include "text_fields.hpp"
 
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/core/message.hpp"
 #include "wk_text.h"
 
 namespace wk::fields {
@@ -77,6 +77,23 @@ HWND Recreate(HWND old, DWORD ex_style, DWORD style, int x, int y, int width, in
   DestroyWindow(old);
   wk::Send(created, EM_LIMITTEXT, limit);
   SetWindowTextA(created, text.c_str());
+  return created;
+}
+
+HWND CreateField(HWND parent, DWORD style, int x, int y, int width, int height, int limit,
+                 WNDPROC& base, WNDPROC procedure) {
+  const HWND field = CreateEditChild(parent, WS_EX_CLIENTEDGE, style, x, y, width, height);
+  if (!field) return nullptr;
+  wk::Send(field, EM_LIMITTEXT, limit);
+  base = Subclass(field, procedure);
+  return field;
+}
+
+HWND ModifyField(HWND field, const char* frame, DWORD style, int x, int y, int width, int height,
+                 int limit, WNDPROC& base, WNDPROC procedure) {
+  const StylePair f = FrameFromKeyword(frame);
+  const HWND created = Recreate(field, f.ex_style, style | f.style, x, y, width, height, limit);
+  if (created) base = Subclass(created, procedure);
   return created;
 }
 
