@@ -42,7 +42,7 @@ OPTIONAL=(ccache clang-format x11-utils pulseaudio pulseaudio-utils debootstrap)
 WINE32=wine32:i386
 
 say() { echo "setup: $*"; }
-skipped_wine32() { say "skipped 32-bit Wine ($WINE32): $(cat "$failed_32bit"); the 64-bit build runs$1"; }
+skipped_wine32() { say "skipped 32-bit Wine ($WINE32): $(cat "$failed_32bit"); 32-bit programs run in the i386 root, else the 64-bit build$1"; }
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 apt() { $SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }
 
@@ -100,7 +100,7 @@ packages() {
   if installed "$WINE32"; then
     rm -f "$failed_32bit"
   elif ! why=$("$here/tests/bench/can-run-32bit" --kernel); then
-    say "skipped the 32-bit packages ($WINE32, the i386 architecture): $why; the 64-bit build runs"
+    say "skipped the 32-bit packages ($WINE32, the i386 architecture): $why; 32-bit programs run in the i386 root, else the 64-bit build"
   elif [ -n "$(find "$failed_32bit" -mmin -1440 2>/dev/null)" ]; then
     skipped_wine32 " (delete $failed_32bit to try again)"
   else
