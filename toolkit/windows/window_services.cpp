@@ -174,68 +174,60 @@ int SetStockIcon(HWND window, const char* icon_id) {
 
 }  // namespace
 
-// ---- Window family ---------------------------------------------------------
+// The services both families have, each one implementation:
+// WK_WINDOW_SERVICES(Window, g_windows) defines wk_WindowShowState to
+// wk_WindowSetStockIcon on the family's own border guard.
+#define WK_WINDOW_SERVICES(Family, family)                                                         \
+  extern "C" int wk_##Family##ShowState(HWND w, const char* k) noexcept {                          \
+    return ShowState(w, k);                                                                        \
+  }                                                                                                \
+  extern "C" int wk_##Family##Hide(HWND w) noexcept { return Hide(w); }                            \
+  extern "C" int wk_##Family##Maximize(HWND w) noexcept { return WasHidden(w, SW_SHOWMAXIMIZED); } \
+  extern "C" int wk_##Family##Move(HWND w, int left, int top) noexcept {                           \
+    return Move(w, left, top);                                                                     \
+  }                                                                                                \
+  extern "C" int wk_##Family##Resize(HWND w, int width, int height) noexcept {                     \
+    return Resize(w, width, height);                                                               \
+  }                                                                                                \
+  extern "C" int wk_##Family##Center(HWND w) noexcept { return Center(w); }                        \
+  extern "C" int wk_##Family##GetPosition(HWND w) noexcept { return GetPosition(w); }              \
+  WK_CONTROL_OP_GETSIZE(Family)                                                                    \
+  extern "C" int wk_##Family##SetBorder(HWND w, const char* k) noexcept {                          \
+    return ChangeFrame(w, family, k, ApplyBorder);                                                 \
+  }                                                                                                \
+  extern "C" int wk_##Family##SizingBorder(HWND w, const char* k) noexcept {                       \
+    return ChangeFrame(w, family, k, ApplySizingBorder);                                           \
+  }                                                                                                \
+  extern "C" int wk_##Family##SetText(HWND w, const char* text) noexcept {                         \
+    SetWindowTextA(w, text);                                                                       \
+    return 0;                                                                                      \
+  }                                                                                                \
+  extern "C" int wk_##Family##GetText(HWND w, char* buffer, int n) noexcept {                      \
+    return GetText(w, buffer, n);                                                                  \
+  }                                                                                                \
+  WK_CONTROL_OP_REPAINT(Family, wk::CStrcmp)                                                       \
+  extern "C" HWND wk_##Family##HasFocus(HWND w) noexcept { return HasFocus(w); }                   \
+  extern "C" int wk_##Family##SetIcon(HWND w, const char* name) noexcept {                         \
+    return SetIcon(w, name);                                                                       \
+  }                                                                                                \
+  extern "C" int wk_##Family##SetStockIcon(HWND w, const char* id) noexcept {                      \
+    return SetStockIcon(w, id);                                                                    \
+  }
 
+WK_WINDOW_SERVICES(Window, g_windows)
+WK_WINDOW_SERVICES(DialogWindow, g_dialogs)
+
+// What only top-level windows have.
 WK_CONTROL_OP_DESTROY(Window)
-int wk_WindowShowState(HWND w, const char* k) noexcept { return ShowState(w, k); }
-int wk_WindowHide(HWND w) noexcept { return Hide(w); }
 WK_CONTROL_OP_SHOW(Window, SW_SHOW)
-int wk_WindowMaximize(HWND w) noexcept { return WasHidden(w, SW_SHOWMAXIMIZED); }
-int wk_WindowMove(HWND w, int left, int top) noexcept { return Move(w, left, top); }
-int wk_WindowResize(HWND w, int width, int height) noexcept { return Resize(w, width, height); }
-int wk_WindowCenter(HWND w) noexcept { return Center(w); }
-int wk_WindowGetPosition(HWND w) noexcept { return GetPosition(w); }
-WK_CONTROL_OP_GETSIZE(Window)
-int wk_WindowSetBorder(HWND w, const char* k) noexcept {
-  return ChangeFrame(w, g_windows, k, ApplyBorder);
-}
-int wk_WindowSizingBorder(HWND w, const char* k) noexcept {
-  return ChangeFrame(w, g_windows, k, ApplySizingBorder);
-}
-int wk_WindowSetText(HWND w, const char* text) noexcept {
-  SetWindowTextA(w, text);
-  return 0;
-}
-int wk_WindowGetText(HWND w, char* buffer, int n) noexcept { return GetText(w, buffer, n); }
-WK_CONTROL_OP_REPAINT(Window, wk::CStrcmp)
 WK_CONTROL_OP_SETFOCUS(Window)
-HWND wk_WindowHasFocus(HWND w) noexcept { return HasFocus(w); }
-int wk_WindowSetIcon(HWND w, const char* name) noexcept { return SetIcon(w, name); }
-int wk_WindowSetStockIcon(HWND w, const char* id) noexcept { return SetStockIcon(w, id); }
 
-// ---- Dialog family ---------------------------------------------------------
-
-// A modal dialog ends with Cancel's 2; a modeless one, which EndDialog would
-// only hide, goes.
+// What only dialogs have. A modal dialog ends with Cancel's 2; a modeless
+// one, which EndDialog would only hide, goes.
 int wk_DialogWindowClose(HWND d) noexcept {
   if (!RemovePropA(d, wk::kModelessDialog) && EndDialog(d, 2)) return 0;
   return DestroyWindow(d) ? 0 : 1;
 }
-int wk_DialogWindowShowState(HWND d, const char* k) noexcept { return ShowState(d, k); }
-int wk_DialogWindowHide(HWND d) noexcept { return Hide(d); }
 int wk_DialogWindowRestore(HWND d) noexcept { return wk::ops::Show(d, SW_RESTORE); }
-int wk_DialogWindowMaximize(HWND d) noexcept { return WasHidden(d, SW_SHOWMAXIMIZED); }
-int wk_DialogWindowMove(HWND d, int left, int top) noexcept { return Move(d, left, top); }
-int wk_DialogWindowResize(HWND d, int width, int height) noexcept {
-  return Resize(d, width, height);
-}
-int wk_DialogWindowCenter(HWND d) noexcept { return Center(d); }
-int wk_DialogWindowGetPosition(HWND d) noexcept { return GetPosition(d); }
-WK_CONTROL_OP_GETSIZE(DialogWindow)
-int wk_DialogWindowSetBorder(HWND d, const char* k) noexcept {
-  return ChangeFrame(d, g_dialogs, k, ApplyBorder);
-}
-int wk_DialogWindowSizingBorder(HWND d, const char* k) noexcept {
-  return ChangeFrame(d, g_dialogs, k, ApplySizingBorder);
-}
-int wk_DialogWindowSetText(HWND d, const char* text) noexcept {
-  SetWindowTextA(d, text);
-  return 0;
-}
-int wk_DialogWindowGetText(HWND d, char* buffer, int n) noexcept { return GetText(d, buffer, n); }
-WK_CONTROL_OP_REPAINT(DialogWindow, wk::CStrcmp)
 HWND wk_DialogWindowActivate(HWND d) noexcept { return SetActiveWindow(d); }
-HWND wk_DialogWindowHasFocus(HWND d) noexcept { return HasFocus(d); }
-int wk_DialogWindowSetIcon(HWND d, const char* name) noexcept { return SetIcon(d, name); }
-int wk_DialogWindowSetStockIcon(HWND d, const char* id) noexcept { return SetStockIcon(d, id); }
 HBRUSH wk_DialogWindowBrush(HWND, COLORREF colour) noexcept { return CreateSolidBrush(colour); }
