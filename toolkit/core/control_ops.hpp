@@ -3,8 +3,8 @@
 // Adding a control kind:
 //  - its code goes in one file of the folder it belongs to
 //    (toolkit/<folder>/<kind>.cpp), its declarations in a section of its own
-//    in that folder's public header (wk_<folder>.h), with the one-line
-//    comment every operation there has;
+//    in that folder's public header (wk_<folder>.h), each shared operation
+//    with the one wording its other copies there have;
 //  - each shared operation is one line in that file: WK_CONTROL_OPS_ALL(Kind,
 //    show command, repaint comparison) when the kind follows the table
 //    below, otherwise one WK_CONTROL_OP_* line per operation it has (and a
@@ -14,8 +14,9 @@
 //    macros below are); work that allocates runs through core/boundary.hpp
 //    and answers the operation's documented failure result;
 //  - keywords are constexpr Keyword tables walked by core/keywords.hpp,
-//    fonts come from core/font_maker.hpp, window styles pair as
-//    core/styles.hpp;
+//    fonts come from core/font_maker.hpp (WK_CONTROL_OP_FONT_MAKER), window
+//    styles pair as core/styles.hpp, and every message goes through
+//    wk::Send (core/message.hpp);
 //  - the shared operations are tested once, from the table of control kinds
 //    in tests/controls/control_ops_test.cpp: the new kind gets a row
 //    there, and its own test file tests/<folder>/<kind>_test.cpp tests only
