@@ -55,8 +55,6 @@ constexpr Keyword<WORD> kStockIcons[] = {
     {"HAND", 32513},    {"QUESTION", 32514}, {"APPLICATION", 32512},
 };
 
-HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
-
 // The styles a button that already carries an icon has under its
 // alignment: plain or default, or with the dialog frame as default or as
 // check box.
@@ -109,7 +107,7 @@ extern "C" HWND wk_ButtonCreate(HWND parent, int x, int y, int width, int height
   const wk::StylePair f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
   const HWND button =
       CreateWindowExA(f.ex_style, "button", caption, f.style | align | BS_PUSHLIKE, x, y, width,
-                      height, parent, ChildId(id), wk::ops::InstanceOf(parent), nullptr);
+                      height, parent, wk::ops::ChildId(id), wk::ops::InstanceOf(parent), nullptr);
   if (!button) return nullptr;
   // WM_SETFONT: wParam the font, lParam 0 = no redraw (the button is not shown yet).
   wk::Send(button, WM_SETFONT, GetStockObject(DEFAULT_GUI_FONT));
@@ -124,7 +122,7 @@ extern "C" HWND wk_ButtonCreateInDialog(HWND dialog, int x, int y, int width, in
   const wk::StylePair f = wk::KeywordValue(kFrames, frame, kDefaultFrame);
   if (HWND old = GetDlgItem(dialog, id)) DestroyWindow(old);
   const HWND button = CreateWindowExA(f.ex_style, "button", caption, f.style, x, y, width, height,
-                                      dialog, ChildId(id), nullptr, nullptr);
+                                      dialog, wk::ops::ChildId(id), nullptr, nullptr);
   if (!button) return nullptr;
   SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | align);
   // Hidden and shown again so that it is drawn with its final style.

@@ -90,6 +90,8 @@ int GetButtonState(HWND button);
 HWND ParentOf(HWND control);
 // The instance handle of a window (GWL_HINSTANCE).
 HINSTANCE InstanceOf(HWND window);
+// A child's control id in the menu-handle parameter of CreateWindowExA.
+inline HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 }  // namespace wk::ops
 

@@ -5,10 +5,10 @@
 
 #include "toolkit/core/message.hpp"
 #include "toolkit/core/boundary.hpp"
+#include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/text/logic/print_layout.hpp"
 #include "toolkit/text/print_source.hpp"
-#include "wk_controls.h"
 #include "wk_text.h"
 #include "wk_windows.h"
 
@@ -145,10 +145,16 @@ int wk_RichEditPrint(HWND rich_edit, int left, int top, int width_change, int he
 
 INT_PTR CALLBACK wk_PrintCancelDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) noexcept {
   switch (message) {
-    case WM_INITDIALOG:
-      SetFocus(
-          wk_ButtonCreate(dialog, 22, 22, 100, 30, "STOP PRINTING?", "C", "NORMAL", kStopButton));
+    case WM_INITDIALOG: {
+      // A push button as the toolkit makes them: centred caption, the
+      // dialog's font.
+      const HWND stop = CreateWindowExA(
+          0, "button", "STOP PRINTING?", WS_CHILD | WS_VISIBLE | BS_CENTER | BS_PUSHLIKE, 22, 22,
+          100, 30, dialog, wk::ops::ChildId(kStopButton), wk::ops::InstanceOf(dialog), nullptr);
+      wk::Send(stop, WM_SETFONT, GetStockObject(DEFAULT_GUI_FONT));
+      SetFocus(stop);
       return 1;
+    }
     case WM_COMMAND:
       // The button, and Return or Escape, which the dialog manager turns
       // into commands.
