@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,8 @@ struct Operation {
   std::function<void(Bench&, int i)> call;
   int repeats;
 };
+
+void PrintTo(const Operation& op, std::ostream* os) { *os << op.name; }
 
 COLORREF Colour(int i) { return RGB(i % 256, (i * 7) % 256, 200); }
 
@@ -401,8 +404,8 @@ TEST_P(ObjectLeak, LeavesNoObjectBehindPerCall) {
   for (int i = 0; i < op.repeats; ++i) op.call(bench, i + 2);
   wktest::Pump(0);
   const Objects after = Count();
-  EXPECT_EQ(after.gdi - before.gdi, 0) << op.repeats << " calls";
-  EXPECT_EQ(after.windows - before.windows, 0) << op.repeats << " calls";
+  EXPECT_EQ(after.gdi - before.gdi, 0) << "GDI objects left by " << op.repeats << " calls";
+  EXPECT_EQ(after.windows - before.windows, 0) << "windows left by " << op.repeats << " calls";
   // The process can still make what every drawing needs.
   HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
   HFONT font = CreateFontA(12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
