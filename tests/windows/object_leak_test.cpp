@@ -5,9 +5,8 @@
 // and then every drawing of every program part fails.
 //
 // Wine keeps no count of a process's GDI objects (GetGuiResources answers
-// 0), so the count comes from the other side: how many brushes can still be
-// made before the table is full. That is exact, and cheap (a tenth of a
-// second), so each operation is repeated enough to show one object per call
+// 0), so the test support counts the live ones in the handle table. That is
+// exact, so each operation is repeated enough to show one object per call
 // plainly, rather than until the table is exhausted.
 #include <windows.h>
 #include <commctrl.h>
@@ -29,17 +28,13 @@
 
 namespace {
 
-// GDI objects the process can still make: brushes until creation fails,
-// then deleted again.
-int FreeGdiSlots() {
-  std::vector<HBRUSH> brushes;
-  brushes.reserve(70000);
-  while (HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3))) brushes.push_back(brush);
-  for (HBRUSH brush : brushes) DeleteObject(brush);
-  return static_cast<int>(brushes.size());
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
 }
 
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+// Enumerates the window's descendants too.
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
   EnumChildWindows(window, CountWindow, count);
   return TRUE;
@@ -48,7 +43,7 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
 // Windows of this thread, children included.
 int ThreadWindows() {
   int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
@@ -57,7 +52,7 @@ struct Objects {
   int windows;
 };
 
-Objects Count() { return {-FreeGdiSlots(), ThreadWindows()}; }
+Objects Count() { return {wktest::GdiObjectCount(), ThreadWindows()}; }
 
 // What one operation needs: a window of the toolkit's kind to draw on and
 // parent controls, and files to write.
