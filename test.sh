@@ -55,8 +55,10 @@ case "${WK_CHECKED:-0}" in
     ;;
 esac
 
-CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
-cmake --build "$native" -j"$jobs"
+if [ ${#targets[@]} -gt 0 ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
+  cmake --build "$native" -j"$jobs"
+fi
 
 build_dir() { if [ "$1" = i686 ]; then echo build/win; else echo build/win64; fi; }
 

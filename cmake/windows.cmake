@@ -28,6 +28,11 @@ if(WK_CHECKED)
   add_link_options(${WK_CHECK_FLAGS})
 endif()
 set(WK_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 winspool advapi32 oleaut32)
+if(WK_CHECKED)
+  # The stack protector's run-time library, also for programs built against
+  # the checked library's package.
+  list(APPEND WK_SYSTEM_LIBS ssp)
+endif()
 
 # The project's one version number, for the public header wk_version.h, the
 # programs' version resources and the packages.
@@ -142,6 +147,18 @@ foreach(test_source ${WK_WINE_TESTS})
                                                                 ENVIRONMENT WK_SOUND=pulse)
   endif()
 endforeach()
+
+# Left out of the checked run: under its heap checking every heap call
+# checks the whole heap, and a hundred prints take over ten minutes (the
+# object test prints under the same checks); and Wine 8's colour dialog
+# does not paint the custom colours there, which one case reads from the
+# screen.
+if(WK_CHECKED)
+  set_tests_properties(text/word_proc_print_test PROPERTIES ENVIRONMENT
+                                                            "GTEST_FILTER=-*.HundredPrints*")
+  set_tests_properties(controls/up_down_test PROPERTIES ENVIRONMENT
+                                                        "GTEST_FILTER=-ColourDialog.*")
+endif()
 
 # The pure logic's native build (sanitizers, fuzzers) runs as one test here,
 # so one ctest run reports the whole suite.
