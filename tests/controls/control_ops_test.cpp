@@ -1,6 +1,7 @@
 // The operations every control kind shares (destroy, hide, show, move,
 // centre, position, resize, size, fit to parent, disable, enable, repaint,
-// focus), pinned once through every kind's forwarders. A row per kind names
+// focus, making and setting a font), pinned once through every kind's
+// forwarders. A row per kind names
 // the forwarders it has (null where it has none, or a variant of its own that
 // its own tests pin), the show command it passes on, and whether Move and
 // FitToParent give the platform's raw result instead of 0 or 1.
@@ -34,6 +35,8 @@ struct Kind {
   int (*repaint_word)(HWND, const char*){};  // "ERASED" or "UNERASED"
   Op repaint{};                              // always erased
   HWND (*set_focus)(HWND){}, (*drop_focus)(HWND){};
+  HFONT (*make_font)(HWND, int points, int weight, int style_code, int ignored, const char*){};
+  int (*set_font)(HWND, HFONT){};
 };
 
 // clang-format off
@@ -42,13 +45,14 @@ struct Kind {
     .get_position = wk_##K##GetPosition, .resize = wk_##K##Resize, .get_size = wk_##K##GetSize, \
     .fit = wk_##K##FitToParent
 #define ENABLING(K) .disable = wk_##K##Disable, .enable = wk_##K##Enable
+#define FONTS(Maker, K) .make_font = wk_##Maker, .set_font = wk_##K##SetFont
 
 const Kind kKinds[] = {
     {.name = "Button",
      .create = [](HWND p) { return wk_ButtonCreate(p, 10, 10, 80, 30, "x", "C", "BAR", 1); },
      .show_command = SW_SHOWNORMAL, SHOWING(Button), GEOMETRY(Button), ENABLING(Button),
      .repaint_word = wk_ButtonRepaint, .set_focus = wk_ButtonSetFocus,
-     .drop_focus = wk_ButtonDropFocus},
+     .drop_focus = wk_ButtonDropFocus, .set_font = wk_ButtonSetFont},
     {.name = "Slider",
      .create = [](HWND p) { return wk_SliderCreate(p, "H", 10, 10, 200, 40, "BAR", 100, 1, 0); },
      SHOWING(Slider), GEOMETRY(Slider), ENABLING(Slider), .repaint_word = wk_SliderRepaint,
@@ -74,39 +78,46 @@ const Kind kKinds[] = {
      SHOWING(Progress), GEOMETRY(Progress)},
     // Move and GetPosition are the status bar's own: they keep to its top.
     {.name = "Status", .create = [](HWND p) { return wk_StatusCreate(p, "NOBAR"); },
-     SHOWING(Status)},
+     SHOWING(Status), FONTS(StatusMakeFont, Status)},
     {.name = "Toolbar", .create = [](HWND p) { return wk_ToolbarCreate(p, "NOBORDER", 30); },
      SHOWING(Toolbar)},
     {.name = "List", .create = [](HWND p) { return wk_ListCreate(p, 10, 10, 200, 100); },
-     .raw = true, SHOWING(List), GEOMETRY(List), ENABLING(List), .repaint = wk_ListRedraw},
+     .raw = true, SHOWING(List), GEOMETRY(List), ENABLING(List), .repaint = wk_ListRedraw,
+     FONTS(ListMakeFont, List)},
     {.name = "Edit", .create = [](HWND p) { return wk_EditCreate(p, 10, 10, 100, 24, "L", 50); },
      SHOWING(Edit), GEOMETRY(Edit), ENABLING(Edit), .repaint = wk_EditRepaint,
-     .set_focus = wk_EditSetFocus},
+     .set_focus = wk_EditSetFocus, FONTS(EditCreateFont, Edit)},
     {.name = "SpinEdit",
      .create = [](HWND p) { return wk_SpinEditCreate(p, 10, 10, 100, 30, "L", 50); },
      SHOWING(SpinEdit), GEOMETRY(SpinEdit), ENABLING(SpinEdit), .repaint = wk_SpinEditRepaint,
-     .set_focus = wk_SpinEditSetFocus},
+     .set_focus = wk_SpinEditSetFocus, FONTS(SpinEditCreateFont, SpinEdit)},
     {.name = "Combo",
      .create = [](HWND p) { return wk_ComboCreate(p, 10, 10, 150, 120, "SIMPLE"); },
      SHOWING(Combo), GEOMETRY(Combo), ENABLING(Combo), .repaint = wk_ComboRepaint,
-     .set_focus = wk_ComboSetFocus},
+     .set_focus = wk_ComboSetFocus, FONTS(ComboCreateFont, Combo)},
     // Hide is the word processor's own: it also moves the window.
     {.name = "WordProcSimple",
      .create = [](HWND p) { return wk_WordProcSimpleCreate(p, 10, 10, 200, 100, "NOSCROLL", 9); },
      .destroy = wk_WordProcSimpleDestroy, .show = wk_WordProcSimpleShow,
      GEOMETRY(WordProcSimple), ENABLING(WordProcSimple), .repaint = wk_WordProcSimpleRepaint,
-     .set_focus = wk_WordProcSimpleSetFocus},
-    // Hide, Disable and Enable are the rich edit's own.
+     .set_focus = wk_WordProcSimpleSetFocus, .make_font = wk_WordProcSimpleCreateFont,
+     .set_font = [](HWND c, HFONT f) {
+       return wk_WordProcSimpleSetFont(c, reinterpret_cast<UINT_PTR>(f));
+     }},
+    // Hide, Disable and Enable are the rich edit's own; so is SetFont, which
+    // also takes stock font numbers, and the control does not answer WM_GETFONT.
     {.name = "RichEdit",
      .create = [](HWND p) { return wk_RichEditCreate(p, 10, 10, 200, 100, "NOSCROLL", 9); },
      .destroy = wk_RichEditDestroy, .show = wk_RichEditShow, GEOMETRY(RichEdit),
-     .repaint = wk_RichEditRepaint, .set_focus = wk_RichEditSetFocus},
+     .repaint = wk_RichEditRepaint, .set_focus = wk_RichEditSetFocus,
+     .make_font = wk_RichEditCreateFont},
 };
 // clang-format on
 
 #undef SHOWING
 #undef ENABLING
 #undef GEOMETRY
+#undef FONTS
 
 using Longs = std::vector<LONG>;
 // Left, top, width and height of the control in its parent's client area.
@@ -266,6 +277,54 @@ TEST_F(ControlOps, FocusComesBackAsTheWindowThatHadIt) {
     if (!k.drop_focus) continue;
     EXPECT_EQ(k.drop_focus(parent), focused);
     EXPECT_EQ(GetFocus(), nullptr);
+  }
+}
+
+// Fonts are made in points on the control's own display, with the style
+// code's attributes (digits 1 italic, 2 underline, 3 strike-out; any other
+// code is plain), and are what the control reports once set.
+TEST_F(ControlOps, FontsInPointsWithStyleCodesAreWhatTheControlReports) {
+  const struct {
+    int code;
+    BYTE italic, underline, strike_out;
+  } codes[] = {{0, 0, 0, 0},  {1, 1, 0, 0},  {2, 0, 1, 0},   {3, 0, 0, 1},  {12, 1, 1, 0},
+               {13, 1, 0, 1}, {23, 0, 1, 1}, {123, 1, 1, 1}, {21, 0, 0, 0}, {-1, 0, 0, 0},
+               {7, 0, 0, 0},  {99, 0, 0, 0}, {321, 0, 0, 0}};
+  for (const Kind& k : kKinds) {
+    if (!k.make_font && !k.set_font) continue;
+    SCOPED_TRACE(k.name);
+    HWND c = k.create(parent);
+    HDC dc = GetDC(c);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(c, dc);
+    int points = 8;
+    for (const auto& s : codes) {
+      // Size, weight and face change from row to row, so none can be fixed.
+      const bool even = ++points % 2 == 0;
+      const char* face = even ? "Arial" : "Tahoma";
+      const int weight = even ? FW_BOLD : FW_NORMAL;
+      HFONT font = k.make_font ? k.make_font(c, points, weight, s.code, 99, face)
+                               : CreateFontA(points, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, 0, 0, face);
+      ASSERT_NE(font, nullptr) << s.code;
+      if (k.make_font) {
+        LOGFONTA lf{};
+        GetObjectA(font, sizeof lf, &lf);
+        EXPECT_EQ(lf.lfHeight, -MulDiv(points, dpi, 72)) << s.code;
+        EXPECT_EQ(lf.lfWeight, weight);
+        EXPECT_EQ(lf.lfItalic, s.italic) << s.code;
+        EXPECT_EQ(lf.lfUnderline, s.underline) << s.code;
+        EXPECT_EQ(lf.lfStrikeOut, s.strike_out) << s.code;
+        EXPECT_EQ(lf.lfPitchAndFamily, FF_SWISS);
+        EXPECT_STREQ(lf.lfFaceName, face);
+      }
+      if (k.set_font) {
+        EXPECT_EQ(k.set_font(c, font), 0);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), font);
+        SendMessageA(c, WM_SETFONT, 0, FALSE);
+      }
+      DeleteObject(font);
+    }
+    DestroyWindow(c);
   }
 }
 

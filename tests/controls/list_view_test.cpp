@@ -167,30 +167,12 @@ TEST_F(ListView, ColumnsAlignWidthsAndDeletion) {
   EXPECT_EQ(wk_ListDeleteColumn(list, 40), 1);
 }
 
-TEST_F(ListView, ColoursAndFont) {
+TEST_F(ListView, Colours) {
   AddColumns(1);
   wk_ListSetCell(list, "text", 1, 0);
   EXPECT_EQ(wk_ListSetColors(list, RGB(255, 255, 0), RGB(0, 0, 128)), 0);
   EXPECT_EQ(static_cast<COLORREF>(SendMessageA(list, LVM_GETTEXTCOLOR, 0, 0)), RGB(255, 255, 0));
   EXPECT_EQ(static_cast<COLORREF>(SendMessageA(list, LVM_GETTEXTBKCOLOR, 0, 0)), RGB(0, 0, 128));
-
-  HFONT font = wk_ListMakeFont(list, 12, FW_BOLD, 12, 0, "Arial");
-  ASSERT_NE(font, nullptr);
-  LOGFONTA lf{};
-  GetObjectA(font, sizeof lf, &lf);
-  HDC dc = GetDC(list);
-  EXPECT_EQ(lf.lfHeight, -MulDiv(12, GetDeviceCaps(dc, LOGPIXELSY), 72));
-  ReleaseDC(list, dc);
-  EXPECT_TRUE(lf.lfItalic);
-  EXPECT_TRUE(lf.lfUnderline);
-  EXPECT_FALSE(lf.lfStrikeOut);
-  EXPECT_EQ(lf.lfWeight, FW_BOLD);
-  EXPECT_EQ(lf.lfPitchAndFamily, 0x20);
-  EXPECT_STREQ(lf.lfFaceName, "Arial");
-  EXPECT_EQ(wk_ListSetFont(list, font), 0);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)), font);
-  wk_ListDestroy(list);
-  DeleteObject(font);
 }
 
 TEST_F(ListView, ClickedColumnReadsTheColumnClickNotification) {

@@ -142,16 +142,6 @@ TEST(ButtonText, SetGetAndTheLimitOf254Characters) {
   EXPECT_EQ(wk_ButtonSetText(gone, "x"), 1);
 }
 
-TEST(ButtonFont, SetFontIsWhatTheButtonReports) {
-  wktest::TestWindow parent;
-  HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "Sinus", "C", "BAR", 1);
-  HFONT font = CreateFontA(20, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-  EXPECT_EQ(wk_ButtonSetFont(b, font), 0);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(b, WM_GETFONT, 0, 0)), font);
-  DestroyWindow(b);
-  DeleteObject(font);
-}
-
 HANDLE Image(HWND b, WPARAM type) {
   return reinterpret_cast<HANDLE>(SendMessageA(b, BM_GETIMAGE, type, 0));
 }

@@ -169,36 +169,6 @@ TEST(StatusBar, SetPartTextEndsAPassAndReturnsToTheRememberedTop) {
   EXPECT_EQ(wk_StatusGetText(bar, 2, buffer), 1);
 }
 
-TEST(StatusBar, FontsInPointsWithStyleCodes) {
-  wktest::TestWindow parent;
-  HWND bar = wk_StatusCreate(parent, "NOBAR");
-  HDC dc = GetDC(bar);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(bar, dc);
-  struct Case {
-    int code;
-    bool italic, underline, strikeout;
-  } cases[] = {{0, 0, 0, 0},  {1, 1, 0, 0},  {2, 0, 1, 0},   {3, 0, 0, 1},  {12, 1, 1, 0},
-               {13, 1, 0, 1}, {23, 0, 1, 1}, {123, 1, 1, 1}, {21, 0, 0, 0}, {-1, 0, 0, 0}};
-  for (const Case& c : cases) {
-    HFONT font = wk_StatusMakeFont(bar, 12, FW_BOLD, c.code, 0, "Arial");
-    ASSERT_NE(font, nullptr);
-    LOGFONTA lf{};
-    GetObjectA(font, sizeof lf, &lf);
-    EXPECT_EQ(lf.lfHeight, -MulDiv(12, dpi, 72)) << c.code;
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    EXPECT_EQ(!!lf.lfItalic, c.italic) << c.code;
-    EXPECT_EQ(!!lf.lfUnderline, c.underline) << c.code;
-    EXPECT_EQ(!!lf.lfStrikeOut, c.strikeout) << c.code;
-    EXPECT_EQ(lf.lfPitchAndFamily, FF_SWISS);
-    EXPECT_STREQ(lf.lfFaceName, "Arial");
-    EXPECT_EQ(wk_StatusSetFont(bar, font), 0);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)), font);
-    wk_StatusSetFont(bar, nullptr);
-    DeleteObject(font);
-  }
-}
-
 TEST(StatusBar, ReplaceMakesANewBarInTheSameParent) {
   wktest::TestWindow parent;
   HWND old = wk_StatusCreate(parent, "NOBAR");

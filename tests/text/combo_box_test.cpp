@@ -132,26 +132,17 @@ TEST_F(Combo, SelectedTextOfTheEditPart) {
   EXPECT_EQ(std::string(wk_ComboGetSelectedText(combo)), std::string(245, 'k'));
 }
 
-TEST_F(Combo, EditLimitFontAndFocus) {
+TEST_F(Combo, EditLimitAndFocus) {
   HWND combo = wk_ComboCreate(window, 10, 10, 150, 120, "SIMPLE");
   EXPECT_EQ(wk_ComboSetEditLimit(combo, 5), 0);
   HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 5);
 
-  HFONT font = wk_ComboCreateFont(combo, 14, FW_NORMAL, 3, 0, "Arial");
-  LOGFONTA lf{};
-  GetObjectA(font, sizeof lf, &lf);
-  EXPECT_TRUE(lf.lfStrikeOut);
-  EXPECT_FALSE(lf.lfItalic);
-  EXPECT_EQ(wk_ComboSetFont(combo, font), 0);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)), font);
-
   EXPECT_EQ(wk_ComboLacksFocus(combo), 1);
   wk_ComboSetFocus(combo);
   EXPECT_EQ(wk_ComboLacksFocus(combo), 0);
   wk_ComboDestroy(combo);
-  DeleteObject(font);
 }
 
 TEST_F(Combo, SaveWritesExactlyTheItemWhateverItsLength) {

@@ -294,36 +294,6 @@ TEST(EditField, SelectedTextAndEditableState) {
   EXPECT_EQ(LOWORD(SendMessageA(field, EM_GETMARGINS, 0, 0)), 3);
 }
 
-TEST(EditField, FontFromPointsAndStyleCode) {
-  RecordingWindow parent;
-  HWND field = wk_EditCreate(parent, 10, 10, 200, 30, "L", 50);
-  HDC dc = GetDC(field);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(field, dc);
-  const struct {
-    int style;
-    BYTE italic, underline, strike;
-  } cases[] = {{0, 0, 0, 0},  {1, 1, 0, 0},  {2, 0, 1, 0},   {3, 0, 0, 1}, {12, 1, 1, 0},
-               {13, 1, 0, 1}, {23, 0, 1, 1}, {123, 1, 1, 1}, {7, 0, 0, 0}, {321, 0, 0, 0}};
-  for (const auto& c : cases) {
-    HFONT font = wk_EditCreateFont(field, 12, FW_BOLD, c.style, 99, "Tahoma");
-    ASSERT_NE(font, nullptr);
-    LOGFONTA lf{};
-    GetObjectA(font, sizeof lf, &lf);
-    EXPECT_EQ(lf.lfHeight, -MulDiv(12, dpi, 72)) << c.style;
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    EXPECT_EQ(lf.lfItalic, c.italic) << c.style;
-    EXPECT_EQ(lf.lfUnderline, c.underline) << c.style;
-    EXPECT_EQ(lf.lfStrikeOut, c.strike) << c.style;
-    EXPECT_EQ(lf.lfPitchAndFamily, FF_SWISS);
-    EXPECT_STREQ(lf.lfFaceName, "Tahoma");
-    EXPECT_EQ(wk_EditSetFont(field, font), 0);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), font);
-    SendMessageA(field, WM_SETFONT, 0, FALSE);
-    DeleteObject(font);
-  }
-}
-
 // ---- Files ----
 
 // The test files' folder, made on first use.

@@ -179,9 +179,6 @@ TEST(WordProc, StockFontsModifiedFlagAndEditable) {
     EXPECT_EQ(SendMessageA(wp, WM_GETFONT, 0, 0),
               reinterpret_cast<LRESULT>(GetStockObject(stock[i])));
   }
-  HFONT own = wk_WordProcSimpleCreateFont(wp, 10, FW_NORMAL, 1, 0, "Tahoma");
-  wk_WordProcSimpleSetFont(wp, reinterpret_cast<UINT_PTR>(own));
-  EXPECT_EQ(SendMessageA(wp, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(own));
 
   wktest::FocusForTyping(wp);
   wk_WordProcSimpleSetModified(wp, "OFF");
@@ -202,8 +199,6 @@ TEST(WordProc, StockFontsModifiedFlagAndEditable) {
   EXPECT_EQ(wk_WordProcSimpleSetEditable(wp, "ON"), 0);
   wktest::TypeText("x");
   EXPECT_EQ(WindowText(wp), "hejx");
-  wk_WordProcSimpleSetFont(wp, 0);
-  DeleteObject(own);
 }
 
 TEST(WordProc, FilesClearTheModifiedFlag) {
