@@ -8,7 +8,6 @@
 
 #include <optional>
 
-#include "recording_window.hpp"
 #include "wk_controls.h"
 #include "wk_text.h"
 #include "wktest.hpp"
@@ -16,7 +15,7 @@
 TEST(Gallery, ListComboImageCheckAndGroupTogether) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
-  wktest::RecordingWindow window(720, 520, "Listor, val och knappar");
+  wktest::TestWindow window(720, 520, "Listor, val och knappar");
   HWND play = nullptr;
   HWND stop = nullptr;
   window.OnMessage([&](HWND, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "recording_window.hpp"
 #include "wk_controls.h"
 #include "wktest.hpp"
 
@@ -22,7 +21,7 @@ class ImageButton : public testing::Test {
   void SetUp() override { saved = GetDoubleClickTime(); }
   void TearDown() override { SetDoubleClickTime(saved); }
   UINT saved = 0;
-  wktest::RecordingWindow host;
+  wktest::TestWindow host;
 };
 
 std::vector<WPARAM> g_timer_ids;
@@ -99,7 +98,7 @@ TEST_F(ImageButton, MouseMovesAreReportedToTheParentWithTheButtonsHandle) {
   wktest::Pump(50);
   // The real mouse may move over the window too; the button's reports are
   // the ones that carry its handle.
-  std::vector<wktest::RecordingWindow::Message> reports;
+  std::vector<wktest::TestWindow::Message> reports;
   for (const auto& m : host.Of(WM_MOUSEMOVE)) {
     if (m.lparam == reinterpret_cast<LPARAM>(button)) reports.push_back(m);
   }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "guard_page.hpp"
-#include "recording_window.hpp"
 #include "wk_controls.h"
 #include "wk_windows.h"
 #include "wktest.hpp"
@@ -36,7 +35,7 @@ class ListView : public testing::Test {
     for (int c = 0; c < n; ++c) wk_ListInsertColumn(list, 80, "L", "col", c);
   }
 
-  wktest::RecordingWindow host;
+  wktest::TestWindow host;
   HWND list = nullptr;
 };
 

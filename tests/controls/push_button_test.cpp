@@ -6,7 +6,6 @@
 
 #include "toolkit/controls/wk_controls.h"
 #include "toolkit/windows/wk_windows.h"
-#include "recording_window.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -75,7 +74,7 @@ TEST(ButtonCreate, CarriesCaptionIdFontPlaceAndTheParentsInstance) {
 }
 
 TEST(ButtonCreate, ClickingReachesTheParentWithTheId) {
-  wktest::RecordingWindow parent(300, 200);
+  wktest::TestWindow parent(300, 200);
   HWND b = wk_ButtonCreate(parent, 10, 10, 80, 30, "AV", "C", "BAR", 1015);
   parent.Clear();
   SendMessageA(b, BM_CLICK, 0, 0);

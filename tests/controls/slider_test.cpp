@@ -6,7 +6,6 @@
 
 #include "toolkit/controls/wk_controls.h"
 #include "toolkit/windows/wk_windows.h"
-#include "recording_window.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -19,7 +18,7 @@ class Slider : public ::testing::Test {
   Slider() : parent_(800, 500, "slider") { InitCommonControls(); }
   // The tone generator's slider.
   HWND ToneSlider() { return wk_SliderCreate(parent_, "H", 20, 300, 700, 40, "BAR", 25000, 1, 0); }
-  wktest::RecordingWindow parent_;
+  wktest::TestWindow parent_;
 };
 
 TEST_F(Slider, ToneGeneratorSliderHasItsStyleRangePageAndPosition) {

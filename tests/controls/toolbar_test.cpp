@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "recording_window.hpp"
 #include "wk_controls.h"
 #include "wktest.hpp"
 
@@ -14,8 +13,8 @@ namespace {
 
 // A parent whose client area is exactly width x height and that records
 // the messages it receives.
-struct Parent : wktest::RecordingWindow {
-  explicit Parent(int width = 640, int height = 400) : RecordingWindow(width, height, "toolbar") {
+struct Parent : wktest::TestWindow {
+  explicit Parent(int width = 640, int height = 400) : TestWindow(width, height, "toolbar") {
     SetClientSize(width, height);
   }
 };

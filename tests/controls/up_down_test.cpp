@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/creation_styles.hpp"
-#include "tests/support/recording_window.hpp"
 #include "tests/support/wktest.hpp"
 #include "wk_controls.h"
 #include "wk_windows.h"
@@ -41,7 +40,7 @@ TEST(UpDown, BothKindsWithRangePositionPlaceAndBorder) {
 }
 
 TEST(UpDown, PositionFromTheParentsScrollMessage) {
-  wktest::RecordingWindow window;
+  wktest::TestWindow window;
   HWND v = wk_UpDownCreate(window, 30, 40, 20, 50, "", 100, 0, 7);
   HWND other = wk_UpDownCreate(window, 80, 40, 20, 50, "", 100, 0, 7);
   // A press on the upper arrow raises the position and tells the parent.

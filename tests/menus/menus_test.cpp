@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "recording_window.hpp"
 #include "wk_menus.h"
 #include "wktest.hpp"
 
@@ -17,8 +16,8 @@ constexpr char kPicture[] = "PIC24";  // 24 x 12
 RECT g_popup{};  // where the last context menu was seen, in screen coordinates
 
 // An active top-level window that records the messages it receives.
-struct MenuWindow : wktest::RecordingWindow {
-  MenuWindow() : RecordingWindow(400, 300, "menus") {
+struct MenuWindow : wktest::TestWindow {
+  MenuWindow() : TestWindow(400, 300, "menus") {
     SetForegroundWindow(get());
     SetActiveWindow(get());
     wktest::Pump(30);
@@ -350,7 +349,7 @@ TEST(MenuTrackPopup, RectangleEdgesAndAChosenItem) {
   wk_MenuBarAttach(w, bar);
   // A child control with a sunken edge of 2 pixels, which records the
   // commands (the popup's owner is the child).
-  wktest::RecordingWindow child(w, 20, 20, 200, 100, WS_EX_CLIENTEDGE);
+  wktest::TestWindow child(w, 20, 20, 200, 100, WS_EX_CLIENTEDGE);
   // Points on the right and bottom edges are outside; left and top inside.
   g_popup = {};
   EXPECT_EQ(wk_MenuTrackPopup(child, MAKELPARAM(50, 10), 1, 10, 5, 50, 40), 1);

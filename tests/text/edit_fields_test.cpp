@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "recording_window.hpp"
 #include "wk_text.h"
 #include "wk_windows.h"
 #include "whole_file.hpp"
@@ -17,12 +16,12 @@
 namespace {
 
 using wktest::ExStyle;
-using wktest::RecordingWindow;
 using wktest::Style;
+using wktest::TestWindow;
 using wktest::WindowText;
 
 // Key codes the parent received as commands from fields (lparam 0), in order.
-std::vector<WPARAM> KeyCommands(const RecordingWindow& parent) {
+std::vector<WPARAM> KeyCommands(const TestWindow& parent) {
   std::vector<WPARAM> keys;
   for (const auto& m : parent.Of(WM_COMMAND))
     if (m.lparam == 0) keys.push_back(m.wparam);
@@ -38,7 +37,7 @@ DWORD Caret(HWND field) {
 }
 
 TEST(EditField, StylesFollowTheKeywords) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND centred = wk_EditCreate(parent, 10, 10, 100, 24, "C", 50);
   EXPECT_EQ(Style(centred), 0x50010181);
   EXPECT_EQ(ExStyle(centred) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
@@ -55,7 +54,7 @@ TEST(EditField, StylesFollowTheKeywords) {
 }
 
 TEST(EditField, ModifyChangesFrameAndCarriesTheWholeText) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 100, 24, "L", 5);
   // A text longer than the limit (set directly, which the limit does not
   // cut) must come over whole.
@@ -85,7 +84,7 @@ TEST(EditField, ModifyChangesFrameAndCarriesTheWholeText) {
 }
 
 TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);
   wktest::FocusForTyping(field);
   ASSERT_EQ(GetFocus(), field);
@@ -113,7 +112,7 @@ TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {
 }
 
 TEST(EditField, PasswordFieldSendsCaretKeysToTheParent) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreatePassword(parent, 10, 10, 200, 24, 50);
   wktest::FocusForTyping(field);
   wktest::TypeText("xy");
@@ -127,7 +126,7 @@ TEST(EditField, PasswordFieldSendsCaretKeysToTheParent) {
 }
 
 TEST(EditField, ModifiedPasswordFieldIsAPlainEditField) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND password = wk_EditCreatePassword(parent, 10, 10, 200, 24, 50);
   SetWindowTextA(password, "hemligt");
   HWND field = wk_EditModify(password, 10, 10, 200, 24, "SUNKEN", "L", 50);
@@ -142,7 +141,7 @@ TEST(EditField, ModifiedPasswordFieldIsAPlainEditField) {
 }
 
 TEST(SpinEdit, CaretKeysStayOtherKeysGoToTheParent) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND spin = wk_SpinEditCreate(parent, 10, 10, 200, 30, "L", 50);
   wktest::FocusForTyping(spin);
   wktest::TypeText("42");
@@ -156,7 +155,7 @@ TEST(SpinEdit, CaretKeysStayOtherKeysGoToTheParent) {
 }
 
 TEST(EditField, TabAndReturnSetTheFlagAndFocusMovesOn) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);
   HWND next = wk_EditCreate(parent, 10, 40, 200, 24, "L", 50);
   HWND spin = wk_SpinEditCreate(parent, 10, 70, 200, 24, "L", 50);
@@ -190,7 +189,7 @@ TEST(EditField, TabAndReturnSetTheFlagAndFocusMovesOn) {
 }
 
 TEST(SpinEdit, ScrollBarArrowsStepTheCounter) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND spin = wk_SpinEditCreate(parent, 20, 20, 120, 40, "L", 20);
   char buffer[32] = "7";
   int counter = 3;
@@ -226,7 +225,7 @@ TEST(SpinEdit, ScrollBarArrowsStepTheCounter) {
 }
 
 TEST(SpinEdit, StepFollowsTheScrollCode) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND spin = wk_SpinEditCreate(parent, 20, 20, 120, 40, "L", 20);
   char buffer[32] = "5";
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, 0), 0);
@@ -246,7 +245,7 @@ TEST(SpinEdit, StepFollowsTheScrollCode) {
 }
 
 TEST(EditField, ColourCallPaintsTheFieldBackground) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 200, 30, "L", 50);
   HWND other = wk_EditCreate(parent, 10, 50, 200, 30, "L", 50);
   const COLORREF navy = RGB(0, 0, 128);
@@ -268,7 +267,7 @@ TEST(EditField, ColourCallPaintsTheFieldBackground) {
 }
 
 TEST(EditField, SelectedTextAndEditableState) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 50);
   wk_EditSetText(field, "abcdef");
   SendMessageA(field, EM_SETSEL, 2, 4);
@@ -324,7 +323,7 @@ std::string Pattern(std::size_t size) {
 }
 
 TEST(EditFieldFiles, LoadReadsIn999ByteChunksUpTo65535Bytes) {
-  RecordingWindow parent;
+  TestWindow parent;
   // Wine's one-line edit takes over a minute to append 65,535 characters
   // chunk by chunk, so the full-size load goes into a field whose limit
   // keeps only the first characters: the chunks are counted all the same.
@@ -362,7 +361,7 @@ TEST(EditFieldFiles, LoadReadsIn999ByteChunksUpTo65535Bytes) {
 }
 
 TEST(EditFieldFiles, MissingFilesAreCreatedEmptyAndBadPathsGiveTwo) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 200, 24, "L", 100);
   wk_EditSetText(field, "old");
   DeleteFileA(WinPath("new.txt").c_str());
@@ -376,7 +375,7 @@ TEST(EditFieldFiles, MissingFilesAreCreatedEmptyAndBadPathsGiveTwo) {
 }
 
 TEST(EditFieldFiles, SaveWritesTheRawText) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND field = wk_SpinEditCreate(parent, 10, 10, 200, 24, "L", 100);
   wk_SpinEditSetText(field, "r\xE4tt 12");
   EXPECT_EQ(wk_SpinEditSaveFile(field, WinPath("saved.txt").c_str()), 0);

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "recording_window.hpp"
 #include "wk_text.h"
 #include "wk_windows.h"
 #include "wktest.hpp"
@@ -16,8 +15,8 @@ namespace {
 
 using wktest::DialogAnswerer;
 using wktest::ExStyle;
-using wktest::RecordingWindow;
 using wktest::Style;
+using wktest::TestWindow;
 using wktest::WindowText;
 
 std::pair<DWORD, DWORD> Selection(HWND w) {
@@ -33,7 +32,7 @@ RECT WindowInParent(HWND w) {
 }
 
 TEST(WordProc, CreationStylesLimitAndWholeArea) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "VHSCROLL", 100000);
   ASSERT_NE(wp, nullptr);
   EXPECT_EQ(Style(wp), 0x503001C4);
@@ -78,7 +77,7 @@ TEST(WordProc, ModifyCarriesTheTextAndWarnsAboutASmallMaxchar) {
       {600, 0, false, 600},  {70000, 0, false, 70000},
   };
   for (const ModifyCase& c : cases) {
-    RecordingWindow parent;
+    TestWindow parent;
     HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
     const std::string text(static_cast<std::size_t>(c.text_length), 'w');
     SetWindowTextA(wp, text.c_str());  // not cut by the limit
@@ -112,7 +111,7 @@ TEST(WordProc, ModifyCarriesTheTextAndWarnsAboutASmallMaxchar) {
 }
 
 TEST(WordProc, SelectionsAreCountedFromOne) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
   EXPECT_EQ(wk_WordProcSimpleSetText(wp, "abcdefghij"), 0);
   EXPECT_EQ(wk_WordProcSimpleSelect(wp, 1, 3), 3);
@@ -136,7 +135,7 @@ TEST(WordProc, SelectionsAreCountedFromOne) {
 }
 
 TEST(WordProc, CaretLineAndColumnFromTheCaret) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
   wk_WordProcSimpleSetText(wp, "one\r\ntwo\r\nthree");
   wk_WordProcSimpleSetFocus(wp);
@@ -148,7 +147,7 @@ TEST(WordProc, CaretLineAndColumnFromTheCaret) {
 }
 
 TEST(WordProc, TabStopsAtMultiplesOfTheStep) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 400, 200, "NOSCROLL", 500);
   wk_WordProcSimpleSetText(wp, "\tX\r\n\t\tY\r\n\t\t\tZ");
   auto x_of = [&](int index) {
@@ -170,7 +169,7 @@ TEST(WordProc, TabStopsAtMultiplesOfTheStep) {
 }
 
 TEST(WordProc, StockFontsModifiedFlagAndEditable) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
   const int stock[] = {SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DEFAULT_GUI_FONT,
                        OEM_FIXED_FONT};
@@ -202,7 +201,7 @@ TEST(WordProc, StockFontsModifiedFlagAndEditable) {
 }
 
 TEST(WordProc, FilesClearTheModifiedFlag) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "VSCROLL", 65535);
   CreateDirectoryA(wktest::BuildPath("text_files").c_str(), nullptr);
   const std::string file = wktest::BuildPath("text_files/wp.txt");
@@ -236,7 +235,7 @@ TEST(WordProc, FilesClearTheModifiedFlag) {
 }
 
 TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "ab", 0, "D", ""), 3);  // empty text
   wk_WordProcSimpleSetText(wp, "ab ab");
@@ -270,7 +269,7 @@ TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
 // Find Next; the owner turns the notification into a command and searches.
 TEST(WordProcFind, FindDialogDrivesTheSearch) {
   constexpr int kUp = 601, kDown = 602;
-  RecordingWindow parent;
+  TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
   HWND dialog = nullptr;
   std::vector<int> results;

@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 
-#include "recording_window.hpp"
 #include "wk_windows.h"
 #include "wktest.hpp"
 
@@ -34,7 +33,7 @@ INT_PTR CALLBACK CloseOnOk(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
 }
 
 TEST(ModalDialog, ReturnsWhatTheProcedureEndsWith) {
-  wktest::RecordingWindow owner;
+  wktest::TestWindow owner;
   HWND seen_owner = nullptr;
   LONG ex_style = 0;
   DialogAnswerer answerer([&](HWND dialog) {
@@ -55,7 +54,7 @@ TEST(ModalDialog, ReturnsWhatTheProcedureEndsWith) {
 }
 
 TEST(ModalDialog, SystemModalTemplateIsTopmost) {
-  wktest::RecordingWindow owner;
+  wktest::TestWindow owner;
   LONG style = 0, ex_style = 0;
   DialogAnswerer answerer([&](HWND dialog) {
     style = GetWindowLongA(dialog, GWL_STYLE);
@@ -81,7 +80,7 @@ DialogAnswerer::Action Post(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 TEST(DefaultModalDialog, ShowsItsTitleAndEachWayOfClosingEndsIt) {
-  wktest::RecordingWindow owner;
+  wktest::TestWindow owner;
   std::string title;
   bool visible = false;
   DialogAnswerer answerer([&](HWND dialog) {
@@ -105,7 +104,7 @@ TEST(DefaultModalDialog, ShowsItsTitleAndEachWayOfClosingEndsIt) {
 }
 
 TEST(PrintDialog, CancelledReturnsZeroAndNoDeviceContext) {
-  wktest::RecordingWindow owner;
+  wktest::TestWindow owner;
   DialogAnswerer answerer(DialogAnswerer::Press(IDCANCEL));
   wk_PrintDialogRecord.hDC = reinterpret_cast<HDC>(0x1);  // cleared before the call
   EXPECT_EQ(wk_PrintDialog(owner), 0);
@@ -123,7 +122,7 @@ constexpr int kUp = 501;
 constexpr int kDown = 502;
 
 struct FindOwner {
-  wktest::RecordingWindow window;
+  wktest::TestWindow window;
   HWND edit = nullptr;
   HWND dialog = nullptr;
   std::vector<int> results;
@@ -256,7 +255,7 @@ TEST(FindMessage, OtherMessagesAndNoDialogAreIgnored) {
 }
 
 TEST(CursorInWindow, GivesClientCoordinates) {
-  wktest::RecordingWindow window;
+  wktest::TestWindow window;
   POINT origin{};
   ClientToScreen(window, &origin);
   SetCursorPos(origin.x + 37, origin.y + 21);

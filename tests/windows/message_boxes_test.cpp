@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "recording_window.hpp"
 #include "wk_windows.h"
 #include "wktest.hpp"
 
@@ -86,7 +85,7 @@ const ButtonCase kButtonCases[] = {
 };
 
 TEST(KeywordMessageBox, EveryButtonKeywordShowsItsButtonsInOrderWithItsDefault) {
-  wktest::RecordingWindow owner;
+  wktest::TestWindow owner;
   for (const ButtonCase& c : kButtonCases) {
     const std::string name = c.keyword ? c.keyword : "(null)";
     BoxSeen seen;
@@ -138,7 +137,7 @@ TEST(KeywordMessageBox, CloseBoxAnswersCancel) {
 }
 
 TEST(KeywordMessageBox, HelpTellsTheOwnerAndLeavesTheBoxOpen) {
-  wktest::RecordingWindow owner;
+  wktest::TestWindow owner;
   bool open_after_help = false;
   DialogAnswerer answerer([&](HWND box) {
     SendMessageA(GetDlgItem(box, IDHELP), BM_CLICK, 0, 0);
