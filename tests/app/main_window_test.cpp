@@ -41,12 +41,7 @@ const ExpectedButton kButtons[] = {
     {1013, "AV", 20, 530, true},       {1014, "P\xC5", 120, 530, false},
 };
 
-RECT ClientRectOf(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using Longs = std::vector<LONG>;
 
 bool Pushed(HWND button) { return SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED; }
 
@@ -82,11 +77,7 @@ TEST(MainWindow, IsCentredWithItsControlsInPlace) {
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(wktest::ClassName(button), "Button");
     EXPECT_EQ(wktest::WindowText(button), b.caption);
-    const RECT r = ClientRectOf(button);
-    EXPECT_EQ(r.left, b.x);
-    EXPECT_EQ(r.top, b.y);
-    EXPECT_EQ(r.right - r.left, 100);
-    EXPECT_EQ(r.bottom - r.top, 25);
+    EXPECT_EQ(wktest::PlaceInParent(button), (Longs{b.x, b.y, 100, 25}));
     const DWORD disabled = b.pushed_and_disabled ? WS_DISABLED : 0;
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE)), kButtonStyle | disabled);
     EXPECT_EQ(GetWindowLongA(button, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
@@ -97,11 +88,7 @@ TEST(MainWindow, IsCentredWithItsControlsInPlace) {
   ASSERT_NE(slider, nullptr);
   EXPECT_EQ(GetDlgCtrlID(slider), 0);
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(slider, GWL_STYLE)), kSliderStyle | WS_DISABLED);
-  const RECT r = ClientRectOf(slider);
-  EXPECT_EQ(r.left, 20);
-  EXPECT_EQ(r.top, 300);
-  EXPECT_EQ(r.right - r.left, 700);
-  EXPECT_EQ(r.bottom - r.top, 40);
+  EXPECT_EQ(wktest::PlaceInParent(slider), (Longs{20, 300, 700, 40}));
   EXPECT_EQ(SendMessageA(slider, TBM_GETRANGEMIN, 0, 0), 0);
   EXPECT_EQ(SendMessageA(slider, TBM_GETRANGEMAX, 0, 0), 25000);
   EXPECT_EQ(SendMessageA(slider, TBM_GETPAGESIZE, 0, 0), 1);

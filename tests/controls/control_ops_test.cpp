@@ -120,12 +120,7 @@ const Kind kKinds[] = {
 #undef FONTS
 
 using Longs = std::vector<LONG>;
-// Left, top, width and height of the control in its parent's client area.
-Longs Place(HWND control) {
-  RECT r = wktest::Rect(control);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+using wktest::PlaceInParent;
 Longs ResultPair() { return {wk_ResultX, wk_ResultY}; }
 
 int g_erases = 0;
@@ -206,14 +201,14 @@ TEST_F(ControlOps, GeometryInTheParentsClientArea) {
     SCOPED_TRACE(k.name);
     HWND c = k.create(parent);
     const int ok = k.raw ? TRUE : 0, failed = k.raw ? FALSE : 1;
-    const LONG w = Place(c)[2], h = Place(c)[3];
+    const LONG w = PlaceInParent(c)[2], h = PlaceInParent(c)[3];
     if (k.move) {
       EXPECT_EQ(k.move(c, 40, 70), ok);
-      EXPECT_EQ(Place(c), (Longs{40, 70, w, h}));
+      EXPECT_EQ(PlaceInParent(c), (Longs{40, 70, w, h}));
     }
     if (k.resize) {
       EXPECT_EQ(k.resize(c, 120, 45), 0);
-      EXPECT_EQ(Place(c), (Longs{40, 70, 120, 45}));  // every kind that resizes also moves
+      EXPECT_EQ(PlaceInParent(c), (Longs{40, 70, 120, 45}));  // every kind that resizes also moves
     }
     if (k.get_size) {
       EXPECT_EQ(k.get_size(c), 0);
@@ -226,11 +221,11 @@ TEST_F(ControlOps, GeometryInTheParentsClientArea) {
     }
     if (k.center) {
       EXPECT_EQ(k.center(c), 0);
-      EXPECT_EQ(Place(c), (Longs{client.right / 2 - 60, client.bottom / 2 - 22, 120, 45}));
+      EXPECT_EQ(PlaceInParent(c), (Longs{client.right / 2 - 60, client.bottom / 2 - 22, 120, 45}));
     }
     if (k.fit) {
       EXPECT_EQ(k.fit(c, 5, 6, -10, -20), ok);
-      EXPECT_EQ(Place(c), (Longs{5, 6, client.right - 10, client.bottom - 20}));
+      EXPECT_EQ(PlaceInParent(c), (Longs{5, 6, client.right - 10, client.bottom - 20}));
     }
     DestroyWindow(c);
     EXPECT_TRUE(!k.move || k.move(c, 1, 1) == failed);

@@ -58,14 +58,9 @@ TEST_F(ListView, CreatedAsAnEditableReportWithAClientEdge) {
 
   // All-zero geometry fills the parent's client area.
   HWND full = wk_ListCreate(host, 0, 0, 0, 0);
-  RECT client{}, r{};
+  RECT client{};
   GetClientRect(host, &client);
-  GetWindowRect(full, &r);
-  MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(r.left, 0);
-  EXPECT_EQ(r.top, 0);
-  EXPECT_EQ(r.right, client.right);
-  EXPECT_EQ(r.bottom, client.bottom);
+  EXPECT_EQ(wktest::PlaceInParent(full), (std::vector<LONG>{0, 0, client.right, client.bottom}));
 }
 
 TEST_F(ListView, SetCellInsertsARowWheneverTheRowNumberChanges) {

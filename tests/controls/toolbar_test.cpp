@@ -25,12 +25,8 @@ TBBUTTON Button(HWND toolbar, int index) {
   return b;
 }
 
-RECT Placement(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using Longs = std::vector<LONG>;
+using wktest::PlaceInParent;
 
 }  // namespace
 
@@ -42,17 +38,12 @@ TEST(Toolbar, CreationStylesSizeAndIdentity) {
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(toolbar, GWL_STYLE)), 0x50800145u);
   EXPECT_EQ(GetWindowLongA(toolbar, GWL_EXSTYLE), 0);
   EXPECT_EQ(GetDlgCtrlID(toolbar), 1000);
-  const RECT r = Placement(toolbar);
-  EXPECT_EQ(r.left, 0);
-  EXPECT_EQ(r.top, 0);
-  EXPECT_EQ(r.right - r.left, 638);
-  EXPECT_EQ(r.bottom - r.top, 28);
+  EXPECT_EQ(PlaceInParent(toolbar), (Longs{0, 0, 638, 28}));
 
   HWND bar = wk_ToolbarCreate(parent, "BAR", 0);
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(bar, GWL_STYLE)), 0x50400145u);
-  const RECT zero = Placement(bar);
-  EXPECT_EQ(zero.right - zero.left, 0);  // no size until it is docked
-  EXPECT_EQ(zero.bottom - zero.top, 0);
+  EXPECT_EQ(PlaceInParent(bar)[2], 0);  // no size until it is docked
+  EXPECT_EQ(PlaceInParent(bar)[3], 0);
   for (const char* word : {"NOBORDER", "border", "X"}) {
     HWND t = wk_ToolbarCreate(parent, word, 20);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(t, GWL_STYLE)), 0x50000145u) << word;
@@ -178,17 +169,15 @@ TEST(Toolbar, DockingOnEverySideInBothForms) {
     const int result = c.full ? wk_ToolbarDockFull(toolbar, c.side, 30, 5, 7, 3)
                               : wk_ToolbarDock(toolbar, c.side, 30, 5, 7, 3);
     EXPECT_EQ(result, 0) << c.side << c.full;
-    const RECT r = Placement(toolbar);
-    EXPECT_EQ(r.left, c.expected.left) << c.side << c.full;
-    EXPECT_EQ(r.top, c.expected.top) << c.side << c.full;
-    EXPECT_EQ(r.right, c.expected.right) << c.side << c.full;
-    EXPECT_EQ(r.bottom, c.expected.bottom) << c.side << c.full;
+    const RECT& e = c.expected;
+    EXPECT_EQ(PlaceInParent(toolbar), (Longs{e.left, e.top, e.right - e.left, e.bottom - e.top}))
+        << c.side << c.full;
   }
-  const RECT before = Placement(toolbar);
+  const Longs before = PlaceInParent(toolbar);
   EXPECT_EQ(wk_ToolbarDock(toolbar, "X", 30, 0, 0, 0), 1);
   EXPECT_EQ(wk_ToolbarDockFull(toolbar, "t", 30, 0, 0, 0), 1);
-  EXPECT_EQ(Placement(toolbar).left, before.left);
-  EXPECT_EQ(Placement(toolbar).top, before.top);
+  EXPECT_EQ(PlaceInParent(toolbar)[0], before[0]);
+  EXPECT_EQ(PlaceInParent(toolbar)[1], before[1]);
 }
 
 TEST(Toolbar, TooltipAnswersOnlyItsOwnRequest) {

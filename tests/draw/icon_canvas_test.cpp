@@ -41,25 +41,8 @@ std::string TempFile(const char* name) { return wktest::BuildPath(std::string("i
 
 // Draws into a memory surface filled with kPaper, so pixels read back
 // whatever else is on the screen.
-class Surface {
- public:
-  explicit Surface(HWND window, int size = 400) : window_(window) {
-    wk_SetDrawTarget(window, "CLIENT");
-    dc_ = wk_CreateMemorySurface(window, size, size, kPaper);
-    wk_SetDrawTarget(window, "MEMORY");
-  }
-  ~Surface() {
-    wk_SetDrawTarget(window_, "CLIENT");
-    wk_SwapMemorySurface(nullptr);
-    HGDIOBJ bitmap = GetCurrentObject(dc_, OBJ_BITMAP);
-    DeleteDC(dc_);
-    DeleteObject(bitmap);
-  }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-
- private:
-  HWND window_;
-  HDC dc_;
+struct Surface : wktest::DrawSurface {
+  explicit Surface(HWND window) : DrawSurface(window, 400, 400, kPaper) {}
 };
 
 }  // namespace
@@ -156,21 +139,21 @@ TEST(IconCanvas, DefaultAndGridBoxesAt320) {
   wk_IconDrawCanvas(window, 20, 30, 320, icon.image, icon.palette, kMarker, "NO_STYLE");
   // Pitch 10, boxes 11: each box reaches one pixel into the next cell,
   // which is drawn later and covers it.
-  EXPECT_EQ(s.At(20, 30), kRed);
-  EXPECT_EQ(s.At(29, 39), kRed);
-  EXPECT_EQ(s.At(30, 30), kBlue);
-  EXPECT_EQ(s.At(20, 40), kLime);
-  EXPECT_EQ(s.At(20 + 320, 30 + 320), kBlack);  // the last box's extra pixel
-  EXPECT_EQ(s.At(19, 30), kPaper);
-  EXPECT_EQ(s.At(20 + 321, 30), kPaper);
+  EXPECT_EQ(s.at(20, 30), kRed);
+  EXPECT_EQ(s.at(29, 39), kRed);
+  EXPECT_EQ(s.at(30, 30), kBlue);
+  EXPECT_EQ(s.at(20, 40), kLime);
+  EXPECT_EQ(s.at(20 + 320, 30 + 320), kBlack);  // the last box's extra pixel
+  EXPECT_EQ(s.at(19, 30), kPaper);
+  EXPECT_EQ(s.at(20 + 321, 30), kPaper);
 
   Surface grid(window);
   wk_IconDrawCanvas(window, 20, 30, 320, icon.image, icon.palette, kMarker, "GRID");
   // Boxes of 9: a line of what lies below separates the cells.
-  EXPECT_EQ(grid.At(28, 38), kRed);
-  EXPECT_EQ(grid.At(29, 35), kPaper);
-  EXPECT_EQ(grid.At(25, 39), kPaper);
-  EXPECT_EQ(grid.At(30, 30), kBlue);
+  EXPECT_EQ(grid.at(28, 38), kRed);
+  EXPECT_EQ(grid.at(29, 35), kPaper);
+  EXPECT_EQ(grid.at(25, 39), kPaper);
+  EXPECT_EQ(grid.at(30, 30), kBlue);
 }
 
 TEST(IconCanvas, TransparentCellsMarkersDotsAndMask) {
@@ -182,33 +165,33 @@ TEST(IconCanvas, TransparentCellsMarkersDotsAndMask) {
   {
     Surface s(window);
     wk_IconDrawCanvas(window, 0, 0, 320, icon.image, icon.palette, kMarker, "");
-    EXPECT_EQ(s.At(0, 0), kMarker);
-    EXPECT_EQ(s.At(9, 9), kMarker);  // marker box of 10
-    EXPECT_EQ(s.At(3, 3), kMarker);  // no dots by default
-    EXPECT_EQ(s.At(20, 0), kMarker);
+    EXPECT_EQ(s.at(0, 0), kMarker);
+    EXPECT_EQ(s.at(9, 9), kMarker);  // marker box of 10
+    EXPECT_EQ(s.at(3, 3), kMarker);  // no dots by default
+    EXPECT_EQ(s.at(20, 0), kMarker);
   }
   {
     Surface s(window);
     wk_IconDrawCanvas(window, 0, 0, 320, icon.image, icon.palette, kMarker, "DOT");
-    EXPECT_EQ(s.At(3, 3), kBlack);  // D / 3
-    EXPECT_EQ(s.At(5, 5), kWhite);  // D / 2
-    EXPECT_EQ(s.At(13, 13), kBlack);
-    EXPECT_EQ(s.At(15, 15), kWhite);
-    EXPECT_EQ(s.At(43, 3), kRed);
+    EXPECT_EQ(s.at(3, 3), kBlack);  // D / 3
+    EXPECT_EQ(s.at(5, 5), kWhite);  // D / 2
+    EXPECT_EQ(s.at(13, 13), kBlack);
+    EXPECT_EQ(s.at(15, 15), kWhite);
+    EXPECT_EQ(s.at(43, 3), kRed);
   }
   {
     Surface s(window);
     wk_IconDrawCanvas(window, 0, 0, 320, icon.image, icon.palette, kMarker, "GRID_DOT");
-    EXPECT_EQ(s.At(8, 8), kMarker);  // marker box of 9
-    EXPECT_EQ(s.At(9, 5), kPaper);
-    EXPECT_EQ(s.At(3, 3), kBlack);
+    EXPECT_EQ(s.at(8, 8), kMarker);  // marker box of 9
+    EXPECT_EQ(s.at(9, 5), kPaper);
+    EXPECT_EQ(s.at(3, 3), kBlack);
   }
   {
     Surface s(window);
     wk_IconDrawCanvas(window, 0, 0, 320, icon.image, icon.palette, kMarker, "MASK");
-    EXPECT_EQ(s.At(0, 0), kMarker);
-    EXPECT_EQ(s.At(45, 5), kBlack);  // opaque cells are black
-    EXPECT_EQ(s.At(25, 5), kMarker);
+    EXPECT_EQ(s.at(0, 0), kMarker);
+    EXPECT_EQ(s.at(45, 5), kBlack);  // opaque cells are black
+    EXPECT_EQ(s.at(25, 5), kMarker);
   }
 }
 
@@ -224,19 +207,19 @@ TEST(IconCanvas, SmallCanvasesSetOnePixelPerCell) {
   {
     Surface s(window);
     wk_IconDrawCanvas(window, 5, 5, 32, icon.image, icon.palette, kMarker, "GRID");
-    EXPECT_EQ(s.At(5, 5), kBlue);
-    EXPECT_EQ(s.At(6, 5), kRed);
-    EXPECT_EQ(s.At(36, 36), kMarker);
-    EXPECT_EQ(s.At(37, 5), kPaper);
-    EXPECT_EQ(s.At(5, 37), kPaper);
+    EXPECT_EQ(s.at(5, 5), kBlue);
+    EXPECT_EQ(s.at(6, 5), kRed);
+    EXPECT_EQ(s.at(36, 36), kMarker);
+    EXPECT_EQ(s.at(37, 5), kPaper);
+    EXPECT_EQ(s.at(5, 37), kPaper);
   }
   {
     // Four cells share each pixel; the last drawn, (odd row, odd column), shows.
     Surface s(window);
     wk_IconDrawCanvas(window, 5, 5, 16, icon.image, icon.palette, kMarker, "");
-    EXPECT_EQ(s.At(5, 5), kBlue);
-    EXPECT_EQ(s.At(20, 20), kMarker);
-    EXPECT_EQ(s.At(21, 5), kPaper);
+    EXPECT_EQ(s.at(5, 5), kBlue);
+    EXPECT_EQ(s.at(20, 20), kMarker);
+    EXPECT_EQ(s.at(21, 5), kPaper);
   }
 }
 
@@ -321,18 +304,18 @@ TEST(IconCanvas, PaintingUnderTheCursorIsStrictAtCellEdges) {
   EXPECT_EQ(wk_CursorInBox(window, 50, 45, 10, 10, 7), 0);  // on the bottom edge
   EXPECT_EQ(wk_IconPaintAtCursor(window, 20, 30, 320, icon.image, kRed, "NO_STYLE"), 0);
   EXPECT_EQ(icon.image[2 * 32 + 3], 9);
-  EXPECT_EQ(s.At(50, 50), kRed);
-  EXPECT_EQ(s.At(59, 59), kRed);
-  EXPECT_EQ(s.At(60, 55), kPaper);
+  EXPECT_EQ(s.at(50, 50), kRed);
+  EXPECT_EQ(s.at(59, 59), kRed);
+  EXPECT_EQ(s.at(60, 55), kPaper);
 
   // A colour outside the standard palette stores 16; dots mark it.
   cursor_at(75, 75);
   wk_IconPaintAtCursor(window, 20, 30, 320, icon.image, RGB(1, 2, 3), "GRID_DOT");
   EXPECT_EQ(icon.image[4 * 32 + 5], 16);
-  EXPECT_EQ(s.At(70 + 3, 70 + 3), kBlack);
-  EXPECT_EQ(s.At(70 + 5, 70 + 5), kWhite);
-  EXPECT_EQ(s.At(78, 71), RGB(1, 2, 3));
-  EXPECT_EQ(s.At(79, 71), kPaper);  // GRID: one pixel smaller
+  EXPECT_EQ(s.at(70 + 3, 70 + 3), kBlack);
+  EXPECT_EQ(s.at(70 + 5, 70 + 5), kWhite);
+  EXPECT_EQ(s.at(78, 71), RGB(1, 2, 3));
+  EXPECT_EQ(s.at(79, 71), kPaper);  // GRID: one pixel smaller
 
   // Exactly on a cell's left or top edge: nothing is painted.
   for (POINT p : {POINT{90, 95}, POINT{95, 90}}) {

@@ -53,14 +53,7 @@ class Gallery : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(app_.started());
-    wktest::WaitFor(
-        [&] {
-          for (HWND w : wktest::TopLevelWindows(app_.pid())) {
-            if (wktest::ClassName(w) == kTitle) window_ = w;
-          }
-          return window_ != nullptr;
-        },
-        10000);
+    window_ = WaitForClass(kTitle, 10000);
     ASSERT_NE(window_, nullptr);
     wktest::Sync(window_);
   }
@@ -78,6 +71,28 @@ class Gallery : public ::testing::Test {
   void Command(int command) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window_, WM_COMMAND, command, 0, SMTO_NORMAL, 10000, &result);
+  }
+
+  // The program's visible top-level window of the class, the last in z-order
+  // when there are more, waiting up to `ms`; NULL when none appears.
+  HWND WaitForClass(const std::string& class_name, int ms = 5000) {
+    HWND found = nullptr;
+    wktest::WaitFor(
+        [&] {
+          for (HWND w : wktest::TopLevelWindows(app_.pid())) {
+            if (wktest::ClassName(w) == class_name) found = w;
+          }
+          return found != nullptr;
+        },
+        ms);
+    return found;
+  }
+
+  // Posts the command and waits for the dialog it opens: NULL when none does.
+  HWND OpenDialog(int command) {
+    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
+    PostMessageA(window_, WM_COMMAND, command, 0);
+    return wktest::WaitForNewDialog(app_.pid(), before);
   }
 
   // Lets the program paint, then saves the window as it looks.
@@ -100,9 +115,7 @@ class Gallery : public ::testing::Test {
   // Answers the dialog that the command opens; returns the status report
   // that follows.
   std::string Answer(int command, int answer) {
-    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-    PostMessageA(window_, WM_COMMAND, command, 0);
-    HWND dialog = wktest::WaitForNewDialog(app_.pid(), before);
+    HWND dialog = OpenDialog(command);
     if (dialog == nullptr) return "no dialog";
     PostMessageA(dialog, WM_COMMAND, answer, 0);
     wktest::WaitForClosed(dialog);
@@ -219,9 +232,7 @@ TEST_F(Gallery, WordProcessorIsSearchedThroughTheFindDialog) {
   HWND wp = FindWindowExA(window_, nullptr, "Edit", nullptr);
   ASSERT_NE(wp, nullptr);
   EXPECT_TRUE(GetWindowLongA(wp, GWL_STYLE) & ES_MULTILINE);
-  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-  Command(kDialogFind);
-  HWND find = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND find = OpenDialog(kDialogFind);
   ASSERT_NE(find, nullptr);
   // The selection ("simple") is the search text the dialog starts with.
   EXPECT_EQ(wktest::ItemText(find, 0x480), "simple");
@@ -246,9 +257,7 @@ TEST_F(Gallery, WordProcessorIsSearchedThroughTheFindDialog) {
 }
 
 TEST_F(Gallery, SaveChangesAsksAboutTheWordProcessorsText) {
-  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-  PostMessageA(window_, WM_COMMAND, kDialogSaveChanges, 0);
-  HWND box = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND box = OpenDialog(kDialogSaveChanges);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(wktest::WindowText(window_), std::string(kTitle) + " - Word processor");
   EXPECT_EQ(wktest::ItemText(box, 0xFFFF), "Save the changes to the text?");
@@ -264,9 +273,7 @@ TEST_F(Gallery, PrintDialogPrintsTheRichEdit) {
   wktest::PrintCapture capture("gallery-rich-edit");
   ASSERT_TRUE(capture.ready());
   Command(kPageRichEdit);
-  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-  PostMessageA(window_, WM_COMMAND, kDialogPrint, 0);
-  HWND print = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND print = OpenDialog(kDialogPrint);
   ASSERT_NE(print, nullptr);
   EXPECT_EQ(wktest::WindowText(print), "Print");
   EXPECT_FALSE(IsWindowEnabled(window_));
@@ -287,9 +294,7 @@ TEST_F(Gallery, PrintDialogPrintsTheWordProcessor) {
   wktest::PrintCapture capture("gallery-word-processor");
   ASSERT_TRUE(capture.ready());
   Command(kPageWordProc);
-  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-  PostMessageA(window_, WM_COMMAND, kDialogPrint, 0);
-  HWND print = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND print = OpenDialog(kDialogPrint);
   ASSERT_NE(print, nullptr);
   EXPECT_FALSE(IsWindowEnabled(window_));
   PostMessageA(print, WM_COMMAND, IDOK, 0);
@@ -418,9 +423,7 @@ TEST_F(Gallery, EveryModalDialogOpensOverTheWindowAndTakesItsAnswer) {
   Command(kPageDialogs);
   for (const DialogCase& c : cases) {
     SCOPED_TRACE(c.shot);
-    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-    PostMessageA(window_, WM_COMMAND, c.command, 0);
-    HWND dialog = wktest::WaitForNewDialog(app_.pid(), before);
+    HWND dialog = OpenDialog(c.command);
     ASSERT_NE(dialog, nullptr);
     wktest::Pump(100);
     EXPECT_EQ(wktest::WindowText(dialog), c.title);
@@ -476,15 +479,7 @@ TEST_F(Gallery, MenuItemsToolbarAndStatusBarFollowThePage) {
   RECT bar{};
   GetWindowRect(toolbar, &bar);
   SetCursorPos(bar.left + LOWORD(size) * 2 + LOWORD(size) / 2, bar.top + HIWORD(size) / 2);
-  HWND tip = nullptr;
-  wktest::WaitFor(
-      [&] {
-        for (HWND w : wktest::TopLevelWindows(app_.pid())) {
-          if (wktest::ClassName(w) == "tooltips_class32") tip = w;
-        }
-        return tip != nullptr;
-      },
-      5000);
+  HWND tip = WaitForClass("tooltips_class32");
   ASSERT_NE(tip, nullptr);
   char text[64] = {};
   SendMessageA(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -531,17 +526,8 @@ TEST_F(Gallery, IconCanvasIsPaintedUnderTheMouseAndSaved) {
 }
 
 TEST_F(Gallery, OpenMenuIsPhotographed) {
-  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
   PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'i');
-  HWND popup = nullptr;
-  wktest::WaitFor(
-      [&] {
-        for (HWND w : wktest::TopLevelWindows(app_.pid())) {
-          if (wktest::ClassName(w) == "#32768") popup = w;
-        }
-        return popup != nullptr;
-      },
-      5000);
+  HWND popup = WaitForClass("#32768");  // the open menu
   ASSERT_NE(popup, nullptr);
   wktest::Pump(200);
   Shoot("menu-items", {popup});
@@ -553,9 +539,7 @@ TEST_F(Gallery, OpenMenuIsPhotographed) {
 TEST_F(Gallery, CommonDialogsReportWhatWasChosen) {
   Command(kPageDialogs);
   const auto open = [&](int command) {
-    const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-    PostMessageA(window_, WM_COMMAND, command, 0);
-    HWND dialog = wktest::WaitForNewDialog(app_.pid(), before);
+    HWND dialog = OpenDialog(command);
     wktest::Pump(150);
     return dialog;
   };
@@ -632,9 +616,7 @@ TEST_F(Gallery, UpDownControlsCountWithTheirArrows) {
 
 TEST_F(Gallery, MessageBoxesShowTheirKeywordsIconsAndButtons) {
   Command(kPageDialogs);
-  const std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-  PostMessageA(window_, WM_COMMAND, kDialogQuestion, 0);
-  HWND box = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND box = OpenDialog(kDialogQuestion);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(wktest::ItemText(box, 0xFFFF), "Save the changes? (No is the default button.)");
   // "yes_NO_cancel": three buttons, No the default one.
@@ -649,9 +631,7 @@ TEST_F(Gallery, MessageBoxesShowTheirKeywordsIconsAndButtons) {
 
 TEST_F(Gallery, ModelessDialogsLeaveTheWindowUsable) {
   Command(kPageDialogs);
-  std::vector<HWND> before = wktest::TopLevelWindows(app_.pid());
-  Command(kDialogModeless);
-  HWND modeless = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND modeless = OpenDialog(kDialogModeless);
   ASSERT_NE(modeless, nullptr);
   EXPECT_EQ(wktest::WindowText(modeless), "A modeless dialog window");
   EXPECT_TRUE(IsWindowEnabled(window_));
@@ -660,9 +640,7 @@ TEST_F(Gallery, ModelessDialogsLeaveTheWindowUsable) {
   PostMessageA(modeless, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(wktest::WaitForClosed(modeless));
 
-  before = wktest::TopLevelWindows(app_.pid());
-  Command(kDialogFind);
-  HWND find = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND find = OpenDialog(kDialogFind);
   ASSERT_NE(find, nullptr);
   EXPECT_TRUE(IsWindowEnabled(window_));
   SendMessageA(GetDlgItem(find, 0x480), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("toolkit"));
@@ -673,9 +651,7 @@ TEST_F(Gallery, ModelessDialogsLeaveTheWindowUsable) {
   PostMessageA(find, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(wktest::WaitForClosed(find));
   // Once closed, the command opens a new one.
-  before = wktest::TopLevelWindows(app_.pid());
-  Command(kDialogFind);
-  HWND again = wktest::WaitForNewDialog(app_.pid(), before);
+  HWND again = OpenDialog(kDialogFind);
   ASSERT_NE(again, nullptr);
   PostMessageA(again, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(wktest::WaitForClosed(again));

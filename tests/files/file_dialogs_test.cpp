@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/whole_file.hpp"
 #include "tests/support/wktest.hpp"
 #include "toolkit/files/file_dialogs.hpp"
 #include "wk_files.h"
@@ -25,8 +26,7 @@ std::string FullPath(const char* name) {
 
 std::string MakeFile(const char* name) {
   const std::string path = FullPath(name);
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(f);
+  wktest::WriteWholeFile(path, "");
   return path;
 }
 

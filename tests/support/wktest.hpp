@@ -127,9 +127,9 @@ struct Expected {
   LPARAM lparam = 0;
 };
 
-// A visible window, top-level or a child, served by the platform's default
-// procedure unless the test answers a message itself. Destroyed at the end of
-// the scope.
+// A visible window, top-level or a child, that keeps every message it
+// receives; the platform's default procedure answers them unless the test
+// answers one itself. Destroyed at the end of the scope.
 class TestWindow {
  public:
   struct Message {
@@ -177,6 +177,13 @@ inline RECT Rect(HWND w) {
   RECT r{};
   GetWindowRect(w, &r);
   return r;
+}
+// Left, top, width and height of the outer rectangle in the parent's client
+// area.
+inline std::vector<LONG> PlaceInParent(HWND w) {
+  RECT r = Rect(w);
+  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 // The pixel at client coordinates (x, y) of a window, read from the screen.

@@ -32,14 +32,9 @@ TEST(RichEditCreate, StylesIdMaskAndWholeArea) {
 
   // All four zero: the control covers the parent's client area.
   HWND whole = wk_RichEditCreate(window, 0, 0, 0, 0, "NOSCROLL", 100);
-  RECT client{}, rect{};
+  RECT client{};
   GetClientRect(window, &client);
-  GetWindowRect(whole, &rect);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-  EXPECT_EQ(rect.left, 0);
-  EXPECT_EQ(rect.top, 0);
-  EXPECT_EQ(rect.right, client.right);
-  EXPECT_EQ(rect.bottom, client.bottom);
+  EXPECT_EQ(wktest::PlaceInParent(whole), (std::vector<LONG>{0, 0, client.right, client.bottom}));
   EXPECT_EQ(Style(whole) & (WS_HSCROLL | WS_VSCROLL), 0);
 }
 

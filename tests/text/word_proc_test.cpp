@@ -9,12 +9,14 @@
 
 #include "wk_text.h"
 #include "wk_windows.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
 
 using wktest::DialogAnswerer;
 using wktest::ExStyle;
+using wktest::PlaceInParent;
 using wktest::Style;
 using wktest::TestWindow;
 using wktest::WindowText;
@@ -23,12 +25,6 @@ std::pair<DWORD, DWORD> Selection(HWND w) {
   DWORD start = 0, end = 0;
   SendMessageA(w, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return {start, end};
-}
-RECT WindowInParent(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 TEST(WordProc, CreationStylesLimitAndWholeArea) {
@@ -45,17 +41,13 @@ TEST(WordProc, CreationStylesLimitAndWholeArea) {
   GetClientRect(parent, &client);
   for (auto xy : {std::pair{0, 0}, std::pair{-10, 10}}) {
     HWND whole = wk_WordProcSimpleCreate(parent, xy.first, xy.second, 0, 0, "NOSCROLL", 10);
-    const RECT r = WindowInParent(whole);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right, client.right);
-    EXPECT_EQ(r.bottom, client.bottom);
+    EXPECT_EQ(PlaceInParent(whole), (std::vector<LONG>{0, 0, client.right, client.bottom}));
   }
   // Hide also moves the window to the parent's origin.
   EXPECT_EQ(wk_WordProcSimpleHide(wp), 0);
   EXPECT_FALSE(IsWindowVisible(wp));
-  EXPECT_EQ(WindowInParent(wp).left, 0);
-  EXPECT_EQ(WindowInParent(wp).top, 0);
+  EXPECT_EQ(PlaceInParent(wp)[0], 0);
+  EXPECT_EQ(PlaceInParent(wp)[1], 0);
   SendMessageA(wp, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(7, 9));
   EXPECT_EQ(wk_WordProcSimpleSetLeftMargin(wp, 3), MAKELONG(7, 9));
   EXPECT_EQ(SendMessageA(wp, EM_GETMARGINS, 0, 0), MAKELONG(3, 9));
@@ -218,17 +210,10 @@ TEST(WordProc, FilesClearTheModifiedFlag) {
 
   // 65,535 bytes load in one chunk; 65,536 are refused and change nothing.
   const std::string big = wktest::BuildPath("text_files/wp_big.txt");
-  std::string bytes(65535, 'q');
-  HANDLE f = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(f, bytes.data(), 65535, &written, nullptr);
-  CloseHandle(f);
+  wktest::WriteWholeFile(big, std::string(65535, 'q'));
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, big.c_str()), 0);
   EXPECT_EQ(GetWindowTextLengthA(wp), 65535);
-  f = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  SetFilePointer(f, 0, nullptr, FILE_END);
-  WriteFile(f, "q", 1, &written, nullptr);
-  CloseHandle(f);
+  wktest::WriteWholeFile(big, std::string(65536, 'q'));
   wk_WordProcSimpleSetText(wp, "kvar");
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, big.c_str()), 4);
   EXPECT_EQ(WindowText(wp), "kvar");
