@@ -197,8 +197,17 @@ if [ ! -f "$prefix/.wk-ready" ]; then
   # caption buttons) unless they are in the prefix.
   cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
   # Without a window manager every window shown or hidden would wait for one.
-  "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 ||
-    fail "could not write the prefix's X11 settings"
+  # A new prefix's first program may still meet the previous server on its
+  # way out: the write is tried again before giving up.
+  for try in 1 2 3; do
+    if "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+      >"$dir/reg.log" 2>&1 </dev/null; then
+      break
+    fi
+    [ "$try" -lt 3 ] || fail "could not write the prefix's X11 settings: $(tail -n 3 "$dir/reg.log")"
+    "$server" -w
+    sleep 1
+  done
   "$server" -w
   touch "$prefix/.wk-ready"
 fi

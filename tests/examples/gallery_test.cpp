@@ -635,7 +635,9 @@ TEST_F(Gallery, ModelessDialogsLeaveTheWindowUsable) {
   ASSERT_NE(modeless, nullptr);
   EXPECT_EQ(wktest::WindowText(modeless), "A modeless dialog window");
   EXPECT_TRUE(IsWindowEnabled(window_));
-  EXPECT_EQ(wktest::ItemText(modeless, IDOK), "Close");
+  // The gallery adds the button once the dialog stands.
+  EXPECT_TRUE(wktest::WaitFor([&] { return wktest::ItemText(modeless, IDOK) == "Close"; }, 5000))
+      << wktest::ItemText(modeless, IDOK);
   Shoot("dialog-modeless", {modeless});
   PostMessageA(modeless, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(wktest::WaitForClosed(modeless));
