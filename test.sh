@@ -15,7 +15,11 @@
 # figures are printed after each suite's run.
 set -euo pipefail
 cd "$(dirname "$0")"
+# Each stage's time goes to the log: "test: STAGE took M min S s".
+took() { echo "test: $1 took $(((SECONDS - $2) / 60)) min $(((SECONDS - $2) % 60)) s"; }
+started=$SECONDS
 ./setup.sh
+took set-up "$started"
 
 jobs=$(nproc)
 native=build/native
@@ -56,27 +60,33 @@ case "${WK_CHECKED:-0}" in
 esac
 
 if [ ${#targets[@]} -gt 0 ]; then
+  started=$SECONDS
   CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
   cmake --build "$native" -j"$jobs"
+  took "the native build" "$started"
 fi
 
 build_dir() { if [ "$1" = i686 ]; then echo build/win; else echo build/win64; fi; }
 
 failed=()
 bench=
-trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"' EXIT
+trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"; took "the whole run" 0' EXIT
 native_dir="$PWD/$native"
 for target in "${targets[@]}"; do
   win=$(build_dir "$target")
+  started=$SECONDS
   # The native logic run is one test of the first suite only.
   cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$target.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DWK_NATIVE_DIR="$native_dir" "${launcher[@]}" >/dev/null
   native_dir=
   cmake --build "$win" -j"$jobs"
+  took "the $target build" "$started"
 
   echo "test: the $target suite ($win)"
   bench=$win/bench
+  started=$SECONDS
   tests/bench/bench.sh start "$bench" "$target"
+  took "the $target bench's start" "$started"
   only=()
   if [ "$target" = i686 ] && [ "$(tests/bench/i686-way)" = emulated ]; then
     echo "test: emulated, the programs labelled figures are built but not run: their timings would measure the emulator"
@@ -84,7 +94,7 @@ for target in "${targets[@]}"; do
   fi
   started=$SECONDS
   if ! ctest --test-dir "$win" --output-on-failure "${only[@]}" "$@"; then failed+=("$target"); fi
-  echo "test: the $target suite took $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+  took "the $target suite" "$started"
   figures=$(grep -h '^figure: ' "$win/Testing/Temporary/LastTest.log" 2>/dev/null || true)
   if [ -n "$figures" ]; then printf 'test: figures of the %s suite\n%s\n' "$target" "$figures"; fi
   tests/bench/bench.sh stop "$bench"
@@ -98,17 +108,21 @@ done
 if [ "${WK_CHECKED:-0}" != 0 ]; then
   if tests/bench/can-run-32bit >/dev/null; then checked=i686; else checked=x86_64; fi
   win=$(build_dir "$checked")-checked
+  started=$SECONDS
   cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$checked.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DWK_CHECKED=ON "${launcher[@]}" >/dev/null
   cmake --build "$win" -j"$jobs"
+  took "the checked $checked build" "$started"
   echo "test: the checked $checked suite ($win)"
   bench=$win/bench
+  started=$SECONDS
   tests/bench/bench.sh start "$bench" "$checked"
+  took "the checked $checked bench's start" "$started"
   started=$SECONDS
   if ! ctest --test-dir "$win" --output-on-failure -LE figures "$@"; then
     failed+=("checked $checked")
   fi
-  echo "test: the checked suite took $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+  took "the checked $checked suite" "$started"
   tests/bench/bench.sh stop "$bench"
   bench=
 fi

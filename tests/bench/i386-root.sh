@@ -143,7 +143,7 @@ make_root() {
   mkdir -p "$cache"
   exec 9>"$cache/.lock"
   flock 9
-  local codename url mode
+  local codename url mode started=$SECONDS log=$cache/i386-root.log
   codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
   url=$(mirror "$codename")
   if [ -z "$url" ]; then
@@ -166,7 +166,6 @@ make_root() {
   fi
   local wanted="${packages[*]}"
   if [ "$(cat "$root/.wk-ready" 2>/dev/null)" = "$wanted" ]; then return 0; fi
-  local started=$SECONDS log=$cache/i386-root.log
   say "making the i386 root in $root ($mode; a few minutes, once per machine; log: $log)"
   if [ ! -x "$root/usr/bin/apt-get" ]; then
     rm -rf "$root"
@@ -192,7 +191,7 @@ APT
     return 1
   fi
   echo "$wanted" >"$root/.wk-ready"
-  say "the i386 root is ready: $(du -sh "$root" 2>/dev/null | cut -f1), $((SECONDS - started)) s"
+  say "the i386 root is ready: $(du -sh "$root" 2>/dev/null | cut -f1); it took $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
 }
 
 check() {
