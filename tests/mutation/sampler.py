@@ -351,7 +351,7 @@ def main():
     p.add_argument("--source", default=str(HERE.parent.parent), help="tree to copy and test")
     p.add_argument("--work", help="private copy (default build/mutation/src of --source)")
     p.add_argument("--timeout", type=float, default=4.0,
-                   help="a test's limit: this many times its unmutated time (at least 60 s)")
+                   help="a test's limit: this many times its time (at least 60 s)")
     p.add_argument("--jobs", type=int, default=2)
     args = p.parse_args()
     source = str(Path(args.source).resolve())
@@ -381,54 +381,73 @@ def main():
     if not bench.build_targets(targets, logs / "build-unmutated.log"):
         sys.exit(f"sampler: the unmutated build fails: {logs / 'build-unmutated.log'}")
 
-    results, durations = [], {}
+    results = []
+    # Test times: from the unmutated run of a test, else from a mutant it
+    # passed. A test that fails a mutant is run once unmutated (the first
+    # time); one that fails there too cannot tell a mutant from the product:
+    # it is left out and the mutant tried again without it.
+    durations, bad = {}, set()
+
+    def run_mutant(mid, folder, path, original, mutated, i):
+        """(outcome, killing test, line where the change went)."""
+        target = copy / path
+        text = target.read_text()
+        lines = text.split("\n")
+        # Where the line stands now: the nearest place the original lines are.
+        places = [k for k in range(len(lines)) if lines[k:k + len(original)] == original]
+        if not places:
+            return "gone", "", i
+        at = min(places, key=lambda k: abs(k - i))
+        lines[at:at + len(original)] = mutated
+        # The toolkit, or the program, holds the change; each test program is
+        # linked again only when its turn comes (make's "/fast": no other target).
+        owner = "vindra" if folder == "app" else "wk_toolkit"
+        tests = [t for t in ordered(all_tests.get(TEST_FOLDER.get(folder, folder), []), path,
+                                    durations) if t[0] not in bad]
+        try:
+            target.write_text("\n".join(lines))
+            if not bench.build_targets([owner], logs / f"build-{mid}.log"):
+                return "not compiled", "", at
+            for test in tests:
+                if not bench.build_targets([target_of(test[0]) + "/fast"], logs / f"build-{mid}.log"):
+                    return "not compiled", "", at
+                limit = max(60.0, args.timeout * durations[test[0]]) if test[0] in durations else 300
+                res, secs = bench.run_test(test, limit, logs / f"test-{mid}.log")
+                if res == "pass":
+                    durations.setdefault(test[0], secs)
+                else:
+                    return "killed", test[0] + (" (timeout)" if res == "timeout" else ""), at
+            return "survived", "", at
+        finally:
+            target.write_text(text)
+
+    def unmutated_passes(test):
+        if not bench.build_targets(["wk_toolkit", "vindra", target_of(test[0]) + "/fast"],
+                                   logs / "build-unmutated.log"):
+            sys.exit(f"sampler: the unmutated build fails: {logs / 'build-unmutated.log'}")
+        res, secs = bench.run_test(test, 900, logs / "unmutated.log")
+        durations[test[0]] = secs
+        return res == "pass"
+
+    verified = set()
     try:
         bench.start()
-        # The unmutated tests: their times set the limits; one that fails
-        # already could not tell a mutant from the product, and is left out.
-        for folder in folders:
-            for test in list(all_tests.get(folder, [])):
-                res, secs = bench.run_test(test, 900, logs / "unmutated.log")
-                durations[test[0]] = secs
-                if res != "pass":
-                    print(f"  {test[0]} fails unmutated ({res}): left out")
-                    all_tests[folder].remove(test)
-        print("unmutated test times: " + ", ".join(f"{n} {s:.0f} s" for n, s in durations.items()),
-              flush=True)
-
         for mid, folder, path, i, op, original, mutated in mutants:
             started = time.monotonic()
-            target = copy / path
-            text = target.read_text()
-            lines = text.split("\n")
-            # Where the line stands now: the nearest place the original lines are found.
-            places = [k for k in range(len(lines)) if lines[k:k + len(original)] == original]
-            head = f"#{mid:<3} {path}:{i + 1} {op}"
-            if not places:
-                print(f"{head}: gone (its line is no longer in the file)", flush=True)
-                results.append((mid, folder, path, i, op, original, mutated, "gone", ""))
-                continue
-            at = min(places, key=lambda k: abs(k - i))
-            lines[at:at + len(original)] = mutated
-            tests = ordered(all_tests.get(TEST_FOLDER.get(folder, folder), []), path, durations)
-            try:
-                target.write_text("\n".join(lines))
-                built = bench.build_targets([target_of(t[0]) for t in tests],
-                                            logs / f"build-{mid}.log")
-                outcome, by = "survived", ""
-                if not built:
-                    outcome = "not compiled"
-                else:
-                    for test in tests:
-                        limit = max(60.0, args.timeout * durations.get(test[0], 60.0))
-                        res, _ = bench.run_test(test, limit, logs / f"test-{mid}.log")
-                        if res != "pass":
-                            outcome, by = "killed", f"{test[0]}" + (" (timeout)" if res == "timeout" else "")
-                            break
-            finally:
-                target.write_text(text)
+            while True:
+                outcome, by, at = run_mutant(mid, folder, path, original, mutated, i)
+                test = next((t for ts in all_tests.values() for t in ts
+                             if by.split(" ")[0] == t[0]), None)
+                if outcome != "killed" or test[0] in verified:
+                    break
+                verified.add(test[0])
+                if unmutated_passes(test):
+                    break
+                print(f"  {test[0]} fails unmutated: left out", flush=True)
+                bad.add(test[0])
             secs = time.monotonic() - started
-            print(f"{head}: {outcome}{' by ' + by if by else ''} ({secs:.0f} s)", flush=True)
+            print(f"#{mid:<3} {path}:{at + 1} {op}: {outcome}{' by ' + by if by else ''} "
+                  f"({secs:.0f} s)", flush=True)
             results.append((mid, folder, path, at, op, original, mutated, outcome, by))
     finally:
         bench.stop()
