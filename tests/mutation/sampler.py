@@ -291,10 +291,17 @@ class Bench:
 
     def build_targets(self, targets, log):
         with open(log, "w") as out:
-            done = subprocess.run(["cmake", "--build", str(self.build), "-j", str(self.jobs),
-                                   "--target", *targets], stdout=out, stderr=subprocess.STDOUT,
-                                  env=self.env)
-        return done.returncode == 0
+            proc = subprocess.Popen(["cmake", "--build", str(self.build), "-j", str(self.jobs),
+                                     "--target", *targets], stdout=out, stderr=subprocess.STDOUT,
+                                    env=self.env, start_new_session=True)
+            try:
+                return proc.wait() == 0
+            except BaseException:
+                # A stop from outside takes the whole build down (make's
+                # children included), so none goes on writing the build folder.
+                os.killpg(proc.pid, signal.SIGKILL)
+                proc.wait()
+                raise
 
     def start(self):
         run([str(self.copy / "tests/bench/bench.sh"), "start", str(self.build / "bench"), "x86_64"],
@@ -318,9 +325,11 @@ class Bench:
                 rc = proc.wait(timeout=limit)
                 result = "pass" if rc == 0 else "fail"
             except subprocess.TimeoutExpired:
-                os.killpg(proc.pid, signal.SIGKILL)
-                proc.wait()
                 result = "timeout"
+            finally:
+                if proc.poll() is None:
+                    os.killpg(proc.pid, signal.SIGKILL)
+                    proc.wait()
         return result, time.monotonic() - started
 
 
@@ -376,9 +385,10 @@ def main():
     bench.configure()
     all_tests = bench.tests()
     folders = sorted({TEST_FOLDER.get(m[1], m[1]) for m in mutants})
-    print(f"\nbuilding the unmutated toolkit and the tests of: {', '.join(folders)}", flush=True)
-    targets = sorted({target_of(t[0]) for f in folders for t in all_tests.get(f, [])})
-    if not bench.build_targets(targets, logs / "build-unmutated.log"):
+    print(f"\nbuilding the unmutated toolkit and program (tests: {', '.join(folders)})", flush=True)
+    # The test programs are built when their turn first comes.
+    if not bench.build_targets(["vindra", "wk_test_support", "wk_default_app_proc"],
+                               logs / "build-unmutated.log"):
         sys.exit(f"sampler: the unmutated build fails: {logs / 'build-unmutated.log'}")
 
     results = []
