@@ -439,10 +439,16 @@ def main():
         durations[test[0]] = secs
         return res == "pass"
 
+    # Run by turns, one folder after the other, so a run stopped part-way
+    # has still sampled every folder alike.
+    rank = {}
+    for m in mutants:
+        rank[m[0]] = sum(n[1] == m[1] for n in mutants if n[0] < m[0])
     verified = set()
     try:
         bench.start()
-        for mid, folder, path, i, op, original, mutated in mutants:
+        turns = sorted(mutants, key=lambda m: (rank[m[0]], m[0]))
+        for mid, folder, path, i, op, original, mutated in turns:
             started = time.monotonic()
             while True:
                 outcome, by, at = run_mutant(mid, folder, path, original, mutated, i)
