@@ -139,6 +139,7 @@ void Command(HWND window, WPARAM wparam) {
       break;
     case kAv:
       vindra::AudioSwitchOff();
+      vindra::RefillLogMark(&vindra::RefillLog::off_at);
       wk_SliderDisable(g_main.slider);
       PushAndDisable(g_main.av);
       EnableAndRelease(g_main.pa);
@@ -160,7 +161,10 @@ void Command(HWND window, WPARAM wparam) {
 // notification comes before the next buffer returns would otherwise be lost.
 void SliderMoved(WPARAM wparam, LPARAM lparam) {
   g_main.step = wk_SliderThumbFromScroll(g_main.slider, wparam, lparam) / 2;
-  if (g_main.step != 0) g_main.held_step = g_main.step;
+  if (g_main.step != 0 && g_main.step != g_main.held_step) {
+    g_main.held_step = g_main.step;
+    vindra::RefillLogMark(&vindra::RefillLog::moved_at);
+  }
 }
 
 // A returned buffer is refilled and queued before the readout is redrawn:
@@ -173,7 +177,7 @@ void BufferReturned(HWND window, WPARAM wparam, LPARAM lparam) {
   HWAVEOUT device = reinterpret_cast<HWAVEOUT>(wparam);
   WAVEHDR* header = reinterpret_cast<WAVEHDR*>(lparam);
   if (!vindra::AudioBufferReturned(device, header, g_main.held_step)) return;
-  vindra::RefillLogNote(started);
+  vindra::RefillLogNote(started, g_main.held_step);
   ShowReadout(window, "            ", g_main.held_step * 2.0);
 }
 

@@ -25,7 +25,7 @@ LONGLONG RefillLogStart() {
   return now.QuadPart;
 }
 
-void RefillLogNote(LONGLONG started) {
+void RefillLogNote(LONGLONG started, int step) {
   if (g_log == nullptr) return;
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
@@ -36,9 +36,14 @@ void RefillLogNote(LONGLONG started) {
   RefillEntry& entry = g_log->entries[static_cast<unsigned>(n) % kRefillLogEntries];
   entry.waited_ms = GetTickCount() - posted;
   entry.handled_us = static_cast<DWORD>((now.QuadPart - started) / g_ticks_per_us);
+  entry.step = step;
   // The count is published after the entry, so a reader never sees a
   // half-written one.
   InterlockedExchange(&g_log->count, n + 1);
+}
+
+void RefillLogMark(volatile LONG RefillLog::*mark) {
+  if (g_log != nullptr) g_log->*mark = g_log->count;
 }
 
 }  // namespace vindra

@@ -78,6 +78,7 @@ class RefillLogReader {
   RefillLogReader(const RefillLogReader&) = delete;
   RefillLogReader& operator=(const RefillLogReader&) = delete;
   bool open() const { return log_ != nullptr; }
+  const vindra::RefillLog& log() const { return *log_; }
   // Appends the entries noted since the last call.
   void Drain(std::vector<vindra::RefillEntry>& into);
   long lost() const { return lost_; }  // entries overwritten before they were read
