@@ -42,3 +42,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     set_tests_properties(fuzz/${fuzz_name} PROPERTIES TIMEOUT 300)
   endforeach()
 endif()
+
+# What the headless run's recording holds (tests/bench/headless-run.sh).
+add_executable(tone_recording_report ${CMAKE_SOURCE_DIR}/tools/tone_recording_report.cpp)
+target_link_libraries(tone_recording_report PRIVATE wk_logic)

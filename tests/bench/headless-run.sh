@@ -4,6 +4,12 @@
 # 441 with the arrow keys (a 440 Hz tone), then takes a screenshot of the
 # window and records what it plays as a WAV file. Both go to out/.
 #
+# The sound goes to the bench's real-time sound server, whose sink plays at
+# its own clock and records what it plays: the WAV holds what a listener
+# hears, including any gap where the program was late with a buffer,
+# however slowly the program runs (emulated, say). The last lines say what
+# it holds (tools/tone_recording_report.cpp).
+#
 #   tests/bench/headless-run.sh BUILD_DIR [i686|x86_64]    (run.sh calls it)
 set -euo pipefail
 win=$(cd "${1:?build folder}" && pwd)
@@ -19,13 +25,28 @@ if ! "$here/bench.sh" running "$bench"; then trap '"$here/bench.sh" stop "$bench
 # shellcheck disable=SC1091
 . "$bench/bench.env"
 
-raw="$out/vindra-capture.raw"
+# The analysis of the recording, built natively as the test suite builds it.
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$root/build/native" --target tone_recording_report -j"$(nproc)" >/dev/null
+
+raw="$out/vindra-recording.raw"
 wav="$out/vindra-440hz.wav"
 shot="$out/vindra-screenshot.png"
-export WK_CAPTURE="$raw"
-: >"$raw"
+export WK_CAPTURE="$out/vindra-capture.raw"
+: >"$WK_CAPTURE"
+recording=${WK_PULSE_RECORDING:-}
+if [ -n "$recording" ]; then
+  export WK_SOUND=pulse
+  recorded_before=$(stat -c %s "$recording")
+else
+  # Without a sound server (PulseAudio not installed) only the file sink is
+  # left, which has no clock: a program slower than it leaves device fill.
+  echo "headless-run: the bench has no real-time sound server; the WAV is the file sink's capture"
+  recording=$WK_CAPTURE
+  recorded_before=0
+fi
 
-"$WK_WINE" "$win/vindra.exe" </dev/null >"$out/vindra.log" 2>&1 &
+"$here/wine-run" "$bench" "$win/vindra.exe" </dev/null >"$out/vindra.log" 2>&1 &
 app=$!
 window=
 for _ in $(seq 100); do
@@ -59,6 +80,14 @@ xdotool key alt+F4
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill "$app" 2>/dev/null || true
 
-sox -t raw -e unsigned-integer -b 8 -c 2 -r 44100 "$raw" "$wav"
+# The sink suspends a second after the last stream ends: the recording is
+# complete once it stops growing.
+size=-1
+for _ in $(seq 40); do
+  [ "$(stat -c %s "$recording")" = "$size" ] && break
+  size=$(stat -c %s "$recording")
+  sleep 0.5
+done
+tail -c +$((recorded_before + 1)) "$recording" >"$raw"
 echo "Screenshot: $shot"
-echo "Sound:      $wav ($(soxi -d "$wav"), 8-bit unsigned, 2 channels, 44100 Hz; raw capture $raw)"
+"$root/build/native/tone_recording_report" "$raw" "$wav"

@@ -1,0 +1,80 @@
+// Says what a recording of the tone generator holds, and writes the part a
+// listener hears (the program's stream, without the sink's silence around
+// it) as a WAV file:
+//   tone_recording_report RECORDING.raw OUT.wav
+// The recording is unsigned 8-bit stereo at 44100 Hz.
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "tools/logic/tone_recording.hpp"
+
+namespace {
+
+constexpr double kBytesPerSecond = 88200.0;
+
+void Put(std::ofstream& out, uint32_t value, int bytes) {
+  for (int b = 0; b < bytes; ++b) out.put(static_cast<char>(value >> (8 * b)));
+}
+
+void WriteWav(const char* path, const tonerec::Bytes& r, size_t from, size_t to) {
+  std::ofstream out(path, std::ios::binary);
+  const auto size = static_cast<uint32_t>(to - from);
+  out << "RIFF";
+  Put(out, 36 + size, 4);
+  out << "WAVEfmt ";
+  Put(out, 16,
+      4);  // the format: PCM, 2 channels, 44100 Hz, 88200 bytes a second, 2-byte frames, 8 bits
+  Put(out, 1, 2);
+  Put(out, 2, 2);
+  Put(out, 44100, 4);
+  Put(out, 88200, 4);
+  Put(out, 2, 2);
+  Put(out, 8, 2);
+  out << "data";
+  Put(out, size, 4);
+  out.write(reinterpret_cast<const char*>(r.data() + from), size);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: tone_recording_report RECORDING.raw OUT.wav\n");
+    return 2;
+  }
+  std::ifstream in(argv[1], std::ios::binary);
+  const tonerec::Bytes r((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const tonerec::Scan scan = tonerec::ScanRecording(r);
+  WriteWav(argv[2], r, scan.from, scan.to);
+  const auto seconds = [&](size_t at) { return (at - scan.from) / kBytesPerSecond; };
+  std::printf(
+      "Sound:      %s, %.2f s (8-bit unsigned, 2 channels, 44100 Hz) as the sink played it\n",
+      argv[2], seconds(scan.to));
+  if (scan.tone_from == std::string::npos) {
+    std::printf("Tone:       none, only the silent level\n");
+    return 0;
+  }
+  std::printf("Tone:       from %.2f s, at the end %d Hz (every buffer matched byte for byte)\n",
+              seconds(scan.tone_from), 2 * scan.last_step);
+  size_t inside = 0, longest = 0;
+  std::string at;
+  for (const tonerec::Gap& gap : scan.gaps) {
+    if (gap.at < scan.tone_from) continue;
+    ++inside;
+    longest = std::max(longest, gap.bytes);
+    if (inside <= 10)
+      at += (inside > 1 ? ", " : " at ") + std::to_string(seconds(gap.at)).substr(0, 5) + " s";
+  }
+  if (inside == 0) {
+    std::printf("Gaps:       none inside the tone\n");
+  } else {
+    std::printf("Gaps:       %zu inside the tone, longest %.1f ms,%s\n", inside,
+                longest / kBytesPerSecond * 1000.0, at.c_str());
+  }
+  if (scan.lost_at != std::string::npos) {
+    std::printf("Lost:       the recording stops following the stream at %.2f s\n",
+                seconds(scan.lost_at));
+  }
+}
