@@ -38,7 +38,6 @@ case "$arch" in
     else
       echo "test: the 32-bit suite is skipped: $why. Running the 64-bit suite."
       targets=(x86_64)
-      # A whole run still builds the 32-bit programs and both release packages.
       [ $# -gt 0 ] || package_only=i686
     fi
     ;;
@@ -59,28 +58,97 @@ case "${WK_CHECKED:-0}" in
     ;;
 esac
 
-if [ ${#targets[@]} -gt 0 ]; then
-  started=$SECONDS
-  CC=clang CXX=clang++ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
-  cmake --build "$native" -j"$jobs"
-  took "the native build" "$started"
-fi
-
 build_dir() { if [ "$1" = i686 ]; then echo build/win; else echo build/win64; fi; }
+if tests/bench/can-run-32bit >/dev/null; then checked=i686; else checked=x86_64; fi
+
+# Every build the run needs, in the order the suites use them: folder,
+# target and kind. The first suite also runs the native logic.
+builds=()
+if [ ${#targets[@]} -gt 0 ]; then builds+=("$native native native"); fi
+kind=with-native
+for target in "${targets[@]}"; do
+  builds+=("$(build_dir "$target") $target $kind")
+  kind=suite
+done
+if [ "${WK_CHECKED:-0}" != 0 ]; then builds+=("$(build_dir "$checked")-checked $checked checked"); fi
+if [ -n "$package_only" ]; then builds+=("build/win i686 package"); fi
+
+build() {
+  local win=$1 target=$2 kind=$3 native_dir=
+  local cross=(-DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$target.cmake" -DCMAKE_BUILD_TYPE=Release)
+  case $kind in
+    native)
+      CC=clang CXX=clang++ cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null &&
+        cmake --build "$win" -j"$jobs"
+      ;;
+    checked)
+      cmake -S . -B "$win" "${cross[@]}" -DWK_CHECKED=ON "${launcher[@]}" >/dev/null &&
+        cmake --build "$win" -j"$jobs"
+      ;;
+    package)
+      # A whole run still builds the 32-bit programs and both release packages.
+      cmake -S . -B "$win" "${cross[@]}" "${launcher[@]}" >/dev/null &&
+        cmake --build "$win" --target msi -j"$jobs" && (cd "$win" && cpack -G ZIP >/dev/null)
+      ;;
+    *)
+      [ "$kind" = suite ] || native_dir="$PWD/$native"
+      cmake -S . -B "$win" "${cross[@]}" -DWK_NATIVE_DIR="$native_dir" "${launcher[@]}" >/dev/null &&
+        cmake --build "$win" -j"$jobs"
+      ;;
+  esac
+}
+
+# The builds run one after another in a lane of their own beside the
+# suites, at a lower priority: while a suite runs under Wine, whose programs
+# spend much of their time waiting on the display, the Wine server and the
+# sound sink, the next suite's programs are built on the processors they
+# leave idle. Each build's output goes to a log in the lane's folder, shown
+# when the build fails.
+lane=$(mktemp -d)
+(
+  renice -n 10 -p "$BASHPID" >/dev/null 2>&1 || true
+  for entry in "${builds[@]}"; do
+    read -r win target kind <<<"$entry"
+    started=$SECONDS
+    if build "$win" "$target" "$kind" >"$lane/${win##*/}.log" 2>&1; then rc=0; else rc=1; fi
+    echo "$rc $((SECONDS - started))" >"$lane/${win##*/}.done"
+    [ "$rc" = 0 ] || exit 1
+  done
+) &
+lane_pid=$!
+
+# Waits for the lane's build in the folder given and says how long it took;
+# a failed build ends the run with its output.
+built() {
+  local win=$1 what=$2 rc=1 seconds=0
+  until [ -f "$lane/${win##*/}.done" ]; do
+    kill -0 "$lane_pid" 2>/dev/null || break
+    sleep 1
+  done
+  if [ -f "$lane/${win##*/}.done" ]; then read -r rc seconds <"$lane/${win##*/}.done"; fi
+  echo "test: the $what build took $((seconds / 60)) min $((seconds % 60)) s"
+  if [ "$rc" != 0 ]; then
+    cat "$lane/${win##*/}.log" 2>/dev/null
+    echo "test: the $what build in $win failed" >&2
+    exit 1
+  fi
+}
+
+# Ends a process and everything it started.
+stop_tree() {
+  local child
+  for child in $(ps -o pid= --ppid "$1" 2>/dev/null); do stop_tree "$child"; done
+  kill "$1" 2>/dev/null || true
+}
 
 failed=()
 bench=
-trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"; took "the whole run" 0' EXIT
-native_dir="$PWD/$native"
+trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"; stop_tree "$lane_pid"; rm -rf "$lane"
+  took "the whole run" 0' EXIT
+if [ ${#targets[@]} -gt 0 ]; then built "$native" native; fi
 for target in "${targets[@]}"; do
   win=$(build_dir "$target")
-  started=$SECONDS
-  # The native logic run is one test of the first suite only.
-  cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$target.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DWK_NATIVE_DIR="$native_dir" "${launcher[@]}" >/dev/null
-  native_dir=
-  cmake --build "$win" -j"$jobs"
-  took "the $target build" "$started"
+  built "$win" "$target"
 
   echo "test: the $target suite ($win)"
   bench=$win/bench
@@ -106,13 +174,8 @@ done
 # this machine runs natively, with Wine's heap checking on
 # (tests/bench/wine-run --heap-check). The figures are left out.
 if [ "${WK_CHECKED:-0}" != 0 ]; then
-  if tests/bench/can-run-32bit >/dev/null; then checked=i686; else checked=x86_64; fi
   win=$(build_dir "$checked")-checked
-  started=$SECONDS
-  cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$checked.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DWK_CHECKED=ON "${launcher[@]}" >/dev/null
-  cmake --build "$win" -j"$jobs"
-  took "the checked $checked build" "$started"
+  built "$win" "checked $checked"
   echo "test: the checked $checked suite ($win)"
   bench=$win/bench
   started=$SECONDS
@@ -129,11 +192,7 @@ fi
 
 if [ -n "$package_only" ]; then
   echo "test: building the 32-bit programs and release packages only (build/win/package)"
-  cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-  if ! cmake --build build/win --target msi -j"$jobs" || ! (cd build/win && cpack -G ZIP >/dev/null); then
-    failed+=("i686 package")
-  fi
+  ( built build/win "32-bit package" ) || failed+=("i686 package")
 fi
 
 if [ ${#failed[@]} -gt 0 ]; then
