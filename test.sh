@@ -15,11 +15,20 @@
 # figures are printed after each suite's run.
 set -euo pipefail
 cd "$(dirname "$0")"
-# Each stage's time goes to the log: "test: STAGE took M min S s".
-took() { echo "test: $1 took $(((SECONDS - $2) / 60)) min $(((SECONDS - $2) % 60)) s"; }
-started=$SECONDS
+# Each stage's time goes to the log: "test: STAGE took M min S s", with the
+# processor time its programs used (all processors together), which tells a
+# stage that computes from one that waits. begin marks a stage's start in
+# the shell that runs it.
+tick=$(getconf CLK_TCK)
+processor() { awk '{ print $14 + $15 + $16 + $17 }' "/proc/${1:-$shell}/stat"; }
+minutes() { echo "$(($1 / 60)) min $(($1 % 60)) s"; }
+begin() { shell=$BASHPID started=$SECONDS started_ticks=$(processor); }
+spent() { echo "$((SECONDS - started)) $((($(processor) - started_ticks) / tick))"; }
+say_took() { echo "test: $1 took $(minutes "$2") (processor $(minutes "$3"))"; }
+took() { say_took "$1" $(spent); }
+begin
 ./setup.sh
-took set-up "$started"
+took set-up
 
 jobs=$(nproc)
 native=build/native
@@ -99,19 +108,17 @@ build() {
 }
 
 # The builds run one after another in a lane of their own beside the
-# suites, at a lower priority: while a suite runs under Wine, whose programs
-# spend much of their time waiting on the display, the Wine server and the
-# sound sink, the next suite's programs are built on the processors they
-# leave idle. Each build's output goes to a log in the lane's folder, shown
-# when the build fails.
+# suites: while a suite runs under Wine, whose programs spend much of their
+# time waiting on the display, the Wine server and the sound sink, the next
+# suite's programs are built on the processors they leave idle. Each build's
+# output goes to a log in the lane's folder, shown when the build fails.
 lane=$(mktemp -d)
 (
-  renice -n 10 -p "$BASHPID" >/dev/null 2>&1 || true
   for entry in "${builds[@]}"; do
     read -r win target kind <<<"$entry"
-    started=$SECONDS
+    begin
     if build "$win" "$target" "$kind" >"$lane/${win##*/}.log" 2>&1; then rc=0; else rc=1; fi
-    echo "$rc $((SECONDS - started))" >"$lane/${win##*/}.done"
+    echo "$rc $(spent)" >"$lane/${win##*/}.done"
     [ "$rc" = 0 ] || exit 1
   done
 ) &
@@ -120,13 +127,13 @@ lane_pid=$!
 # Waits for the lane's build in the folder given and says how long it took;
 # a failed build ends the run with its output.
 built() {
-  local win=$1 what=$2 rc=1 seconds=0
+  local win=$1 what=$2 rc=1 seconds=0 processor=0
   until [ -f "$lane/${win##*/}.done" ]; do
     kill -0 "$lane_pid" 2>/dev/null || break
     sleep 1
   done
-  if [ -f "$lane/${win##*/}.done" ]; then read -r rc seconds <"$lane/${win##*/}.done"; fi
-  echo "test: the $what build took $((seconds / 60)) min $((seconds % 60)) s"
+  if [ -f "$lane/${win##*/}.done" ]; then read -r rc seconds processor <"$lane/${win##*/}.done"; fi
+  say_took "the $what build" "$seconds" "$processor"
   if [ "$rc" != 0 ]; then
     cat "$lane/${win##*/}.log" 2>/dev/null
     echo "test: the $what build in $win failed" >&2
@@ -144,7 +151,7 @@ stop_tree() {
 failed=()
 bench=
 trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"; stop_tree "$lane_pid"; rm -rf "$lane"
-  took "the whole run" 0' EXIT
+  say_took "the whole run" "$SECONDS" $(($(processor $$) / tick))' EXIT
 if [ ${#targets[@]} -gt 0 ]; then built "$native" native; fi
 for target in "${targets[@]}"; do
   win=$(build_dir "$target")
@@ -152,17 +159,17 @@ for target in "${targets[@]}"; do
 
   echo "test: the $target suite ($win)"
   bench=$win/bench
-  started=$SECONDS
+  begin
   tests/bench/bench.sh start "$bench" "$target"
-  took "the $target bench's start" "$started"
+  took "the $target bench's start"
   only=()
   if [ "$target" = i686 ] && [ "$(tests/bench/i686-way)" = emulated ]; then
     echo "test: emulated, the programs labelled figures are built but not run: their timings would measure the emulator"
     only=(-LE figures)
   fi
-  started=$SECONDS
+  begin
   if ! ctest --test-dir "$win" --output-on-failure "${only[@]}" "$@"; then failed+=("$target"); fi
-  took "the $target suite" "$started"
+  took "the $target suite"
   figures=$(grep -h '^figure: ' "$win/Testing/Temporary/LastTest.log" 2>/dev/null || true)
   if [ -n "$figures" ]; then printf 'test: figures of the %s suite\n%s\n' "$target" "$figures"; fi
   tests/bench/bench.sh stop "$bench"
@@ -178,14 +185,14 @@ if [ "${WK_CHECKED:-0}" != 0 ]; then
   built "$win" "checked $checked"
   echo "test: the checked $checked suite ($win)"
   bench=$win/bench
-  started=$SECONDS
+  begin
   tests/bench/bench.sh start "$bench" "$checked"
-  took "the checked $checked bench's start" "$started"
-  started=$SECONDS
+  took "the checked $checked bench's start"
+  begin
   if ! ctest --test-dir "$win" --output-on-failure -LE figures "$@"; then
     failed+=("checked $checked")
   fi
-  took "the checked $checked suite" "$started"
+  took "the checked $checked suite"
   tests/bench/bench.sh stop "$bench"
   bench=
 fi
