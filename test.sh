@@ -148,54 +148,76 @@ stop_tree() {
   kill "$1" 2>/dev/null || true
 }
 
-failed=()
-bench=
-trap '[ -z "$bench" ] || tests/bench/bench.sh stop "$bench"; stop_tree "$lane_pid"; rm -rf "$lane"
-  say_took "the whole run" "$SECONDS" $(($(processor $$) / tick))' EXIT
-if [ ${#targets[@]} -gt 0 ]; then built "$native" native; fi
-for target in "${targets[@]}"; do
-  win=$(build_dir "$target")
-  built "$win" "$target"
-
-  echo "test: the $target suite ($win)"
-  bench=$win/bench
-  begin
-  tests/bench/bench.sh start "$bench" "$target"
-  took "the $target bench's start"
-  only=()
-  if [ "$target" = i686 ] && [ "$(tests/bench/i686-way)" = emulated ]; then
-    echo "test: emulated, the programs labelled figures are built but not run: their timings would measure the emulator"
-    only=(-LE figures)
-  fi
-  begin
-  if ! ctest --test-dir "$win" --output-on-failure "${only[@]}" "$@"; then failed+=("$target"); fi
-  took "the $target suite"
-  figures=$(grep -h '^figure: ' "$win/Testing/Temporary/LastTest.log" 2>/dev/null || true)
-  if [ -n "$figures" ]; then printf 'test: figures of the %s suite\n%s\n' "$target" "$figures"; fi
-  tests/bench/bench.sh stop "$bench"
-  bench=
-done
-
-# The checked run: the Windows suite once more, built with run-time checks
+# One suite: its bench is started once its build is done, and its programs
+# run except those labelled figures, which run after every suite is done.
+# The checked run is the Windows suite once more, built with run-time checks
 # (WK_CHECKED in cmake/windows.cmake) in a folder of its own, for the target
 # this machine runs natively, with Wine's heap checking on
-# (tests/bench/wine-run --heap-check). The figures are left out.
-if [ "${WK_CHECKED:-0}" != 0 ]; then
-  win=$(build_dir "$checked")-checked
-  built "$win" "checked $checked"
-  echo "test: the checked $checked suite ($win)"
-  bench=$win/bench
+# (tests/bench/wine-run --heap-check); it has no figures.
+suite() {
+  local win=$1 target=$2 kind=$3 what=$2 rc=0
+  shift 3
+  [ "$kind" != checked ] || what="checked $target"
+  [ "$kind" != with-native ] || built "$native" native
+  built "$win" "$what"
+  echo "test: the $what suite ($win)"
   begin
-  tests/bench/bench.sh start "$bench" "$checked"
-  took "the checked $checked bench's start"
+  tests/bench/bench.sh start "$win/bench" "$target"
+  took "the $what bench's start"
   begin
-  if ! ctest --test-dir "$win" --output-on-failure -LE figures "$@"; then
-    failed+=("checked $checked")
+  ctest --test-dir "$win" --output-on-failure -LE figures "$@" || rc=1
+  took "the $what suite"
+  return $rc
+}
+
+# The suites run side by side, each on its own bench (display, Wine prefix
+# and server, sound sinks), each as soon as its build is done: a suite's
+# programs mostly wait (on the display, the Wine server, their timers), and
+# one emulated suite keeps one processor busy. Each suite's output is shown
+# when it ends. The figures (showcases, benchmarks, soaks) measure the
+# machine, so they run afterwards, one suite at a time, with nothing beside
+# them; emulated, they are built but not run: their timings would measure
+# the emulator.
+suites=()
+kind=with-native
+for target in "${targets[@]}"; do
+  suites+=("$(build_dir "$target") $target $kind")
+  kind=suite
+done
+if [ "${WK_CHECKED:-0}" != 0 ]; then suites+=("$(build_dir "$checked")-checked $checked checked"); fi
+
+failed=()
+jobs_running=()
+trap 'for entry in "${suites[@]}"; do tests/bench/bench.sh stop "${entry%% *}/bench"; done
+  for pid in "${jobs_running[@]}" "$lane_pid"; do stop_tree "$pid"; done; rm -rf "$lane"
+  say_took "the whole run" "$SECONDS" $(($(processor $$) / tick))' EXIT
+for entry in "${suites[@]}"; do
+  read -r win target kind <<<"$entry"
+  (suite "$win" "$target" "$kind" "$@") >"$lane/suite-${win##*/}.log" 2>&1 &
+  jobs_running+=($!)
+done
+for i in "${!suites[@]}"; do
+  read -r win target kind <<<"${suites[$i]}"
+  if ! wait "${jobs_running[$i]}"; then
+    if [ "$kind" = checked ]; then failed+=("checked $target"); else failed+=("$target"); fi
   fi
-  took "the checked $checked suite"
-  tests/bench/bench.sh stop "$bench"
-  bench=
-fi
+  cat "$lane/suite-${win##*/}.log"
+done
+jobs_running=()
+
+for target in "${targets[@]}"; do
+  win=$(build_dir "$target")
+  if [ "$target" = i686 ] && [ "$(tests/bench/i686-way)" = emulated ]; then
+    echo "test: emulated, the programs labelled figures are built but not run: their timings would measure the emulator"
+    continue
+  fi
+  begin
+  ctest --test-dir "$win" --output-on-failure -L figures "$@" || failed+=("$target figures")
+  took "the $target figures"
+  figures=$(grep -h '^figure: ' "$win/Testing/Temporary/LastTest.log" 2>/dev/null || true)
+  if [ -n "$figures" ]; then printf 'test: figures of the %s suite\n%s\n' "$target" "$figures"; fi
+done
+for entry in "${suites[@]}"; do tests/bench/bench.sh stop "${entry%% *}/bench"; done
 
 if [ -n "$package_only" ]; then
   echo "test: building the 32-bit programs and release packages only (build/win/package)"
