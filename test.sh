@@ -132,7 +132,11 @@ built() {
     kill -0 "$lane_pid" 2>/dev/null || break
     sleep 1
   done
-  if [ -f "$lane/${win##*/}.done" ]; then read -r rc seconds processor <"$lane/${win##*/}.done"; fi
+  if [ ! -f "$lane/${win##*/}.done" ]; then
+    echo "test: the $what build did not run: a build before it failed" >&2
+    exit 1
+  fi
+  read -r rc seconds processor <"$lane/${win##*/}.done"
   say_took "the $what build" "$seconds" "$processor"
   if [ "$rc" != 0 ]; then
     cat "$lane/${win##*/}.log" 2>/dev/null
@@ -211,6 +215,7 @@ for target in "${targets[@]}"; do
     echo "test: emulated, the programs labelled figures are built but not run: their timings would measure the emulator"
     continue
   fi
+  [ "$(cut -d' ' -f1 "$lane/${win##*/}.done" 2>/dev/null)" = 0 ] || continue
   begin
   ctest --test-dir "$win" --output-on-failure -L figures "$@" || failed+=("$target figures")
   took "the $target figures"
@@ -225,6 +230,6 @@ if [ -n "$package_only" ]; then
 fi
 
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "test: failures in the ${failed[*]} suite" >&2
+  (IFS=,; echo "test: failures in: ${failed[*]}" | sed 's/,/, /g') >&2
   exit 1
 fi
