@@ -174,14 +174,16 @@ suite() {
   return $rc
 }
 
-# The suites run side by side, each on its own bench (display, Wine prefix
-# and server, sound sinks), each as soon as its build is done: a suite's
+# Two suites run side by side, each on its own bench (display, Wine prefix
+# and server, sound sinks), each as soon as its build is done: the first
+# suite in one lane, the others one after another in a second. A suite's
 # programs mostly wait (on the display, the Wine server, their timers), and
-# one emulated suite keeps one processor busy. Each suite's output is shown
-# when it ends. The figures (showcases, benchmarks, soaks) measure the
-# machine, so they run afterwards, one suite at a time, with nothing beside
-# them; emulated, they are built but not run: their timings would measure
-# the emulator.
+# an emulated suite keeps about one processor busy, so two suites and the
+# builds share the two processors. Each suite's output is shown in order,
+# as soon as it and those before it have ended. The figures (showcases,
+# benchmarks, soaks) measure the machine, so they run afterwards, one suite
+# at a time, with nothing beside them; emulated, they are built but not
+# run: their timings would measure the emulator.
 suites=()
 kind=with-native
 for target in "${targets[@]}"; do
@@ -190,23 +192,44 @@ for target in "${targets[@]}"; do
 done
 if [ "${WK_CHECKED:-0}" != 0 ]; then suites+=("$(build_dir "$checked")-checked $checked checked"); fi
 
+# Runs the suites given (by their index) one after another, each with its
+# output and exit code in the lane's folder.
+suite_lane() {
+  local i win target kind rc
+  for i in "$@"; do
+    read -r win target kind <<<"${suites[$i]}"
+    rc=0
+    (suite "$win" "$target" "$kind" "${ctest_args[@]}") >"$lane/suite-$i.log" 2>&1 || rc=$?
+    echo "$rc" >"$lane/suite-$i.rc"
+  done
+}
+
+ctest_args=("$@")
 failed=()
 jobs_running=()
 trap 'for entry in "${suites[@]}"; do tests/bench/bench.sh stop "${entry%% *}/bench"; done
   for pid in "${jobs_running[@]}" "$lane_pid"; do stop_tree "$pid"; done; rm -rf "$lane"
   say_took "the whole run" "$SECONDS" $(($(processor $$) / tick))' EXIT
-for entry in "${suites[@]}"; do
-  read -r win target kind <<<"$entry"
-  (suite "$win" "$target" "$kind" "$@") >"$lane/suite-${win##*/}.log" 2>&1 &
+if [ ${#suites[@]} -gt 0 ]; then
+  suite_lane 0 &
   jobs_running+=($!)
-done
+  if [ ${#suites[@]} -gt 1 ]; then
+    suite_lane $(seq 1 $((${#suites[@]} - 1))) &
+    jobs_running+=($!)
+  fi
+fi
 for i in "${!suites[@]}"; do
+  until [ -f "$lane/suite-$i.rc" ]; do
+    kill -0 "${jobs_running[$((i > 0))]}" 2>/dev/null || break
+    sleep 1
+  done
   read -r win target kind <<<"${suites[$i]}"
-  if ! wait "${jobs_running[$i]}"; then
+  cat "$lane/suite-$i.log" 2>/dev/null || true
+  if [ "$(cat "$lane/suite-$i.rc" 2>/dev/null)" != 0 ]; then
     if [ "$kind" = checked ]; then failed+=("checked $target"); else failed+=("$target"); fi
   fi
-  cat "$lane/suite-${win##*/}.log"
 done
+wait "${jobs_running[@]}" 2>/dev/null || true
 jobs_running=()
 
 for target in "${targets[@]}"; do
