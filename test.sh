@@ -166,7 +166,7 @@ suite() {
   built "$win" "$what"
   echo "test: the $what suite ($win)"
   begin
-  tests/bench/bench.sh start "$win/bench" "$target"
+  tests/bench/bench.sh start "$win/bench" "$target" || return 1
   took "the $what bench's start"
   begin
   ctest --test-dir "$win" --output-on-failure -LE figures "$@" || rc=1
