@@ -11,8 +11,8 @@
 #   WK_CHECKED=1    also the checked run (below); WK_CHECKED=only: it alone
 #
 # Arguments go to ctest (for example -R windows/). The showcases and
-# benchmarks carry the label "figures" (-LE figures leaves them out); their
-# figures are printed after each suite's run.
+# benchmarks carry the label "figures" (-LE figures leaves them out); they
+# run after the suites, alone, and their figures are printed then.
 set -euo pipefail
 cd "$(dirname "$0")"
 # Each stage's time goes to the log: "test: STAGE took M min S s", with the
