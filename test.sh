@@ -207,7 +207,14 @@ suite_lane() {
 ctest_args=("$@")
 failed=()
 jobs_running=()
-trap 'for entry in "${suites[@]}"; do tests/bench/bench.sh stop "${entry%% *}/bench"; done
+# Stops the suites' benches that are running.
+stop_benches() {
+  local entry
+  for entry in "${suites[@]}"; do
+    [ ! -f "${entry%% *}/bench/bench.env" ] || tests/bench/bench.sh stop "${entry%% *}/bench"
+  done
+}
+trap 'stop_benches
   for pid in "${jobs_running[@]}" "$lane_pid"; do stop_tree "$pid"; done; rm -rf "$lane"
   say_took "the whole run" "$SECONDS" $(($(processor $$) / tick))' EXIT
 if [ ${#suites[@]} -gt 0 ]; then
@@ -245,7 +252,7 @@ for target in "${targets[@]}"; do
   figures=$(grep -h '^figure: ' "$win/Testing/Temporary/LastTest.log" 2>/dev/null || true)
   if [ -n "$figures" ]; then printf 'test: figures of the %s suite\n%s\n' "$target" "$figures"; fi
 done
-for entry in "${suites[@]}"; do tests/bench/bench.sh stop "${entry%% *}/bench"; done
+stop_benches
 
 if [ -n "$package_only" ]; then
   echo "test: building the 32-bit programs and release packages only (build/win/package)"
