@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "wk_controls.h"
@@ -190,6 +193,29 @@ TEST_F(ControlOps, VisibilityEnablingAndDestroyReportTheEarlierState) {
     EXPECT_EQ(k.destroy(c), 0);
     EXPECT_FALSE(IsWindow(c));
     EXPECT_EQ(k.destroy(c), 1);
+  }
+}
+
+// Queries whose 0 is a valid answer (column 0, a disabled button, row 1)
+// answer -1 for a destroyed control and for a window of another kind.
+TEST_F(ControlOps, QueriesOnAGoneControlOrAnotherKindAnswerMinusOne) {
+  HWND button = kKinds[0].create(parent);
+  const struct {
+    const char* kind;
+    int (*query)(HWND);
+  } rows[] = {
+      {"List", [](HWND c) { return wk_ListInsertColumn(c, 50, "L", "a", 0); }},
+      {"List", [](HWND c) { return wk_ListFindItem(c, ""); }},
+      {"Toolbar", [](HWND c) { return wk_ToolbarGetButtonState(c, 1); }},
+  };
+  for (const auto& row : rows) {
+    const Kind& k = *std::find_if(std::begin(kKinds), std::end(kKinds), [&](const Kind& x) {
+      return std::strcmp(x.name, row.kind) == 0;
+    });
+    HWND gone = k.create(parent);
+    DestroyWindow(gone);
+    EXPECT_EQ(row.query(gone), -1) << &row - rows;
+    EXPECT_EQ(row.query(button), -1) << &row - rows;
   }
 }
 

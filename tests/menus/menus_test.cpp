@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "wk_menus.h"
@@ -78,9 +79,19 @@ RECT Client(HWND w) {
 
 TEST(MenuBar, AttachGrowsOnceRemoveShrinksAndLeavesAnEmptyBar) {
   MenuWindow w;
-  const RECT outer0 = Outer(w), client0 = Client(w);
   HMENU bar = wk_MenuCreate();
   wk_MenuAddPopup(bar, "&Arkiv");
+  // A refused attach (a child window, a destroyed menu) changes nothing.
+  HMENU gone = wk_MenuCreate();
+  DestroyMenu(gone);
+  HWND child = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 50, 50, w, nullptr, nullptr, nullptr);
+  const std::pair<HWND, HMENU> refused[] = {{child, bar}, {w, gone}};
+  for (const auto& [window, menu] : refused) {
+    const RECT before = Outer(window);
+    EXPECT_EQ(wk_MenuBarAttach(window, menu), 1);
+    EXPECT_EQ(Outer(window).bottom, before.bottom);
+  }
+  const RECT outer0 = Outer(w), client0 = Client(w);
   ASSERT_EQ(wk_MenuBarAttach(w, bar), 0);
   const RECT outer1 = Outer(w), client1 = Client(w);
   EXPECT_EQ(outer1.bottom - outer1.top, outer0.bottom - outer0.top + GetSystemMetrics(SM_CYMENU));

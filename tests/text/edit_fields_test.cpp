@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -231,6 +232,7 @@ TEST(SpinEdit, StepFollowsTheScrollCode) {
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, 0), 0);
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, 0), 1);
   EXPECT_EQ(wk_SpinEditStep(spin, MAKEWPARAM(SB_THUMBPOSITION, 9), spin, buffer, 6), 6);
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, INT_MAX), INT_MAX);
   EXPECT_EQ(WindowText(spin), "5");
   // Another source: nothing happens, not even to text or buffer.
   SetWindowTextA(spin, "typed");
@@ -374,15 +376,42 @@ TEST(EditFieldFiles, MissingFilesAreCreatedEmptyAndBadPathsGiveTwo) {
   EXPECT_EQ(wk_EditSaveFile(field, nowhere.c_str()), 2);
 }
 
-TEST(EditFieldFiles, SaveWritesTheRawText) {
+// A field that keeps only the first ten characters of any text it is given.
+LRESULT CALLBACK KeepTen(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m != WM_SETTEXT) return CallWindowProcA(g_counted_base, w, m, wp, lp);
+  const std::string text = std::string(reinterpret_cast<const char*>(lp)).substr(0, 10);
+  return CallWindowProcA(g_counted_base, w, m, wp, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The spin field does not scroll sideways, and the platform refuses text
+// inserted past such a field's right edge: its text must still come back
+// whole, whatever the field's width and limit, or the load says it did not.
+TEST(EditFieldFiles, SpinFieldSavesAndLoadsTheWholeRawText) {
   TestWindow parent;
-  HWND field = wk_SpinEditCreate(parent, 10, 10, 200, 24, "L", 100);
-  wk_SpinEditSetText(field, "r\xE4tt 12");
-  EXPECT_EQ(wk_SpinEditSaveFile(field, WinPath("saved.txt").c_str()), 0);
-  EXPECT_EQ(wktest::ReadWholeFile(WinPath("saved.txt")), "r\xE4tt 12");
-  wk_SpinEditSetText(field, "");
-  EXPECT_EQ(wk_SpinEditLoadFile(field, WinPath("saved.txt").c_str()), 0);
-  EXPECT_EQ(WindowText(field), "r\xE4tt 12");
+  const struct {
+    int width, limit;
+    std::string text;
+    bool keeps_ten;
+    int result;
+  } rows[] = {
+      {200, 100, "r\xE4tt 12", false, 0},
+      {200, 100, Pattern(149), false, 0},
+      {1000, 200, Pattern(149), false, 0},
+      {1000, 200, Pattern(149), true, WK_TEXT_FILE_IO_ERROR},
+  };
+  for (const auto& row : rows) {
+    HWND field = wk_SpinEditCreate(parent, 10, 10, row.width, 24, "L", row.limit);
+    wk_SpinEditSetText(field, row.text.c_str());
+    EXPECT_EQ(wk_SpinEditSaveFile(field, WinPath("saved.txt").c_str()), 0);
+    EXPECT_EQ(wktest::ReadWholeFile(WinPath("saved.txt")), row.text);
+    wk_SpinEditSetText(field, "");
+    if (row.keeps_ten)
+      g_counted_base = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeepTen)));
+    EXPECT_EQ(wk_SpinEditLoadFile(field, WinPath("saved.txt").c_str()), row.result) << row.width;
+    EXPECT_EQ(WindowText(field), row.text.substr(0, row.keeps_ten ? 10 : std::string::npos));
+    DestroyWindow(field);
+  }
 }
 
 }  // namespace

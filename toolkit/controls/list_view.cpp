@@ -102,6 +102,7 @@ extern "C" int wk_ListSetColors(HWND list, COLORREF text, COLORREF background) n
 
 extern "C" int wk_ListInsertColumn(HWND list, int width, const char* alignment, const char* title,
                                    int column) noexcept {
+  if (!wk::ops::IsOfClass(list, WC_LISTVIEWA)) return -1;
   wk_ListColumnRecord.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   // An unknown alignment keeps the format of the previous column.
   wk_ListColumnRecord.fmt = wk::KeywordValue(kAlignments, alignment, wk_ListColumnRecord.fmt);
@@ -179,6 +180,7 @@ extern "C" int wk_ListEditLabel(HWND list, int position) noexcept {
 }
 
 extern "C" int wk_ListFindItem(HWND list, const char* text) noexcept {
+  if (!wk::ops::IsOfClass(list, WC_LISTVIEWA)) return -1;
   SetFocus(list);
   LVFINDINFOA find{};
   find.flags = LVFI_PARTIAL | LVFI_STRING;

@@ -218,6 +218,7 @@ int wk_ToolbarChangeImage(HWND t, int id, int image) noexcept {
   return ButtonMessage(t, TB_CHANGEBITMAP, id, MAKELPARAM(static_cast<WORD>(image - 1), 0));
 }
 int wk_ToolbarGetButtonState(HWND t, int id) noexcept {
+  if (!wk::ops::IsOfClass(t, TOOLBARCLASSNAMEA)) return -1;
   return static_cast<int>(wk::Send(t, TB_GETSTATE, id));
 }
 int wk_ToolbarDeleteButton(HWND t, int position) noexcept {

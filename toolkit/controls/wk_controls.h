@@ -246,7 +246,8 @@ int wk_ToolbarHideButton(HWND toolbar, int id) WK_NOEXCEPT;
 int wk_ToolbarShowButton(HWND toolbar, int id) WK_NOEXCEPT;
 /* Gives the button image number `image` (1 for the first image). 0 or 1. */
 int wk_ToolbarChangeImage(HWND toolbar, int id, int image) WK_NOEXCEPT;
-/* Returns the button's state byte, or -1 for an id the toolbar lacks. */
+/* Returns the button's state byte, or -1 for an id the toolbar lacks or a handle that is no
+   (longer a) toolbar. */
 int wk_ToolbarGetButtonState(HWND toolbar, int id) WK_NOEXCEPT;
 /* Deletes the button at the 1-based position. 0 or 1. */
 int wk_ToolbarDeleteButton(HWND toolbar, int position) WK_NOEXCEPT;
@@ -326,7 +327,8 @@ extern int wk_ListSortArmed;
 HWND wk_ListCreate(HWND parent, int x, int y, int width, int height) WK_NOEXCEPT;
 /* Sets text and background colours and repaints: 0 if repainted, 1 otherwise. */
 int wk_ListSetColors(HWND list, COLORREF text, COLORREF background) WK_NOEXCEPT;
-/* Inserts a column ("L", "C", "R"; other words keep the last format): its index or -1. */
+/* Inserts a column ("L", "C", "R"; other words keep the last format): its index, or -1 (also
+   for a handle that is no (longer a) list view). */
 int wk_ListInsertColumn(HWND list, int width, const char* alignment, const char* title,
                         int column) WK_NOEXCEPT;
 /* Deletes a 0-based column: 0 on success, 1 on failure. */
@@ -563,7 +565,8 @@ int wk_ListImport(HWND list, const char* mode, const char* file_name, int column
 int wk_ListClear(HWND list) WK_NOEXCEPT;
 /* Focuses the list and starts editing the 1-based row's label: 0 if editing began, 1 otherwise. */
 int wk_ListEditLabel(HWND list, int position) WK_NOEXCEPT;
-/* Focuses the list; the 1-based row whose label begins with the text, or -1. */
+/* Focuses the list; the 1-based row whose label begins with the text, or -1 (also for a handle
+   that is no (longer a) list view). */
 int wk_ListFindItem(HWND list, const char* text) WK_NOEXCEPT;
 /* The edit control editing a label, or NULL. */
 HWND wk_ListGetEditControl(HWND list) WK_NOEXCEPT;

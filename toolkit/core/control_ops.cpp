@@ -114,4 +114,10 @@ HINSTANCE InstanceOf(HWND window) {
   return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
 }
 
+bool IsOfClass(HWND window, const char* class_name) {
+  // Class names compare without regard to case, as the platform's own do.
+  char name[64] = {};
+  return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, class_name) == 0;
+}
+
 }  // namespace wk::ops

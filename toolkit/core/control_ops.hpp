@@ -90,6 +90,10 @@ int GetButtonState(HWND button);
 HWND ParentOf(HWND control);
 // The instance handle of a window (GWL_HINSTANCE).
 HINSTANCE InstanceOf(HWND window);
+// Whether the window exists and is of the named window class. A message to
+// a destroyed window or one of another class answers 0, which the queries
+// whose 0 is a valid answer cannot tell from one.
+bool IsOfClass(HWND window, const char* class_name);
 // A child's control id in the menu-handle parameter of CreateWindowExA.
 inline HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 

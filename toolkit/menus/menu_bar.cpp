@@ -89,15 +89,19 @@ HMENU wk_MenuReplaceWithPopup(HMENU menu, int position, const char* title) noexc
 }
 
 // SetMenu keeps the outer rectangle and takes the bar's line from the
-// client area; growing first keeps the client area's size.
+// client area; growing by that line afterwards gives the client area its
+// size back. The window grows only once the bar is attached, so a refused
+// attach (a child window, a destroyed menu) leaves it as it was.
 int wk_MenuBarAttach(HWND window, HMENU menu) noexcept {
-  if (GetMenu(window) == nullptr) {
+  const bool first_bar = GetMenu(window) == nullptr;
+  if (!SetMenu(window, menu)) return 1;
+  if (first_bar) {
     RECT r{};
     GetWindowRect(window, &r);
     MoveWindow(window, r.left, r.top, r.right - r.left,
                r.bottom - r.top + GetSystemMetrics(SM_CYMENU), TRUE);
   }
-  return SetMenu(window, menu) ? 0 : 1;
+  return 0;
 }
 
 // An empty bar stays attached afterwards, so a later attach does not grow

@@ -40,7 +40,8 @@ HMENU wk_MenuInsertPopup(HMENU menu, int position, const char* title) WK_NOEXCEP
    bar. Returns the popup. */
 HMENU wk_MenuReplaceWithPopup(HMENU menu, int position, const char* title) WK_NOEXCEPT;
 /* Attaches the menu as the window's bar; a window without a bar grows by one
-   menu line first, so its client area keeps its size. 0 or 1. */
+   menu line, so its client area keeps its size. 0, or 1 when the platform
+   refuses (a child window, a destroyed menu): the window is then unchanged. */
 int wk_MenuBarAttach(HWND window, HMENU menu) WK_NOEXCEPT;
 /* Destroys the menu (shrinking the window by one menu line when it was the
    window's bar) and attaches a new empty bar. 0 if the menu was destroyed,

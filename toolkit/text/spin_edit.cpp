@@ -2,6 +2,8 @@
 // arrows step a counter the caller keeps.
 #include <windows.h>
 
+#include <climits>
+
 #include "toolkit/core/message.hpp"
 #include "toolkit/text/text_fields.hpp"
 #include "wk_text.h"
@@ -60,7 +62,8 @@ int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
       if (counter >= 1) --counter;
       break;
     case SB_LINEDOWN:
-      ++counter;
+      // The counter stops at the largest int rather than wrapping round.
+      if (counter < INT_MAX) ++counter;
       break;
     default:
       break;

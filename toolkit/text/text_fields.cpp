@@ -199,6 +199,26 @@ int Save(HWND window, const char* file_name) {
   return ok && written == count ? 0 : WK_TEXT_FILE_IO_ERROR;
 }
 
+// Reads the file in chunks of `chunk` bytes and hands each, as far as its
+// first zero byte, to `take`. 0, or WK_TEXT_FILE_IO_ERROR after a failed read.
+template <class Take>
+int ReadChunks(HANDLE file, DWORD chunk, Take take) {
+  std::vector<char> buffer(chunk + 1);
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file, buffer.data(), chunk, &got, nullptr)) return WK_TEXT_FILE_IO_ERROR;
+    buffer[got] = '\0';
+    take(buffer.data());
+    if (got < chunk) return 0;
+  }
+}
+
+// A one-line field that does not scroll sideways refuses inserted text past
+// its right edge; setting the text is not cut by width or limit.
+bool RefusesTextPastItsEdge(HWND window) {
+  return (GetWindowLongA(window, GWL_STYLE) & (ES_MULTILINE | ES_AUTOHSCROLL)) == 0;
+}
+
 int Load(HWND window, const char* file_name, DWORD chunk) {
   FileHandle file(CreateFileA(file_name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -207,18 +227,24 @@ int Load(HWND window, const char* file_name, DWORD chunk) {
   const DWORD low = GetFileSize(file.get(), &high);
   if (high != 0 || HIWORD(low) != 0) return WK_TEXT_FILE_TOO_LARGE;
 
-  std::vector<char> buffer(chunk + 1);
   SetText(window, "");
-  for (;;) {
-    DWORD got = 0;
-    if (!ReadFile(file.get(), buffer.data(), chunk, &got, nullptr)) return WK_TEXT_FILE_IO_ERROR;
-    buffer[got] = '\0';
+  int result = 0;
+  if (RefusesTextPastItsEdge(window)) {
+    // The whole text goes in at once, and a field that still keeps only
+    // part of it says so.
+    std::string text;
+    result = ReadChunks(file.get(), chunk, [&](const char* part) { text += part; });
+    SetText(window, text.c_str());
+    if (result == 0 && WholeText(window) != text) result = WK_TEXT_FILE_IO_ERROR;
+  } else {
     // With the selection dropped the caret stays at the end of what was
     // inserted, so each chunk is appended.
-    wk::Send(window, EM_SETSEL, -1, -1);
-    wk::Send(window, EM_REPLACESEL, FALSE, buffer.data());
-    if (got < chunk) break;
+    result = ReadChunks(file.get(), chunk, [&](const char* part) {
+      wk::Send(window, EM_SETSEL, -1, -1);
+      wk::Send(window, EM_REPLACESEL, FALSE, part);
+    });
   }
+  if (result != 0) return result;
   wk::Send(window, EM_SETSEL);
   wk::Send(window, EM_SCROLLCARET);
   wk::Send(window, EM_SETMODIFY, FALSE);

@@ -148,8 +148,8 @@ HWND wk_SpinEditCreate(HWND parent, int x, int y, int width, int height, const c
 HWND wk_SpinEditModify(HWND field, int x, int y, int width, int height, const char* frame,
                        const char* alignment, int limit) WK_NOEXCEPT;
 /* From the parent's WM_VSCROLL: when source is field, takes the user's typed
-   text into buffer (as wk_SpinEditGetText), steps counter (SB_LINEUP down to 0, SB_LINEDOWN up)
-   and shows buffer. Returns the new counter. */
+   text into buffer (as wk_SpinEditGetText), steps counter (SB_LINEUP down to 0, SB_LINEDOWN up
+   to INT_MAX) and shows buffer. Returns the new counter. */
 int wk_SpinEditStep(HWND field, WPARAM scroll_code, HWND source, char* buffer,
                     int counter) WK_NOEXCEPT;
 /* DestroyWindow. 0 if destroyed, 1 if the platform refused. */
@@ -218,9 +218,10 @@ HFONT wk_SpinEditCreateFont(HWND field, int points, int weight, int style, int u
 int wk_SpinEditSetFont(HWND field, HFONT font) WK_NOEXCEPT;
 /* Writes the text, raw. Returns 0, WK_TEXT_FILE_CANNOT_OPEN or WK_TEXT_FILE_IO_ERROR. */
 int wk_SpinEditSaveFile(HWND field, const char* file_name) WK_NOEXCEPT;
-/* Reads the file into the field (created empty when missing). Returns 0,
-   WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR or WK_TEXT_FILE_TOO_LARGE
-   (the field is then left as it was). */
+/* Reads the file's whole text into the field (created empty when missing), which neither the
+   field's width nor its limit cuts. Returns 0, WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR
+   (also when the field keeps only part of the text) or WK_TEXT_FILE_TOO_LARGE (the field is
+   then left as it was). */
 int wk_SpinEditLoadFile(HWND field, const char* file_name) WK_NOEXCEPT;
 
 /* ---- Combo boxes ---- */
