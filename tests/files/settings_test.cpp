@@ -8,6 +8,7 @@
 #include <string>
 
 #include "wk_files.h"
+#include "file_faults.hpp"
 #include "whole_file.hpp"
 #include "wktest.hpp"
 
@@ -51,6 +52,49 @@ TEST(Settings, WriteCreatesTheFileAndReadFindsTheKey) {
   EXPECT_EQ(wk_WriteSetting(path.c_str(), "Ljud", nullptr, nullptr), 0);
   EXPECT_EQ(wk_ReadSetting(path.c_str(), "Ljud", "lang", buffer, sizeof buffer), -1);
   std::remove(path.c_str());
+}
+
+// Each row writes one entry into a file holding "[S]" and "k=old": what the
+// write answers, and what the key reads as afterwards; a refused write
+// leaves the file as it was, byte for byte.
+TEST(Settings, WriteRefusesWhatTheFileCannotHoldAndReadsBackWhatItWrote) {
+  using wktest::Fault;
+  const std::string longest(WK_SETTING_MAX_LENGTH, 'x');
+  const std::string too_long = longest + "x";
+  const struct {
+    Fault fault;
+    std::string section, key, value;
+    int result;
+    std::string reads = {};
+  } rows[] = {
+      {Fault::kNone, "S", "k", "ny", 0, "ny"},
+      {Fault::kNone, "S", "k", " \t\"citat\"\v ", 0, "citat"},  // the platform's rules
+      {Fault::kNone, "S", "k", longest, 0, longest},
+      {Fault::kNone, "S", "a=b", "v", 1},
+      {Fault::kNone, "S", " [k]", "v", 1},
+      {Fault::kNone, "S", "k", "a\rb", 1},
+      {Fault::kNone, "S", "k", "a\nb", 1},
+      {Fault::kNone, "S", "k\n", "v", 1},
+      {Fault::kNone, "S\r\nT", "k", "v", 1},
+      {Fault::kNone, "S", "k", too_long, 1},
+      {Fault::kNone, "S", too_long, "v", 1},
+      {Fault::kNone, too_long, "k", "v", 1},
+      {Fault::kFullDisk, "S", "k", "ny", 1},
+  };
+  std::string read(WK_SETTING_MAX_LENGTH + 1, '\0');
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    wktest::FaultyTarget target(row.fault, "[S]\r\nk=old\r\n", "settings.ini");
+    const char* path = target.path().c_str();
+    EXPECT_EQ(wk_WriteSetting(path, row.section.c_str(), row.key.c_str(), row.value.c_str()),
+              row.result);
+    if (row.result != 0) {
+      EXPECT_TRUE(target.Untouched());
+      continue;
+    }
+    wk_ReadSetting(path, "S", "k", read.data(), static_cast<int>(read.size()));
+    EXPECT_EQ(read.c_str(), row.reads);
+  }
 }
 
 TEST(Settings, BareFileNamesLiveBesideTheProgram) {

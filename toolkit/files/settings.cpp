@@ -7,9 +7,14 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
+#include "logic/settings_entry.hpp"
 #include "logic/settings_path.hpp"
+#include "toolkit/core/boundary.hpp"
 #include "wk_files.h"
+
+static_assert(wk::settings::kMaxEntryLength == WK_SETTING_MAX_LENGTH);
 
 namespace {
 
@@ -23,6 +28,24 @@ bool SettingsPath(const char* name, char* out, std::size_t size) {
   char folder[MAX_PATH];
   return wk::settings::FolderOf(program, folder, sizeof folder) &&
          wk::settings::ResolveSettingsPath(folder, name, out, size);
+}
+
+// Whether the file now holds what was written. The platform's writer
+// answers success even when the file could not be written (a full disk, a
+// write cut short), and it keeps the profiles it has read in memory:
+// releasing that copy first makes the read come from the file.
+bool Stored(const char* path, const char* section, const char* key, const char* value) {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, path);
+  if (key == nullptr) {
+    char names[2];  // the section is gone when it names no key
+    return GetPrivateProfileStringA(section, nullptr, "", names, sizeof names, path) == 0;
+  }
+  // A line end is never a stored value: as the default it tells a missing key.
+  std::string read(wk::settings::kMaxEntryLength + 2, '\0');
+  const DWORD n = GetPrivateProfileStringA(section, key, "\n", read.data(),
+                                           static_cast<DWORD>(read.size()), path);
+  read.resize(n);
+  return value == nullptr ? read == "\n" : read == wk::settings::AsReadBack(value);
 }
 
 }  // namespace
@@ -51,9 +74,11 @@ extern "C" int wk_ReadSetting(const char* file_name, const char* section, const 
 
 extern "C" int wk_WriteSetting(const char* file_name, const char* section, const char* key,
                                const char* value) noexcept {
+  if (!wk::settings::CanHold(section, key, value)) return 1;
   char path[MAX_PATH];
   if (!SettingsPath(file_name, path, sizeof path)) return 1;
-  return WritePrivateProfileStringA(section, key, value, path) ? 0 : 1;
+  if (!WritePrivateProfileStringA(section, key, value, path)) return 1;
+  return wk::Guarded(1, [&] { return Stored(path, section, key, value) ? 0 : 1; });
 }
 
 extern "C" int wk_SettingsFolder(char* buffer, int buffer_size) noexcept {

@@ -137,14 +137,22 @@ int wk_FileReadAll(const char* name, char* destination) WK_NOEXCEPT;
 
 /* ---- Settings files ---- */
 
-/* A file name without a folder names a file in the folder of the program's executable. */
+/* A file name without a folder names a file in the folder of the program's executable.
+ * The platform's profile functions keep the file, and their rules hold: blanks at both ends of
+ * a value and one pair of quotes (" or ') around it are not kept, on Windows as elsewhere.
+ * A settings file cannot hold, and wk_WriteSetting refuses with 1 and writes nothing:
+ *   - a line end (CR or LF) in a section, key or value;
+ *   - a key holding '=' or beginning with '[';
+ *   - a section, key or value longer than WK_SETTING_MAX_LENGTH characters. */
+#define WK_SETTING_MAX_LENGTH 32766
 
 /* Reads a setting: the characters copied, or -1 when key, section or file is missing
  * (the buffer then holds ten spaces). */
 int wk_ReadSetting(const char* file_name, const char* section, const char* key, char* buffer,
                    int buffer_size) WK_NOEXCEPT;
-/* Writes a setting (NULL value removes the key, NULL key the section): 0 on success, 1 on failure.
- */
+/* Writes a setting (NULL value removes the key, NULL key the section) and reads it back:
+ * 0 when the file holds it, 1 on failure (an entry the file cannot hold, a file that cannot be
+ * written, or a write that did not reach the file whole: a full disk, a write cut short). */
 int wk_WriteSetting(const char* file_name, const char* section, const char* key,
                     const char* value) WK_NOEXCEPT;
 /* Copies the folder that bare settings file names refer to: 0, or 1 when it does not fit. */
