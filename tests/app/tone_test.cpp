@@ -19,12 +19,6 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-Bytes Slice(const Bytes& bytes, size_t from, size_t count) {
-  from = std::min(from, bytes.size());
-  count = std::min(count, bytes.size() - from);
-  return Bytes(bytes.begin() + from, bytes.begin() + from + count);
-}
-
 // Walks a captured stream buffer by buffer from `at`, where a buffer at
 // steps[0] starts with the phase `phase`. Every buffer must continue the
 // phase at the current step or switch to the next step of the list; the
@@ -41,20 +35,23 @@ Walk FollowSteps(const Bytes& bytes, size_t at, double phase, const std::vector<
   walk.buffers.assign(steps.size(), 0);
   size_t current = 0;
   while (at + kBufferBytes <= bytes.size()) {
-    const Bytes chunk = Slice(bytes, at, kBufferBytes);
     double same = phase;
     double next = phase;
-    if (chunk == SineBytes(steps[current], same, 1)) {
+    const Bytes now = SineBytes(steps[current], same, 1);
+    const Bytes then =
+        current + 1 < steps.size() ? SineBytes(steps[current + 1], next, 1) : Bytes();
+    const auto is = [&](const Bytes& buffer) {
+      return !buffer.empty() && at + kBufferBytes <= bytes.size() &&
+             std::equal(buffer.begin(), buffer.end(), bytes.begin() + at);
+    };
+    // The device ran dry between two buffers (the bench plays faster than
+    // real time) and filled in silence.
+    for (; at < bytes.size() && bytes[at] == 0x80 && !is(now) && !is(then); ++at) ++walk.fill;
+    if (is(now)) {
       phase = same;
-    } else if (current + 1 < steps.size() && chunk == SineBytes(steps[current + 1], next, 1)) {
+    } else if (is(then)) {
       ++current;
       phase = next;
-    } else if (bytes[at] == 0x80) {
-      // The device ran dry between two buffers (the bench plays faster
-      // than real time) and filled in silence.
-      ++at;
-      ++walk.fill;
-      continue;
     } else {
       break;
     }
