@@ -173,6 +173,9 @@ class TestWindow {
 // A window's styles and outer rectangle, as the platform reports them now.
 inline DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
 inline DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
+// The extended style without the window edge, which the platform sets and
+// clears by the window's frame of its own accord.
+inline DWORD OwnExStyle(HWND w) { return ExStyle(w) & ~static_cast<DWORD>(WS_EX_WINDOWEDGE); }
 inline RECT Rect(HWND w) {
   RECT r{};
   GetWindowRect(w, &r);

@@ -29,7 +29,6 @@ int ThreadWindows() {
   return count;
 }
 
-using wktest::ExStyle;
 using wktest::Rect;
 using wktest::Style;
 
@@ -47,28 +46,49 @@ TEST(DialogWindowCreate, MakesAStyledTitledPlacedModelessDialog) {
   EXPECT_EQ(r.top, 60);
   EXPECT_EQ(r.right - r.left, 300);
   EXPECT_EQ(r.bottom - r.top, 200);  // no caption height added here
-  EXPECT_EQ(Style(d) & ~(WS_VISIBLE | WS_CLIPSIBLINGS),
-            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
 }
 
-TEST(DialogWindowCreate, KeywordsSetOnlyWhatTheyName) {
-  Dialog tool("TOOLWIN");
-  // The template's styles stay; only the extended style is set.
-  EXPECT_TRUE(Style(tool) & WS_CAPTION);
-  EXPECT_EQ(ExStyle(tool) & (WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP),
-            static_cast<DWORD>(WS_EX_TOOLWINDOW));
-
-  Dialog help("QUE_CLO");
-  EXPECT_EQ(ExStyle(help) & (WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP),
-            static_cast<DWORD>(WS_EX_CONTEXTHELP));
-
-  // The class style belongs to the system's dialog class: it changes for
-  // every dialog of the process.
-  Dialog noclose("NOCLO");
-  EXPECT_EQ(GetClassLongA(noclose, GCL_STYLE) & CS_NOCLOSE, static_cast<DWORD>(CS_NOCLOSE));
-  EXPECT_EQ(GetClassLongA(tool, GCL_STYLE) & CS_NOCLOSE, static_cast<DWORD>(CS_NOCLOSE));
-  Dialog close("TOOLWIN_CLO");
-  EXPECT_EQ(GetClassLongA(close, GCL_STYLE), static_cast<DWORD>(CS_DBLCLKS));
+// Each keyword sets only the values its row names (0: the template's stays;
+// the class style: unchanged). The class style belongs to the system's dialog
+// class, so it holds for every dialog of the process. The platform adds the
+// visible and sibling-clipping bits and manages the window edge itself.
+TEST(DialogWindowCreate, EveryKeywordSetsOnlyWhatItNamesWhole) {
+  constexpr DWORD kPlatformBits = WS_VISIBLE | WS_CLIPSIBLINGS, kCap = WS_CAPTION | WS_SYSMENU;
+  constexpr DWORD kMin = WS_MINIMIZEBOX, kMax = WS_MAXIMIZEBOX, kNoClo = CS_DBLCLKS | CS_NOCLOSE;
+  const struct {
+    const char* keyword;
+    DWORD style, ex_style, class_style;
+  } rows[] = {
+      {"NOLIST", WS_POPUP | WS_DLGFRAME, 0, 0},
+      {"TOOLWIN", 0, WS_EX_TOOLWINDOW, 0},
+      {"TOOLWIN_NOCLO", kCap, WS_EX_TOOLWINDOW, kNoClo},
+      {"TOOLWIN_CLO", kCap, WS_EX_TOOLWINDOW, CS_DBLCLKS},
+      {"EMPTYLIST", WS_CAPTION, 0, 0},
+      {"NOCLO", kCap, 0, kNoClo},
+      {"CLO", kCap, 0, 0},
+      {"QUE_NOCLO", kCap, WS_EX_CONTEXTHELP, kNoClo},
+      {"QUE_CLO", kCap, WS_EX_CONTEXTHELP, 0},
+      {"NOMIN_MAX_NOCLO", kCap | kMax, 0, kNoClo},
+      {"MIN_NOMAX_NOCLO", kCap | kMin, 0, kNoClo},
+      {"MIN_NOMAX_CLO", kCap | kMin, 0, 0},
+      {"NOMIN_MAX_CLO", kCap | kMax, 0, 0},
+      {"MIN_MAX_NOCLO", kCap | kMin | kMax, 0, kNoClo},
+      {"MIN_MAX_CLO", kCap | kMin | kMax, 0, 0},
+      {"clo", 0, 0, 0},
+  };
+  Dialog plain("none");
+  const DWORD template_style = Style(plain) & ~kPlatformBits;
+  const DWORD template_ex = wktest::OwnExStyle(plain);
+  constexpr DWORD kUnchanged = CS_DBLCLKS | CS_HREDRAW;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.keyword);
+    SetClassLongA(plain, GCL_STYLE, kUnchanged);
+    Dialog d(row.keyword);
+    EXPECT_EQ(Style(d) & ~kPlatformBits, row.style ? row.style : template_style);
+    EXPECT_EQ(wktest::OwnExStyle(d), row.ex_style ? row.ex_style : template_ex);
+    EXPECT_EQ(static_cast<DWORD>(GetClassLongA(d, GCL_STYLE)),
+              row.class_style ? row.class_style : kUnchanged);
+  }
 }
 
 TEST(DialogWindowServices, FrameChangesKeepTheRectangle) {

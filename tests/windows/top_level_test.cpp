@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <ostream>
 #include <string>
+#include <vector>
 
+#include "creation_styles.hpp"
 #include "wk_windows.h"
 #include "wktest.hpp"
 
@@ -38,81 +39,93 @@ int Height(HWND w) {
   return r.bottom - r.top;
 }
 
-// WS_DLGFRAME is left out: it is half of WS_CAPTION, which the platform
-// gives every overlapped window.
-constexpr DWORD kFrameBits =
-    WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
+// The bits the platform adds to a shown top-level window of its own accord.
+constexpr DWORD kPlatformBits = WS_VISIBLE | WS_CLIPSIBLINGS;
+
+// Each keyword's styles at creation and on restyle, whole.
+struct Row {
+  const char* keyword;
+  DWORD style, ex_style, class_style;        // at creation (class: added bits)
+  DWORD restyle, restyle_ex, restyle_class;  // on restyle
+};
+constexpr DWORD kCapMenu = WS_CAPTION | WS_SYSMENU, kEdge = WS_EX_WINDOWEDGE;
+constexpr DWORD kTool = WS_EX_TOOLWINDOW, kHelp = WS_EX_CONTEXTHELP, kNoClo = CS_NOCLOSE;
+constexpr DWORD kMin = WS_MINIMIZEBOX, kMax = WS_MAXIMIZEBOX, kSys = WS_SYSMENU;
+constexpr DWORD kRedraw = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+// clang-format off
+const Row kRows[] = {
+    {"NOLIST", WS_POPUP | WS_DLGFRAME, 0, 0, WS_POPUP | WS_DLGFRAME, kEdge, kRedraw},
+    {"TOOLWIN", 0, kTool, 0, WS_CAPTION, kTool, kRedraw},
+    {"TOOLWIN_NOCLO", kSys, kTool, kNoClo, kCapMenu, kTool, kRedraw | kNoClo},
+    {"TOOLWIN_CLO", kSys, kTool, 0, kCapMenu, kTool, kRedraw},
+    {"EMPTYLIST", WS_CAPTION, 0, 0, WS_CAPTION, kEdge, kRedraw},
+    {"NOCLO", kCapMenu, 0, kNoClo, kCapMenu, kEdge, kRedraw | kNoClo},
+    {"CLO", kCapMenu, 0, 0, kCapMenu, kEdge, kRedraw},
+    {"QUE_NOCLO", kCapMenu, kHelp, kNoClo, kCapMenu, kHelp, kRedraw | kNoClo},
+    {"QUE_CLO", kCapMenu, kHelp, 0, kCapMenu, kHelp, kRedraw},
+    {"NOMIN_MAX_NOCLO", kSys | kMax, 0, kNoClo, kCapMenu | kMax, kEdge, kRedraw | kNoClo},
+    {"MIN_NOMAX_NOCLO", kSys | kMin, 0, kNoClo, kCapMenu | kMin, kEdge, kRedraw | kNoClo},
+    {"MIN_NOMAX_CLO", kSys | kMin, 0, 0, kCapMenu | kMin, kEdge, kRedraw},
+    {"NOMIN_MAX_CLO", kSys | kMax, 0, 0, kCapMenu | kMax, kEdge, kRedraw},
+    {"MIN_MAX_NOCLO", kSys | kMin | kMax, 0, kNoClo, kCapMenu | kMin | kMax, kEdge, kRedraw | kNoClo},
+    {"MIN_MAX_CLO", kSys | kMin | kMax, 0, 0, kCapMenu | kMin | kMax, kEdge, kRedraw},
+};
+// clang-format on
 
 }  // namespace
 
-struct CreateRow {
-  const char* keyword;
-  DWORD style;     // the keyword's bits among kFrameBits
-  DWORD ex_style;  // WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP part
-  DWORD class_style;
-};
-
-void PrintTo(const CreateRow& row, std::ostream* os) { *os << '"' << row.keyword << '"'; }
-
-class CreateKeywords : public ::testing::TestWithParam<CreateRow> {};
-
-TEST_P(CreateKeywords, GiveTheirStylesClassStyleAndCaptionHeight) {
-  const CreateRow& row = GetParam();
-  Created c(row.keyword);
-  ASSERT_NE(c.window, nullptr);
-  EXPECT_EQ(Style(c.window) & kFrameBits, row.style);
-  EXPECT_EQ(ExStyle(c.window) & (WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP), row.ex_style);
-  EXPECT_EQ(ClassStyle(c.window), row.class_style);
-  EXPECT_TRUE(IsWindowVisible(c.window));
-  if (row.style & WS_POPUP) {
-    EXPECT_EQ(Style(c.window) & WS_CAPTION, static_cast<DWORD>(WS_DLGFRAME));
-  } else {
-    EXPECT_EQ(Style(c.window) & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
+// Creation asks the platform for exactly the keyword's styles; the close box
+// is grey exactly where the class has CS_NOCLOSE, and the caption height is
+// added for every keyword, also for the captionless popup. A word that is not
+// a keyword (exact, case-sensitive, whole-string) adds nothing.
+TEST(WindowCreate, EveryKeywordGivesItsStylesWhole) {
+  std::vector<Row> rows(std::begin(kRows), std::end(kRows));
+  for (const char* other : {"min_nomax_clo", "CLO ", ""}) rows.push_back({other, 0, 0, 0, 0, 0, 0});
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.keyword);
+    const std::string title = UniqueTitle(row.keyword);
+    wktest::CreationStyles asked(title);
+    HWND w = wk_WindowCreate(Module(), title.c_str(), 40, 50, 300, 200, row.keyword);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(asked.last_style(), row.style);
+    EXPECT_EQ(asked.last_ex_style() & ~WS_EX_WINDOWEDGE, row.ex_style);
+    EXPECT_EQ(ClassStyle(w), CS_DBLCLKS | row.class_style);
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_EQ(Height(w), 200 + GetSystemMetrics(SM_CYCAPTION));
+    if (row.style & WS_SYSMENU) {
+      const UINT close = GetMenuState(GetSystemMenu(w, FALSE), SC_CLOSE, MF_BYCOMMAND);
+      EXPECT_EQ((close & MF_GRAYED) != 0, (row.class_style & CS_NOCLOSE) != 0);
+    }
+    DestroyWindow(w);
   }
-  // The caption height is added for every keyword, also for the captionless popup.
-  EXPECT_EQ(Height(c.window), 200 + GetSystemMetrics(SM_CYCAPTION));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllKeywords, CreateKeywords,
-    ::testing::Values(
-        CreateRow{"NOLIST", WS_POPUP, 0, CS_DBLCLKS},
-        CreateRow{"TOOLWIN", 0, WS_EX_TOOLWINDOW, CS_DBLCLKS},
-        CreateRow{"TOOLWIN_NOCLO", WS_SYSMENU, WS_EX_TOOLWINDOW, CS_DBLCLKS | CS_NOCLOSE},
-        CreateRow{"TOOLWIN_CLO", WS_SYSMENU, WS_EX_TOOLWINDOW, CS_DBLCLKS},
-        CreateRow{"EMPTYLIST", 0, 0, CS_DBLCLKS},
-        CreateRow{"NOCLO", WS_SYSMENU, 0, CS_DBLCLKS | CS_NOCLOSE},
-        CreateRow{"CLO", WS_SYSMENU, 0, CS_DBLCLKS},
-        CreateRow{"QUE_NOCLO", WS_SYSMENU, WS_EX_CONTEXTHELP, CS_DBLCLKS | CS_NOCLOSE},
-        CreateRow{"QUE_CLO", WS_SYSMENU, WS_EX_CONTEXTHELP, CS_DBLCLKS},
-        CreateRow{"NOMIN_MAX_NOCLO", WS_SYSMENU | WS_MAXIMIZEBOX, 0, CS_DBLCLKS | CS_NOCLOSE},
-        CreateRow{"MIN_NOMAX_NOCLO", WS_SYSMENU | WS_MINIMIZEBOX, 0, CS_DBLCLKS | CS_NOCLOSE},
-        CreateRow{"MIN_NOMAX_CLO", WS_SYSMENU | WS_MINIMIZEBOX, 0, CS_DBLCLKS},
-        CreateRow{"NOMIN_MAX_CLO", WS_SYSMENU | WS_MAXIMIZEBOX, 0, CS_DBLCLKS},
-        CreateRow{"MIN_MAX_NOCLO", WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0,
-                  CS_DBLCLKS | CS_NOCLOSE},
-        CreateRow{"MIN_MAX_CLO", WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, CS_DBLCLKS},
-        // Not keywords: exact, case-sensitive, whole-string comparison.
-        CreateRow{"min_nomax_clo", 0, 0, CS_DBLCLKS}, CreateRow{"CLO ", 0, 0, CS_DBLCLKS},
-        CreateRow{"", 0, 0, CS_DBLCLKS}),
-    [](const auto& info) {
-      std::string name = info.param.keyword[0] ? info.param.keyword : "empty";
-      for (char& ch : name) {
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      }
-      return name + "_" + std::to_string(info.index);
-    });
-
-TEST(WindowCreate, MinNomaxCloHasTitleBarMinimiseBoxWorkingCloseAndNoSizingBorder) {
-  Created c("MIN_NOMAX_CLO");
-  const DWORD style = Style(c.window);
-  EXPECT_EQ(style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
-  EXPECT_TRUE(style & WS_MINIMIZEBOX);
-  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-  EXPECT_FALSE(style & WS_THICKFRAME);
-  HMENU menu = GetSystemMenu(c.window, FALSE);
-  ASSERT_NE(menu, nullptr);
-  EXPECT_FALSE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+// Each keyword replaces all three styles whole (the platform adds only the
+// visible and sibling-clipping bits, and manages the window edge itself);
+// every restyle grows the window by one caption and leaves the result pair 0.
+TEST(WindowRestyle, EveryKeywordReplacesAllThreeStylesWhole) {
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.keyword);
+    Created c("CLO", 300, 300);
+    const int start = Height(c.window);
+    wk_ResultX = wk_ResultY = 7;
+    EXPECT_EQ(wk_WindowRestyle(c.window, row.keyword), 0);
+    EXPECT_EQ(Style(c.window) & ~kPlatformBits, row.restyle);
+    EXPECT_EQ(wktest::OwnExStyle(c.window), row.restyle_ex & ~WS_EX_WINDOWEDGE);
+    EXPECT_EQ(ClassStyle(c.window), row.restyle_class);
+    EXPECT_TRUE(IsWindowVisible(c.window));
+    EXPECT_EQ(Height(c.window), start + GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(wk_ResultX, 0);
+    EXPECT_EQ(wk_ResultY, 0);
+  }
+  // An unknown keyword changes no style but still grows the window.
+  Created c("CLO", 300, 300);
+  const int start = Height(c.window);
+  const DWORD before = Style(c.window), class_before = ClassStyle(c.window);
+  EXPECT_EQ(wk_WindowRestyle(c.window, "WIDE"), 0);
+  EXPECT_EQ(Style(c.window), before);
+  EXPECT_EQ(ClassStyle(c.window), class_before);
+  EXPECT_EQ(Height(c.window), start + GetSystemMetrics(SM_CYCAPTION));
 }
 
 TEST(WindowCreate, ClassIsNamedAfterTheTitleAndServedByAppWindowProc) {
@@ -174,31 +187,6 @@ TEST(WindowSetBackground, MakesASolidClassBrushAndRepaintsTheWindow) {
   EXPECT_EQ(wktest::PixelAt(c.window, 150, 100), RGB(0, 0, 255));
 }
 
-TEST(WindowRestyle, ReplacesAllThreeStylesAndGrowsByOneCaptionEachTime) {
-  Created c("CLO", 300, 300);
-  const int caption = GetSystemMetrics(SM_CYCAPTION);
-  const int start = Height(c.window);
-  wk_ResultX = wk_ResultY = 7;
-  EXPECT_EQ(wk_WindowRestyle(c.window, "TOOLWIN"), 0);
-  EXPECT_EQ(Style(c.window) & ~WS_VISIBLE & ~WS_CLIPSIBLINGS, static_cast<DWORD>(WS_CAPTION));
-  EXPECT_EQ(ExStyle(c.window) & WS_EX_TOOLWINDOW, static_cast<DWORD>(WS_EX_TOOLWINDOW));
-  EXPECT_EQ(ClassStyle(c.window), static_cast<DWORD>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
-  EXPECT_TRUE(IsWindowVisible(c.window));
-  EXPECT_EQ(wk_ResultX, 0);
-  EXPECT_EQ(wk_ResultY, 0);
-  EXPECT_EQ(wk_WindowRestyle(c.window, "MIN_MAX_NOCLO"), 0);
-  EXPECT_EQ(Style(c.window) & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
-            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  EXPECT_EQ(ClassStyle(c.window),
-            static_cast<DWORD>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_NOCLOSE));
-  EXPECT_EQ(Height(c.window), start + 2 * caption);
-  // An unknown keyword changes no style but still grows the window.
-  const DWORD before = Style(c.window);
-  EXPECT_EQ(wk_WindowRestyle(c.window, "WIDE"), 0);
-  EXPECT_EQ(Style(c.window), before);
-  EXPECT_EQ(Height(c.window), start + 3 * caption);
-}
-
 TEST(WindowRestyle, InPlaceKeepsTheRectangleAndTheResultPair) {
   Created c("CLO", 300, 300);
   RECT before{}, after{};
@@ -208,9 +196,9 @@ TEST(WindowRestyle, InPlaceKeepsTheRectangleAndTheResultPair) {
   EXPECT_EQ(wk_WindowRestyleInPlace(c.window, "NOLIST"), 0);
   GetWindowRect(c.window, &after);
   EXPECT_TRUE(EqualRect(&before, &after));
-  EXPECT_EQ(Style(c.window) & (WS_POPUP | WS_DLGFRAME | WS_CAPTION),
-            static_cast<DWORD>(WS_POPUP | WS_DLGFRAME));
-  EXPECT_EQ(ExStyle(c.window) & WS_EX_WINDOWEDGE, static_cast<DWORD>(WS_EX_WINDOWEDGE));
+  EXPECT_EQ(Style(c.window) & ~kPlatformBits, kRows[0].restyle);
+  EXPECT_EQ(ExStyle(c.window), kRows[0].restyle_ex);  // the platform's edge, too
+  EXPECT_EQ(ClassStyle(c.window), kRows[0].restyle_class);
   EXPECT_TRUE(IsWindowVisible(c.window));
   EXPECT_EQ(wk_ResultX, 11);
   EXPECT_EQ(wk_ResultY, 12);

@@ -23,7 +23,6 @@ struct Window {
 
 using wktest::Rect;
 
-using wktest::ExStyle;
 using wktest::Style;
 
 }  // namespace
@@ -44,7 +43,7 @@ TEST(WindowServices, ShowStatesReportWhetherTheWindowWasHidden) {
   // An unknown word changes nothing.
   EXPECT_EQ(wk_WindowShowState(w, "maxi"), 0);
   EXPECT_FALSE(IsZoomed(w));
-  wk_WindowShowState(w, "HIDE");
+  EXPECT_EQ(wk_WindowShowState(w, "HIDE"), 0);
   EXPECT_EQ(wk_WindowShowState(w, "BOGUS"), 1);
   EXPECT_FALSE(IsWindowVisible(w));
 }
@@ -101,7 +100,7 @@ TEST(WindowServices, MoveResizeAndTheKeepValue) {
 
 TEST(WindowServices, CenterUsesScreenSizeLessTheCaption) {
   Window w;
-  wk_WindowResize(w, 400, 300);
+  EXPECT_EQ(wk_WindowResize(w, 400, 300), 0);
   EXPECT_EQ(wk_WindowCenter(w), 0);
   const RECT r = Rect(w);
   const int width = r.right - r.left, height = r.bottom - r.top;
@@ -111,54 +110,56 @@ TEST(WindowServices, CenterUsesScreenSizeLessTheCaption) {
 }
 
 // The border guard is process-wide and only ever cleared, so the order of
-// these steps matters: "NORMAL" first on a fresh process, then "FLAT".
+// these steps matters: "NORMAL" first on a fresh process. Each step replaces
+// the style it names whole (the platform adds the visible and sibling-clipping
+// bits and manages the window edge itself), grows the window by one caption
+// and leaves the result pair 0.
 TEST(WindowServices, BorderKeywordsAndTheGuardThatFlatClears) {
-  Window w;
-  const int caption = GetSystemMetrics(SM_CYCAPTION);
-  int height = Rect(w).bottom - Rect(w).top;
-  const DWORD style = Style(w) & ~WS_VISIBLE;
-
-  EXPECT_EQ(wk_WindowSetBorder(w, "NORMAL"), 0);
-  EXPECT_EQ(Style(w) & ~WS_VISIBLE, style);  // guard still set: style untouched
-  EXPECT_EQ(ExStyle(w) & (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE),
-            static_cast<DWORD>(WS_EX_WINDOWEDGE));
-  EXPECT_EQ(Rect(w).bottom - Rect(w).top, height += caption);
-  EXPECT_EQ(wk_ResultX, 0);
-  EXPECT_EQ(wk_ResultY, 0);
-
-  EXPECT_EQ(wk_WindowSetBorder(w, "NORMAL_SUNKEN"), 0);
-  EXPECT_TRUE(ExStyle(w) & WS_EX_CLIENTEDGE);
-
-  EXPECT_EQ(wk_WindowSetBorder(w, "FLAT_BORDER"), 0);
-  EXPECT_EQ(Style(w) & (WS_POPUP | WS_BORDER | WS_DLGFRAME),
-            static_cast<DWORD>(WS_POPUP | WS_BORDER));
-
-  // The guard is now clear for every window of the family.
-  Window other;
-  EXPECT_EQ(wk_WindowSetBorder(other, "NORMAL"), 0);
-  EXPECT_EQ(Style(other) & (WS_POPUP | WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_DLGFRAME));
-
-  EXPECT_EQ(wk_WindowSetBorder(w, "SUNKEN"), 0);
-  EXPECT_EQ(Style(w) & (WS_POPUP | WS_BORDER), static_cast<DWORD>(WS_POPUP));
-  EXPECT_EQ(ExStyle(w) & WS_EX_CLIENTEDGE, static_cast<DWORD>(WS_EX_CLIENTEDGE));
-
-  const DWORD unchanged = Style(w);
-  EXPECT_EQ(wk_WindowSetBorder(w, "flat"), 0);
-  EXPECT_EQ(Style(w), unchanged);
+  Window w, other;
+  constexpr DWORD kPlatformBits = WS_VISIBLE | WS_CLIPSIBLINGS;
+  const DWORD first = Style(w) & ~kPlatformBits;
+  const struct {
+    HWND window;
+    const char* keyword;
+    DWORD style, ex_style;
+  } steps[] = {
+      {w, "NORMAL", first, WS_EX_WINDOWEDGE},  // guard still set: style untouched
+      {w, "NORMAL_SUNKEN", first, WS_EX_CLIENTEDGE},
+      {w, "TRANSPARENT", first, WS_EX_TRANSPARENT},
+      {w, "FLAT", WS_POPUP, WS_EX_TRANSPARENT},
+      {w, "FLAT_BORDER", WS_POPUP | WS_BORDER, WS_EX_TRANSPARENT},
+      // The guard is now clear for every window of the family.
+      {other, "NORMAL", WS_DLGFRAME, WS_EX_WINDOWEDGE},
+      {w, "SUNKEN", WS_POPUP, WS_EX_CLIENTEDGE},
+      {w, "flat", WS_POPUP, WS_EX_CLIENTEDGE},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.keyword);
+    const int height = Rect(step.window).bottom - Rect(step.window).top;
+    wk_ResultX = wk_ResultY = 7;
+    EXPECT_EQ(wk_WindowSetBorder(step.window, step.keyword), 0);
+    EXPECT_EQ(Style(step.window) & ~kPlatformBits, step.style);
+    EXPECT_EQ(wktest::OwnExStyle(step.window), step.ex_style & ~WS_EX_WINDOWEDGE);
+    EXPECT_EQ(Rect(step.window).bottom - Rect(step.window).top,
+              height + GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(wk_ResultX, 0);
+    EXPECT_EQ(wk_ResultY, 0);
+  }
 }
 
 TEST(WindowServices, SizingBorderOnSetsAndOffToggles) {
   Window w("CLO");
   ASSERT_FALSE(Style(w) & WS_THICKFRAME);
-  wk_WindowSizingBorder(w, "OFF");  // no border yet: OFF gives it one
-  EXPECT_TRUE(Style(w) & WS_THICKFRAME);
-  wk_WindowSizingBorder(w, "OFF");
-  EXPECT_FALSE(Style(w) & WS_THICKFRAME);
-  wk_WindowSizingBorder(w, "ON");
-  wk_WindowSizingBorder(w, "ON");
-  EXPECT_TRUE(Style(w) & WS_THICKFRAME);
-  wk_WindowSizingBorder(w, "on");
-  EXPECT_TRUE(Style(w) & WS_THICKFRAME);
+  const DWORD style = Style(w);
+  EXPECT_EQ(wk_WindowSizingBorder(w, "OFF"), 0);  // no border yet: OFF gives it one
+  EXPECT_EQ(Style(w), style | WS_THICKFRAME);
+  EXPECT_EQ(wk_WindowSizingBorder(w, "OFF"), 0);
+  EXPECT_EQ(Style(w), style);
+  EXPECT_EQ(wk_WindowSizingBorder(w, "ON"), 0);
+  EXPECT_EQ(wk_WindowSizingBorder(w, "ON"), 0);
+  EXPECT_EQ(Style(w), style | WS_THICKFRAME);
+  EXPECT_EQ(wk_WindowSizingBorder(w, "on"), 0);
+  EXPECT_EQ(Style(w), style | WS_THICKFRAME);
 }
 
 TEST(WindowServices, TextRepaintFocusAndIcons) {
@@ -178,7 +179,8 @@ TEST(WindowServices, TextRepaintFocusAndIcons) {
   EXPECT_EQ(wk_WindowRepaint(w, nullptr), 1);
 
   SetForegroundWindow(w);
-  wk_WindowSetFocus(w);
+  const HWND before = GetFocus();
+  EXPECT_EQ(wk_WindowSetFocus(w), before);
   EXPECT_EQ(wk_WindowHasFocus(w), w.handle);
   EXPECT_EQ(wk_WindowSetFocus(nullptr), w.handle);
   EXPECT_EQ(wk_WindowHasFocus(w), nullptr);
