@@ -12,7 +12,7 @@ namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-using wktest::ExStyle;
+using wktest::OwnExStyle;
 using wktest::Style;
 
 // The control's top-left in its parent's client coordinates.
@@ -24,30 +24,28 @@ POINT ClientPos(HWND control) {
   return p;
 }
 
-struct FrameCase {
-  const char* frame;
-  const char* alignment;
-  DWORD style;
-  bool client_edge;
-};
-
 TEST(ButtonCreate, EveryFrameAndAlignmentGivesItsStyleBits) {
   wktest::TestWindow parent;
-  const FrameCase cases[] = {
-      {"NORMAL", "L", 0x50001100, false}, {"SHADOW", "R", 0x50001201, false},
-      {"SUNKEN", "T", 0x50001400, true},  {"SUNKEN_SHADOW", "B", 0x50001801, true},
-      {"BAR", "C", 0x50401300, false},    {"BAR_SHADOW", "LB", 0x50401901, false},
-      {"EDGE", "LT", 0x50401500, true},   {"EDGE_SHADOW", "RT", 0x50401601, true},
-      {"BAR", "RB", 0x50401A00, false},   {"BAR", "c", 0x50401300, false},
-      {"BAR", "", 0x50401300, false},     {"BAR", nullptr, 0x50401300, false},
-      {"bar", "C", 0x50001300, false},  // unknown frame: a plain child button
+  constexpr DWORD kEdge = WS_EX_CLIENTEDGE;
+  const struct {
+    const char* frame;
+    const char* alignment;
+    DWORD style, ex_style;
+  } cases[] = {
+      {"NORMAL", "L", 0x50001100, 0},     {"SHADOW", "R", 0x50001201, 0},
+      {"SUNKEN", "T", 0x50001400, kEdge}, {"SUNKEN_SHADOW", "B", 0x50001801, kEdge},
+      {"BAR", "C", 0x50401300, 0},        {"BAR_SHADOW", "LB", 0x50401901, 0},
+      {"EDGE", "LT", 0x50401500, kEdge},  {"EDGE_SHADOW", "RT", 0x50401601, kEdge},
+      {"BAR", "RB", 0x50401A00, 0},       {"BAR", "c", 0x50401300, 0},
+      {"BAR", "", 0x50401300, 0},         {"BAR", nullptr, 0x50401300, 0},
+      {"bar", "C", 0x50001300, 0},  // unknown frame: a plain child button
   };
-  for (const FrameCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.frame) + "/" + (c.alignment ? c.alignment : "(null)"));
     HWND b = wk_ButtonCreate(parent, 10, 20, 80, 30, "Sinus", c.alignment, c.frame, 1001);
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(Style(b), c.style);
-    EXPECT_EQ((ExStyle(b) & WS_EX_CLIENTEDGE) != 0, c.client_edge);
+    EXPECT_EQ(OwnExStyle(b), c.ex_style);
     EXPECT_EQ(GetParent(b), parent.get());
     DestroyWindow(b);
   }
@@ -89,10 +87,10 @@ TEST(ButtonCreateInDialog, ReplacesTheItemWithTheSameIdAndAddsTheAlignment) {
   ASSERT_NE(GetDlgItem(dialog, 100), nullptr);
   HWND b = wk_ButtonCreateInDialog(dialog, 30, 40, 100, 25, "OK", "RT", "SUNKEN_SHADOW", 100);
   ASSERT_NE(b, nullptr);
+  EXPECT_EQ(OwnExStyle(b), static_cast<DWORD>(WS_EX_CLIENTEDGE));
   EXPECT_FALSE(IsWindow(old));
   EXPECT_EQ(GetDlgItem(dialog, 100), b);
   EXPECT_EQ(Style(b), 0x50000601u);  // no BS_PUSHLIKE
-  EXPECT_TRUE(ExStyle(b) & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(IsWindowVisible(b));
   // No font of its own: the platform's default.
   EXPECT_EQ(SendMessageA(b, WM_GETFONT, 0, 0), 0);
@@ -102,6 +100,7 @@ TEST(ButtonCreateInDialog, ReplacesTheItemWithTheSameIdAndAddsTheAlignment) {
   ASSERT_NE(fresh, nullptr);
   EXPECT_EQ(GetDlgItem(dialog, 555), fresh);
   EXPECT_EQ(Style(fresh), 0x50000300u);
+  EXPECT_EQ(OwnExStyle(fresh), 0u);
 }
 
 TEST(ButtonState, PushedAndReleasedAreSeenInTheButtonState) {

@@ -67,39 +67,32 @@ TEST(Toolbar, ButtonsTakeImagesInTurnWithKindStateAndBreak) {
   EXPECT_EQ(wk_ToolbarImageCounter, 6);
   ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 9);
 
-  // Inserted first; images 0, 1 and 2 for the first three added buttons.
-  const TBBUTTON inserted = Button(toolbar, 0);
-  EXPECT_EQ(inserted.idCommand, 504);
-  EXPECT_EQ(inserted.iBitmap, 3);
-  EXPECT_EQ(inserted.fsState, TBSTATE_HIDDEN | TBSTATE_WRAP);
-  EXPECT_EQ(inserted.fsStyle, 0);  // "push" is not "PUSH": style 0 anyway
+  // Whole records in order, the inserted button first; images 0, 1 and 2 for
+  // the first three added buttons, none for the spacers.
+  const struct {
+    int image, id;
+    BYTE state, style;
+  } records[] = {
+      {3, 504, TBSTATE_HIDDEN | TBSTATE_WRAP, 0},  // "push" is not "PUSH": style 0 anyway
+      {0, 501, TBSTATE_ENABLED, TBSTYLE_BUTTON},
+      {12, 0, 0, TBSTYLE_SEP},      // a separator's width; "SIDE" gives no state
+      {1, 502, 38, TBSTYLE_CHECK},  // "ACTIVEDOWN" and "BREAK"
+      {-1, 0, TBSTATE_WRAP, TBSTYLE_BUTTON},
+      {2, 503, TBSTATE_INDETERMINATE, TBSTYLE_CHECKGROUP},
+      {4, 505, TBSTATE_CHECKED, TBSTYLE_BUTTON},
+      {5, 506, 0, TBSTYLE_BUTTON},  // "active" is no state word
+      {-1, 0, 0, 0},
+  };
+  for (int i = 0; i < 9; ++i) {
+    SCOPED_TRACE(i);
+    const TBBUTTON b = Button(toolbar, i);
+    EXPECT_EQ(b.iBitmap, records[i].image);
+    EXPECT_EQ(b.idCommand, records[i].id);
+    EXPECT_EQ(b.fsState, records[i].state);
+    EXPECT_EQ(b.fsStyle, records[i].style);
+    EXPECT_EQ(b.dwData, 0u);
+  }
 
-  const TBBUTTON red = Button(toolbar, 1), gap = Button(toolbar, 2), green = Button(toolbar, 3);
-  EXPECT_EQ(red.iBitmap, 0);
-  EXPECT_EQ(red.fsState, TBSTATE_ENABLED);
-  EXPECT_EQ(red.fsStyle, TBSTYLE_BUTTON);
-  EXPECT_EQ(gap.fsStyle, TBSTYLE_SEP);
-  EXPECT_EQ(gap.iBitmap, 12);  // a separator's width
-  EXPECT_EQ(gap.idCommand, 0);
-  EXPECT_EQ(green.iBitmap, 1);
-  EXPECT_EQ(green.fsState, 38);  // "ACTIVEDOWN" and "BREAK"
-  EXPECT_EQ(green.fsStyle, TBSTYLE_CHECK);
-
-  const TBBUTTON butt = Button(toolbar, 4), blue = Button(toolbar, 5);
-  EXPECT_EQ(butt.fsStyle, TBSTYLE_BUTTON);
-  EXPECT_EQ(butt.fsState, TBSTATE_WRAP);
-  EXPECT_EQ(butt.iBitmap, -1);
-  EXPECT_EQ(blue.iBitmap, 2);
-  EXPECT_EQ(blue.fsState, TBSTATE_INDETERMINATE);
-  EXPECT_EQ(blue.fsStyle, TBSTYLE_CHECKGROUP);
-  EXPECT_EQ(Button(toolbar, 6).fsState, TBSTATE_CHECKED);
-  EXPECT_EQ(Button(toolbar, 7).fsState, 0);  // "active" is no state word
-  const TBBUTTON other = Button(toolbar, 8);
-  EXPECT_EQ(other.fsStyle, 0);
-  EXPECT_EQ(other.fsState, 0);
-
-  // Each button brought one image into the control's list.
-  EXPECT_EQ(SendMessageA(toolbar, TB_GETBITMAP, 506, 0), 5);
   // A new toolbar starts counting again.
   wk_ToolbarCreate(parent, "NOBORDER", 30);
   EXPECT_EQ(wk_ToolbarImageCounter, 0);
