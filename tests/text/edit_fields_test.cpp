@@ -16,7 +16,6 @@
 
 namespace {
 
-using wktest::ExStyle;
 using wktest::Style;
 using wktest::TestWindow;
 using wktest::WindowText;
@@ -37,51 +36,77 @@ DWORD Caret(HWND field) {
   return end;
 }
 
+// Every kind, alignment and frame keyword, compared whole. Every field has
+// id 1; a field without a parent is refused.
 TEST(EditField, StylesFollowTheKeywords) {
   TestWindow parent;
-  HWND centred = wk_EditCreate(parent, 10, 10, 100, 24, "C", 50);
-  EXPECT_EQ(Style(centred), 0x50010181);
-  EXPECT_EQ(ExStyle(centred) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
-  EXPECT_EQ(GetDlgCtrlID(centred), 1);
-  EXPECT_EQ(wk_EditGetLimit(centred), 50);
-  EXPECT_EQ(Style(wk_EditCreate(parent, 10, 40, 100, 24, "c", 50)), 0x50010180);
-  EXPECT_EQ(Style(wk_EditCreate(parent, 10, 70, 100, 24, "RIGHT", 50)), 0x50010180);
-  EXPECT_EQ(Style(wk_EditCreate(parent, 10, 100, 100, 24, "R", 50)), 0x50010182);
-  EXPECT_EQ(Style(wk_EditCreatePassword(parent, 10, 130, 100, 24, 50)), 0x500101A0);
-  HWND spin = wk_SpinEditCreate(parent, 10, 160, 100, 24, "L", 50);
-  EXPECT_EQ(Style(spin), 0x50211100);
-  EXPECT_EQ(GetDlgCtrlID(spin), 1);
-  EXPECT_EQ(wk_EditCreate(nullptr, 0, 0, 10, 10, "L", 5), nullptr);  // no parent: refused
+  constexpr DWORD kClient = WS_EX_CLIENTEDGE, kStatic = WS_EX_STATICEDGE;
+  using Make = HWND (*)(HWND, const char*, const char*);
+  const Make create = [](HWND p, const char*, const char* a) {
+    return wk_EditCreate(p, 10, 10, 100, 24, a, 50);
+  };
+  const Make spin = [](HWND p, const char*, const char* a) {
+    return wk_SpinEditCreate(p, 10, 10, 100, 24, a, 50);
+  };
+  const Make modify = [](HWND p, const char* frame, const char* a) {
+    return wk_EditModify(wk_EditCreate(p, 0, 0, 9, 9, "L", 5), 10, 10, 100, 24, frame, a, 5);
+  };
+  const Make modify_spin = [](HWND p, const char* frame, const char* a) {
+    return wk_SpinEditModify(wk_SpinEditCreate(p, 0, 0, 9, 9, "L", 5), 10, 10, 100, 24, frame, a,
+                             5);
+  };
+  const struct {
+    Make make;
+    const char *frame, *alignment;
+    DWORD style, ex_style;
+  } rows[] = {
+      {create, "", "C", 0x50010181, kClient},
+      {create, "", "c", 0x50010180, kClient},
+      {create, "", "RIGHT", 0x50010180, kClient},
+      {create, "", "R", 0x50010182, kClient},
+      {[](HWND p, const char*, const char*) { return wk_EditCreatePassword(p, 1, 1, 9, 9, 5); }, "",
+       "", 0x500101A0, kClient},
+      {spin, "", "C", 0x50211101, kClient},
+      {modify, "FLAT", "R", 0x50010182, 0},
+      {modify, "SMAL_SUNKEN", "L", 0x50010180, kStatic},
+      {modify, "SUNKEN", "C", 0x50010181, kClient},
+      {modify, "MAX_SUNKEN", "L", 0x50010180, kStatic | kClient},
+      {modify, "DOUBLE_EDGE", "L", 0x50410180, kStatic | kClient},
+      {modify, "BAR", "L", 0x50410180, 0},
+      {modify, "EDGE", "R", 0x50410182, kClient},
+      {modify, "edge", "L", 0x50010180, 0},
+      {modify_spin, "FLAT", "C", 0x50211101, 0},
+      {modify_spin, "DOUBLE_EDGE", "L", 0x50611100, kStatic | kClient},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.frame) + "/" + row.alignment);
+    HWND field = row.make(parent, row.frame, row.alignment);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(Style(field), row.style);
+    EXPECT_EQ(wktest::OwnExStyle(field), row.ex_style);
+    EXPECT_EQ(GetDlgCtrlID(field), 1);
+    DestroyWindow(field);
+  }
+  EXPECT_EQ(wk_EditCreate(nullptr, 0, 0, 10, 10, "L", 5), nullptr);
 }
 
-TEST(EditField, ModifyChangesFrameAndCarriesTheWholeText) {
+// The successor takes the new place, limit and the whole text, also a text
+// longer than the limit (set directly, which the limit does not cut).
+TEST(EditField, ModifyCarriesTheWholeText) {
   TestWindow parent;
   HWND field = wk_EditCreate(parent, 10, 10, 100, 24, "L", 5);
-  // A text longer than the limit (set directly, which the limit does not
-  // cut) must come over whole.
   const std::string long_text(3000, 'k');
   SetWindowTextA(field, long_text.c_str());
   HWND edged = wk_EditModify(field, 20, 30, 150, 28, "EDGE", "R", 3);
   EXPECT_FALSE(IsWindow(field));
-  EXPECT_EQ(Style(edged), 0x50410182);
-  EXPECT_EQ(ExStyle(edged) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), WS_EX_CLIENTEDGE);
   EXPECT_EQ(WindowText(edged), long_text);
   EXPECT_EQ(wk_EditGetLimit(edged), 3);
   EXPECT_EQ(GetParent(edged), parent.get());
-
-  HWND bar = wk_EditModify(edged, 20, 30, 150, 28, "BAR", "L", 10);
-  EXPECT_EQ(Style(bar), 0x50410180);
-  EXPECT_EQ(ExStyle(bar) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0);
-  HWND bare = wk_EditModify(bar, 20, 30, 150, 28, "edge", "L", 10);
-  EXPECT_EQ(Style(bare), 0x50010180);
-  EXPECT_EQ(ExStyle(bare) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0);
+  EXPECT_EQ(wktest::PlaceInParent(edged), (std::vector<LONG>{20, 30, 150, 28}));
 
   HWND spin = wk_SpinEditCreate(parent, 10, 100, 100, 24, "L", 50);
   SetWindowTextA(spin, "12");
-  HWND spin2 = wk_SpinEditModify(spin, 10, 100, 100, 24, "DOUBLE_EDGE", "L", 50);
-  EXPECT_EQ(Style(spin2), 0x50611100);
-  EXPECT_EQ(ExStyle(spin2) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0x20200);
-  EXPECT_EQ(WindowText(spin2), "12");
+  EXPECT_EQ(WindowText(wk_SpinEditModify(spin, 10, 100, 100, 24, "BAR", "L", 50)), "12");
 }
 
 TEST(EditField, KeysReachTheParentAsCommandsWhileTypingStillEntersText) {

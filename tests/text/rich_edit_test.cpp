@@ -210,24 +210,24 @@ TEST(RichEditTabs, HangingIndentAndStopsWithin900PointsAndAtMost32) {
   EXPECT_EQ(SelectionOf(w.rich).cpMax, 1);
 
   // A second call starts from indent 0 again, not from the last one.
-  wk_RichEditSetTabs(w.rich, 10, 5, 40);
+  EXPECT_EQ(wk_RichEditSetTabs(w.rich, 10, 5, 40), 0);
   format = paragraph();
   EXPECT_EQ(format.cTabCount, 5);
   EXPECT_EQ(format.dxStartIndent, 200);
 
   // More stops than the record holds: cut to 32.
-  wk_RichEditSetTabs(w.rich, 0, 60, 10);
+  EXPECT_EQ(wk_RichEditSetTabs(w.rich, 0, 60, 10), 0);
   EXPECT_EQ(paragraph().cTabCount, 32);
-  wk_RichEditSetTabs(w.rich, 0, -4, 10);
+  EXPECT_EQ(wk_RichEditSetTabs(w.rich, 0, -4, 10), 0);
   EXPECT_EQ(paragraph().cTabCount, 0);
 }
 
 TEST(RichEditColors, TextColourForAllAndTheSentinel) {
   RichWindow w("some text");
   wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, 0, RGB(0, 128, 0));
-  wk_RichEditSelect(w.rich, 5, 6);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 5, 6), 1);
   // 999 for both: no text changes, the background is the system's.
-  wk_RichEditSetColors(w.rich, 999, 999);
+  EXPECT_EQ(wk_RichEditSetColors(w.rich, 999, 999), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(ColourAt(w.rich, 0), RGB(0, 128, 0));
   EXPECT_EQ(ColourAt(w.rich, 6), RGB(0, 0, 0));
   EXPECT_EQ(wk_RichEditSetColors(w.rich, 999, RGB(1, 2, 3)), GetSysColor(COLOR_WINDOW));
@@ -241,7 +241,7 @@ TEST(RichEditFiles, FormatByNameModifiedFlagAndErrors) {
   wk_RichEditFormatRange(w.rich, 0, 5, nullptr, 0, CFE_BOLD, 0);
   const std::string rtf = wktest::BuildPath("rich_notes.Rtf");
   const std::string txt = wktest::BuildPath("rich_notes.txt");
-  wk_RichEditSetModified(w.rich, "ON");
+  EXPECT_EQ(wk_RichEditSetModified(w.rich, "ON"), 0);
   EXPECT_GT(wk_RichEditSaveFile(w.rich, rtf.c_str()), 10);
   EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
   EXPECT_EQ(wk_RichEditSaveFile(w.rich, txt.c_str()), 10);
@@ -258,7 +258,7 @@ TEST(RichEditFiles, FormatByNameModifiedFlagAndErrors) {
   // A missing file is created empty: nothing streamed.
   const std::string missing = wktest::BuildPath("rich_missing.txt");
   DeleteFileA(missing.c_str());
-  wk_RichEditSetModified(other.rich, "ON");
+  EXPECT_EQ(wk_RichEditSetModified(other.rich, "ON"), 0);
   EXPECT_EQ(wk_RichEditLoadFile(other.rich, missing.c_str()), -3);
   EXPECT_EQ(wk_RichEditIsModified(other.rich), 0);
   EXPECT_NE(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -307,15 +307,17 @@ TEST(RichEditEditing, UndoBeepModifiedFlagAndClipboard) {
   EXPECT_EQ(wk_RichEditIsModified(w.rich), 1);
   EXPECT_EQ(wk_RichEditUndo(w.rich), 1);
   EXPECT_EQ(WindowText(w.rich), "");
-  wk_RichEditSetText(w.rich, "xyz");
-  wk_RichEditEmptyUndo(w.rich);
+  EXPECT_EQ(wk_RichEditSetText(w.rich, "xy"), 0);
+  SendMessageA(w.rich, EM_SETSEL, 2, 2);
+  SendMessageA(w.rich, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("z"));  // undoable
+  EXPECT_EQ(wk_RichEditEmptyUndo(w.rich), 0);
   EXPECT_EQ(wk_RichEditCanUndo(w.rich), 0);
-  wk_RichEditSetModified(w.rich, "OFF");
+  EXPECT_EQ(wk_RichEditSetModified(w.rich, "OFF"), 0);
   EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
-  wk_RichEditSetModified(w.rich, "on");
+  EXPECT_EQ(wk_RichEditSetModified(w.rich, "on"), 0);
   EXPECT_EQ(wk_RichEditIsModified(w.rich), 0);
 
-  wk_RichEditSelect(w.rich, 0, 2);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 0, 2), 2);
   EXPECT_EQ(wk_RichEditCut(w.rich), 0);
   EXPECT_EQ(WindowText(w.rich), "z");
   EXPECT_EQ(wk_ClipboardHasText(), 1);
@@ -409,11 +411,11 @@ TEST(RichEditFind, FromTheFindDialog) {
 
 TEST(RichEditSelection, HasSelectionWritesTheSelectionPair) {
   RichWindow w("0123456789");
-  wk_RichEditSelect(w.rich, 3, 6);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 3, 6), 3);
   EXPECT_EQ(wk_RichEditHasSelection(w.rich), 1);
   EXPECT_EQ(wk_SelStart, 3);
   EXPECT_EQ(wk_SelEnd, 6);
-  wk_RichEditSelect(w.rich, 4, 4);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 4, 4), 0);
   EXPECT_EQ(wk_RichEditHasSelection(w.rich), 0);
   EXPECT_EQ(wk_SelStart, 4);
   EXPECT_EQ(wk_SelEnd, 4);
