@@ -154,48 +154,69 @@ TEST_F(Lines, EtchedLineWithAnotherDirectionDrawsNothing) {
   EXPECT_EQ(s.Count(kBlue), 60 * 60);
 }
 
+// Each edge's first and last pixel and the pixels just beyond both ends.
 TEST_F(Lines, BevelFrameEdgesInTheirOrder) {
-  // X 10, Y 10, W 40, H 30, T 3.
+  // X 10, Y 10, W 40, H 30, T 3. 'L' light, 'D' dark, '.' untouched.
+  const struct {
+    int x, y;
+    char seen;
+  } pixels[] = {
+      // Outer top and left light; bottom and right dark, the right one
+      // reaching the top row because the top edge ends before it.
+      {9, 10, '.'},
+      {10, 9, '.'},
+      {10, 10, 'L'},
+      {49, 10, 'L'},
+      {50, 10, 'D'},
+      {50, 9, '.'},
+      {50, 40, 'D'},
+      {10, 40, 'L'},
+      {10, 41, 'D'},
+      {50, 41, 'D'},
+      {51, 41, '.'},
+      {9, 41, '.'},
+      {10, 42, '.'},
+      {30, 41, 'D'},
+      // Inner rectangle: dark top and left, light bottom and right (drawn
+      // later, so they win at the corners).
+      {13, 14, '.'},
+      {14, 13, '.'},
+      {14, 14, 'D'},
+      {45, 14, 'D'},
+      {46, 14, 'L'},
+      {47, 14, '.'},
+      {46, 13, '.'},
+      {14, 36, 'D'},
+      {14, 37, 'L'},
+      {13, 37, '.'},
+      {46, 36, 'L'},
+      {46, 37, 'L'},
+      {47, 37, '.'},
+      {14, 38, '.'},
+      {30, 37, 'L'},
+      // Between the rectangles and inside the inner one nothing is painted.
+      {12, 12, '.'},
+      {48, 39, '.'},
+      {30, 25, '.'},
+  };
   for (const bool lower : {false, true}) {
     SCOPED_TRACE(lower ? "LOWER" : "raised");
     const COLORREF light = lower ? Grey(0) : Grey(255);
     const COLORREF dark = lower ? Grey(255) : Grey(0);
     DrawSurface s(window_, 80, 80, kBlue);
     EXPECT_EQ(wk_DrawBevelFrame(window_, 10, 10, 40, 30, lower ? "LOWER" : "HIGH", 3), 0);
-    // Outer top and left light; bottom and right dark, the right one
-    // reaching the top row because the top edge ends before it.
-    EXPECT_EQ(s.at(10, 10), light);
-    EXPECT_EQ(s.at(49, 10), light);
-    EXPECT_EQ(s.at(50, 10), dark);
-    EXPECT_EQ(s.at(10, 40), light);
-    EXPECT_EQ(s.at(10, 41), dark);
-    EXPECT_EQ(s.at(50, 41), dark);
-    EXPECT_EQ(s.at(51, 41), kBlue);
-    EXPECT_EQ(s.at(50, 30), dark);
-    EXPECT_EQ(s.at(50, 40), dark);
-    EXPECT_EQ(s.at(30, 41), dark);
-    EXPECT_EQ(s.at(10, 42), kBlue);
-    // Inner rectangle: dark top and left, light bottom and right (drawn
-    // later, so they win at the corners).
-    EXPECT_EQ(s.at(14, 14), dark);
-    EXPECT_EQ(s.at(45, 14), dark);
-    EXPECT_EQ(s.at(46, 14), light);
-    EXPECT_EQ(s.at(14, 36), dark);
-    EXPECT_EQ(s.at(14, 37), light);
-    EXPECT_EQ(s.at(46, 36), light);
-    EXPECT_EQ(s.at(46, 37), light);
-    EXPECT_EQ(s.at(47, 37), kBlue);
-    EXPECT_EQ(s.at(30, 37), light);
-    // Between the rectangles and inside the inner one nothing is painted.
-    EXPECT_EQ(s.at(12, 12), kBlue);
-    EXPECT_EQ(s.at(48, 39), kBlue);
-    EXPECT_EQ(s.at(30, 25), kBlue);
+    for (const auto& p : pixels) {
+      EXPECT_EQ(s.at(p.x, p.y), p.seen == 'L'   ? light
+                                : p.seen == 'D' ? dark
+                                                : kBlue)
+          << p.x << "," << p.y;
+    }
   }
 }
 
 TEST_F(Lines, BevelFrameWithInsetZeroSitsOnePixelInside) {
   DrawSurface s(window_, 80, 80, kBlue);
-  wk_DrawBevelFrame(window_, 10, 10, 40, 30, "", 0);
+  EXPECT_EQ(wk_DrawBevelFrame(window_, 10, 10, 40, 30, "", 0), 0);
   EXPECT_EQ(s.at(10, 10), Grey(255));
   EXPECT_EQ(s.at(11, 11), Grey(0));  // inner top-left
   EXPECT_EQ(s.at(11, 30), Grey(0));
@@ -224,13 +245,20 @@ TEST_F(Lines, GridCountLimitAndSpacingZero) {
   // At y 0 with height 5 and spacing 1 the count limit (y + height = 5)
   // stops the rows before the offset reaches the height.
   DrawSurface s(window_, 40, 40, kBlue);
-  wk_DrawGrid(window_, 0, 0, 20, 5, 1, kRed);
+  EXPECT_EQ(wk_DrawGrid(window_, 0, 0, 20, 5, 1, kRed), 0);
   for (int y = 0; y < 5; ++y) EXPECT_EQ(s.at(10, y), kRed) << y;
   EXPECT_EQ(s.at(10, 5), kBlue);
+  // The limit at its smallest: y + height = 1 still draws the row at offset
+  // 0, and x + width = 1 the column.
+  DrawSurface one(window_, 20, 20, kBlue);
+  EXPECT_EQ(wk_DrawGrid(window_, 2, 0, 8, 1, 5, kRed), 0);
+  EXPECT_EQ(wk_DrawGrid(window_, 0, 2, 1, 8, 5, kRed), 0);
+  EXPECT_EQ(one.at(4, 0), kRed);
+  EXPECT_EQ(one.at(0, 4), kRed);
 
   // Spacing 0 draws the same row and column over and over, then stops.
   DrawSurface z(window_, 40, 40, kBlue);
-  wk_DrawGrid(window_, 4, 6, 10, 8, 0, kRed);
+  EXPECT_EQ(wk_DrawGrid(window_, 4, 6, 10, 8, 0, kRed), 0);
   EXPECT_EQ(z.Count(kRed), 10 + 8 - 1);
   EXPECT_EQ(z.at(4, 6), kRed);
   EXPECT_EQ(wk_ResultX, 4);

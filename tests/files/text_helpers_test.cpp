@@ -72,6 +72,10 @@ TEST(Strings, ComparisonsCaseAndCharacters) {
   ASSERT_NE(block, nullptr);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(block[i], 0);
   std::free(block);
+  void* empty = wk_AllocZeroed(0);  // a block of no bytes, as calloc gives one
+  EXPECT_NE(empty, nullptr);
+  std::free(empty);
+  EXPECT_EQ(wk_AllocZeroed(-1), nullptr);
 }
 
 // Positions outside the text read as its end, the code 0: before it, past
