@@ -231,6 +231,38 @@ TEST(MainWindow, ReadoutFollowsTheHeldStepAndTheLeftArrowBlanksIt) {
   EXPECT_EQ(app.Close(), 0);
 }
 
+// Keys typed as a person types them reach the program through its own
+// message loop: Alt+Space becomes a system character only where the loop
+// translates key messages, and that character opens the window menu.
+TEST(MainWindow, TypedAltSpaceOpensTheWindowMenu) {
+  ToneApp app;
+  ASSERT_NE(app.window(), nullptr);
+  SetForegroundWindow(app.window());
+  ASSERT_TRUE(wktest::WaitFor([&] { return GetForegroundWindow() == app.window(); }, 3000));
+  const auto key = [](WORD vk, DWORD up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up;
+    return in;
+  };
+  INPUT alt_space[] = {key(VK_MENU, 0), key(VK_SPACE, 0), key(VK_SPACE, KEYEVENTF_KEYUP),
+                       key(VK_MENU, KEYEVENTF_KEYUP)};
+  SendInput(4, alt_space, sizeof(INPUT));
+  HWND menu = nullptr;
+  EXPECT_TRUE(wktest::WaitFor(
+      [&] {
+        menu = FindWindowA("#32768", nullptr);  // the class of every popup menu
+        DWORD pid = 0;
+        GetWindowThreadProcessId(menu, &pid);
+        return menu && IsWindowVisible(menu) && pid == app.process().pid();
+      },
+      3000));
+  wktest::PressKey(VK_ESCAPE);
+  EXPECT_TRUE(wktest::WaitFor([&] { return !IsWindowVisible(menu); }, 3000));
+  EXPECT_EQ(app.Close(), 0);
+}
+
 namespace {
 // Takes the bench's sound away for the scope: with no audio driver the
 // wave mapper has no device to open.
