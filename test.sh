@@ -10,8 +10,8 @@
 #   WK_ARCH=i686 | x86_64 | both
 #   WK_CHECKED=1    also the checked run (below); WK_CHECKED=only: it alone
 #
-# Arguments go to ctest (for example -R windows/). The showcases and
-# benchmarks carry the label "figures" (-LE figures leaves them out); they
+# Arguments go to ctest (for example -R windows/). The benchmarks
+# carry the label "figures" (-LE figures leaves them out); they
 # run after the suites, alone, and their figures are printed then.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -180,8 +180,8 @@ suite() {
 # programs mostly wait (on the display, the Wine server, their timers), and
 # an emulated suite keeps about one processor busy, so two suites and the
 # builds share the two processors. Each suite's output is shown in order,
-# as soon as it and those before it have ended. The figures (showcases,
-# benchmarks, soaks) measure the machine, so they run afterwards, one suite
+# as soon as it and those before it have ended. The figures
+# (benchmarks, soaks) measure the machine, so they run afterwards, one suite
 # at a time, with nothing beside them; emulated, they are built but not
 # run: their timings would measure the emulator.
 suites=()

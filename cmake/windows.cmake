@@ -130,12 +130,12 @@ foreach(test_source ${WK_WINE_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)
   get_filename_component(test_folder ${test_source} DIRECTORY)
   get_filename_component(test_folder ${test_folder} NAME)
-  # Showcases and benchmarks show and measure rather than pass or fail: they
+  # Benchmarks measure rather than pass or fail: they
   # carry the label "figures", and print each figure on a line that begins
   # "figure: ". The checked build's timings would measure its checks, so it
   # leaves them out.
   set(figures OFF)
-  if(test_name MATCHES "(^|_)(showcase|benchmark)_test$" OR test_folder STREQUAL "bench")
+  if(test_name MATCHES "(^|_)benchmark_test$" OR test_folder STREQUAL "bench")
     set(figures ON)
   endif()
   if(figures AND WK_CHECKED)
