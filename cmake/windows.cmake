@@ -162,14 +162,9 @@ foreach(test_source ${WK_WINE_TESTS})
   endif()
 endforeach()
 
-# Left out of the checked run: under its heap checking every heap call
-# checks the whole heap, and a hundred prints take over ten minutes (the
-# object test prints under the same checks); and Wine 8's colour dialog
-# does not paint the custom colours there, which one case reads from the
-# screen.
+# Left out of the checked run: Wine 8's colour dialog does not paint the
+# custom colours there, which one case reads from the screen.
 if(WK_CHECKED)
-  set_tests_properties(text/word_proc_print_test PROPERTIES ENVIRONMENT
-                                                            "GTEST_FILTER=-*.HundredPrints*")
   set_tests_properties(controls/up_down_test PROPERTIES ENVIRONMENT
                                                         "GTEST_FILTER=-ColourDialog.*")
 endif()

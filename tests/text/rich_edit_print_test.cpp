@@ -313,17 +313,6 @@ TEST_F(RichEditPrint, RefusesWithoutPrinterBeforeStartingAnything) {
   EXPECT_EQ(job.pages(), 1);
 }
 
-TEST_F(RichEditPrint, HundredPrintsLeaveTheGdiObjectCountFlat) {
-  SetWindowTextA(rich_, "Counting objects");
-  wktest::DiscardPrintJobs();
-  ASSERT_EQ(wk_RichEditPrint(rich_, 0, 0, 0, 0, "warm up", 0, 0), 5);
-  const int objects = wktest::GdiObjectCount();
-  for (int i = 0; i < 100; ++i) {
-    ASSERT_EQ(wk_RichEditPrint(rich_, i % 20, i % 30, -(i % 7), 0, "loop", 0, 0), 5);
-  }
-  EXPECT_EQ(wktest::GdiObjectCount(), objects);
-}
-
 // The cancel dialog and the abort procedure on their own.
 TEST(PrintCancelDialog, CommandsStopAndTheAbortProcedureReportsIt) {
   wktest::TestWindow window;

@@ -262,27 +262,6 @@ TEST_F(WordProcPrint, ADocumentThatCannotStartIsReportedAsSuch) {
   EXPECT_EQ(job.pages(), -1);
 }
 
-TEST_F(WordProcPrint, HundredPrintsLeaveTheGdiObjectCountFlat) {
-  SetText(NumberedLines(50));
-  HFONT own = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
-  const HCURSOR before = GetCursor();
-  wktest::DiscardPrintJobs();
-  // The first print loads the driver's own objects for good.
-  ASSERT_EQ(wk_WordProcSimplePrint(wp_, 1, 1, 1, 1, "warm up", 100, 3, 0), 0);
-  ASSERT_EQ(
-      wk_WordProcSimplePrint(wp_, 1, 1, 1, 1, "warm up", 100, reinterpret_cast<UINT_PTR>(own), 0),
-      0);
-  const int objects = wktest::GdiObjectCount();
-  for (int i = 0; i < 100; ++i) {
-    const UINT_PTR font = i % 2 ? reinterpret_cast<UINT_PTR>(own) : static_cast<UINT_PTR>(i % 5);
-    ASSERT_EQ(wk_WordProcSimplePrint(wp_, 1, 1, 1, 1, "loop", 100 + i, font, 0), 0);
-  }
-  EXPECT_EQ(wktest::GdiObjectCount(), objects);
-  EXPECT_EQ(GetObjectType(own), static_cast<DWORD>(OBJ_FONT));  // the caller's font survives
-  EXPECT_EQ(GetCursor(), before);
-  DeleteObject(own);
-}
-
 TEST_F(WordProcPrint, PrintsOnThePrinterChosenInThePrintDialog) {
   SetText(NumberedLines(3));
   PrintCapture job("wp_dialog");

@@ -361,14 +361,28 @@ const std::vector<Operation>& Operations() {
          EXPECT_GT(wk_RichEditLoadFile(rich, text.c_str()), 0);
        },
        5},
-      // Printing a small document to the bench's printer.
+      // Printing a small document to the bench's printer, in stock fonts and
+      // in the caller's own, which survives; the cursor comes back.
       {"WordProcSimplePrint",
-       [](Bench& b, int) {
+       [](Bench& b, int i) {
          static HWND wp = wk_WordProcSimpleCreate(b.window, 0, 300, 200, 100, "VSCROLL", 1000);
+         static HFONT own = CreateFontA(-13, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
          SetWindowTextA(wp, "Rad ett\r\nRad tv\xE5\r\n");
-         EXPECT_EQ(wk_WordProcSimplePrint(wp, 0, 0, 0, 0, "leak", 100, 0, 0), 0);
+         const HCURSOR before = GetCursor();
+         const UINT_PTR font = i % 2 ? reinterpret_cast<UINT_PTR>(own) : UINT_PTR(i % 5);
+         EXPECT_EQ(wk_WordProcSimplePrint(wp, 1, 1, 1, 1, "leak", 100 + i, font, 0), 0);
+         EXPECT_EQ(GetObjectType(own), static_cast<DWORD>(OBJ_FONT));
+         EXPECT_EQ(GetCursor(), before);
        },
-       3},
+       4},
+      {"RichEditPrint",
+       [](Bench& b, int i) {
+         static HWND rich = wk_RichEditCreate(b.window, 0, 300, 200, 100, "VSCROLL", 1000);
+         SetWindowTextA(rich, "Counting objects");
+         EXPECT_EQ(wk_RichEditPrint(rich, i % 20, i % 30, -(i % 7), 0, "leak", 0, 0),
+                   WK_PRINT_NO_LAYOUT);
+       },
+       5},
   };
   return operations;
 }
