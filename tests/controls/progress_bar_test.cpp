@@ -62,9 +62,7 @@ TEST(ProgressBar, ReplaceMakesANewBarInTheSameParent) {
   wk_ProgressStep(bar);
   EXPECT_EQ(Position(bar), 50);
   EXPECT_EQ(wk_ProgressGetSize(bar), 0);
-  EXPECT_EQ(wk_ResultX, 150);
-  EXPECT_EQ(wk_ResultY, 25);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(150, 25));
   EXPECT_EQ(wk_ProgressGetPosition(bar), 0);
-  EXPECT_EQ(wk_ResultX, 20);
-  EXPECT_EQ(wk_ResultY, 30);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(20, 30));
 }

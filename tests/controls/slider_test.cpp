@@ -43,8 +43,7 @@ TEST_F(Slider, ToneGeneratorSliderHasItsStyleRangePageAndPosition) {
   EXPECT_EQ(r.right - r.left, 700);
   EXPECT_EQ(r.bottom - r.top, 40);
   wk_SliderGetPosition(s);  // the window's place, not the thumb
-  EXPECT_EQ(wk_ResultX, 20);
-  EXPECT_EQ(wk_ResultY, 300);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(20, 300));
 }
 
 TEST_F(Slider, OrientationAndFrameKeywords) {

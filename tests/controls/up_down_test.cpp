@@ -32,11 +32,9 @@ TEST(UpDown, BothKindsWithRangePositionPlaceAndBorder) {
   EXPECT_EQ(upper, 100);
   EXPECT_EQ(SendMessageA(v, UDM_GETPOS32, 0, 0), 42);
   wk_UpDownGetPosition(v);
-  EXPECT_EQ(wk_ResultX, 30);
-  EXPECT_EQ(wk_ResultY, 40);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(30, 40));
   wk_UpDownGetSize(h);
-  EXPECT_EQ(wk_ResultX, 50);
-  EXPECT_EQ(wk_ResultY, 20);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(50, 20));
 }
 
 TEST(UpDown, PositionFromTheParentsScrollMessage) {

@@ -25,8 +25,7 @@ class Boxes : public ::testing::Test {
 TEST_F(Boxes, FillBoxCoversWidthByHeightPixels) {
   DrawSurface s(window_, 40, 40, kBlue);
   EXPECT_EQ(wk_FillBox(window_, 5, 6, 10, 4, kRed), 0);
-  EXPECT_EQ(wk_ResultX, 5);
-  EXPECT_EQ(wk_ResultY, 6);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(5, 6));
   EXPECT_EQ(s.Count(kRed), 40);
   EXPECT_EQ(s.Count(kRed, 5, 6, 15, 10), 40);
   // Zero or negative sizes draw nothing but still set the result pair.
@@ -34,15 +33,13 @@ TEST_F(Boxes, FillBoxCoversWidthByHeightPixels) {
   wk_FillBox(window_, 20, 21, 5, -3, kGreen);
   wk_FillBox(window_, 20, 21, -5, -3, kGreen);
   EXPECT_EQ(s.Count(kGreen), 0);
-  EXPECT_EQ(wk_ResultX, 20);
-  EXPECT_EQ(wk_ResultY, 21);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(20, 21));
 }
 
 TEST_F(Boxes, DrawBoxHasABorderOfItsWidthAroundTheFill) {
   DrawSurface s(window_, 60, 60, kBlue);
   EXPECT_EQ(wk_DrawBox(window_, 10, 10, 30, 25, kGreen, 1, kRed), 0);
-  EXPECT_EQ(wk_ResultX, 10);
-  EXPECT_EQ(wk_ResultY, 10);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(10, 10));
   EXPECT_EQ(s.at(10, 10), kRed);
   EXPECT_EQ(s.at(29, 24), kRed);  // right and bottom exclusive
   EXPECT_EQ(s.at(30, 24), kBlue);

@@ -30,8 +30,7 @@ TEST_F(Lines, ALineColoursItsStartButNotItsEndPoint) {
   DrawSurface s(window_, 800, 80, kBlue);
   wk_ResultX = wk_ResultY = 0;
   EXPECT_EQ(wk_DrawLine(window_, 10, 8, 730, 8, kWhite), 0);
-  EXPECT_EQ(wk_ResultX, 730);
-  EXPECT_EQ(wk_ResultY, 8);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(730, 8));
   EXPECT_EQ(s.Count(kWhite, 0, 8, 800, 9), 720);
   EXPECT_EQ(s.at(10, 8), kWhite);
   EXPECT_EQ(s.at(729, 8), kWhite);
@@ -50,8 +49,7 @@ TEST_F(Lines, ALineColoursItsStartButNotItsEndPoint) {
 TEST_F(Lines, SetPixelSetsOnePixelAndTheResultPair) {
   DrawSurface s(window_, 10, 10, kBlue);
   EXPECT_EQ(wk_SetPixel(window_, 3, 4, kRed), 0);
-  EXPECT_EQ(wk_ResultX, 3);
-  EXPECT_EQ(wk_ResultY, 4);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(3, 4));
   EXPECT_EQ(s.at(3, 4), kRed);
   EXPECT_EQ(s.Count(kRed), 1);
 }
@@ -81,8 +79,7 @@ TEST_F(Lines, PatternedLinesLeaveOrFillTheirGaps) {
     SCOPED_TRACE(p.name);
     DrawSurface s(window_, 220, 20, kBlue);
     EXPECT_EQ(p.draw(window_, 10, 5, 210, 5, kRed, 0), 0);
-    EXPECT_EQ(wk_ResultX, 210);
-    EXPECT_EQ(wk_ResultY, 5);
+    EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(210, 5));
     const int red = s.Count(kRed, 10, 5, 210, 6);
     EXPECT_GT(red, 40);
     EXPECT_LT(red, 190);
@@ -237,8 +234,7 @@ TEST_F(Lines, GridOfSixRowsAndElevenColumns) {
   EXPECT_EQ(s.at(100, 50), kBlue);
   EXPECT_EQ(s.at(101, 50), kBlue);
   // The result pair is the last line's end point.
-  EXPECT_EQ(wk_ResultX, 100);
-  EXPECT_EQ(wk_ResultY, 50);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(100, 50));
 }
 
 TEST_F(Lines, GridCountLimitAndSpacingZero) {
@@ -261,8 +257,7 @@ TEST_F(Lines, GridCountLimitAndSpacingZero) {
   EXPECT_EQ(wk_DrawGrid(window_, 4, 6, 10, 8, 0, kRed), 0);
   EXPECT_EQ(z.Count(kRed), 10 + 8 - 1);
   EXPECT_EQ(z.at(4, 6), kRed);
-  EXPECT_EQ(wk_ResultX, 4);
-  EXPECT_EQ(wk_ResultY, 14);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(4, 14));
 }
 
 TEST_F(Lines, EachDrawingRunsAPaintCycleOnTheWindow) {

@@ -122,12 +122,10 @@ TEST(DialogWindowServices, ShowMoveSizeTextAndClose) {
   EXPECT_EQ(wk_DialogWindowRestore(d), 1);
   EXPECT_EQ(wk_DialogWindowMove(d, 20, 999999), 0);
   EXPECT_EQ(wk_DialogWindowGetPosition(d), 0);
-  EXPECT_EQ(wk_ResultX, 20);
-  EXPECT_EQ(wk_ResultY, 60);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(20, 60));
   EXPECT_EQ(wk_DialogWindowResize(d, 999999, 100), 0);
   EXPECT_EQ(wk_DialogWindowGetSize(d), 0);
-  EXPECT_EQ(wk_ResultX, 300);
-  EXPECT_EQ(wk_ResultY, 100 + caption);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(300, 100 + caption));
   EXPECT_EQ(wk_DialogWindowSetText(d, "Ny"), 0);
   char text[8];
   EXPECT_EQ(wk_DialogWindowGetText(d, text, 7), 2);

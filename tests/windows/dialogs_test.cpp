@@ -261,8 +261,7 @@ TEST(CursorInWindow, GivesClientCoordinates) {
   SetCursorPos(origin.x + 37, origin.y + 21);
   wktest::Pump(30);
   EXPECT_EQ(wk_CursorInWindow(window), 0);
-  EXPECT_EQ(wk_ResultX, 37);
-  EXPECT_EQ(wk_ResultY, 21);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(37, 21));
 }
 
 }  // namespace

@@ -115,8 +115,7 @@ TEST(WindowRestyle, EveryKeywordReplacesAllThreeStylesWhole) {
     EXPECT_EQ(ClassStyle(c.window), row.restyle_class);
     EXPECT_TRUE(IsWindowVisible(c.window));
     EXPECT_EQ(Height(c.window), start + GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(wk_ResultX, 0);
-    EXPECT_EQ(wk_ResultY, 0);
+    EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(0, 0));
   }
   // An unknown keyword changes no style but still grows the window.
   Created c("CLO", 300, 300);
@@ -200,6 +199,5 @@ TEST(WindowRestyle, InPlaceKeepsTheRectangleAndTheResultPair) {
   EXPECT_EQ(ExStyle(c.window), kRows[0].restyle_ex);  // the platform's edge, too
   EXPECT_EQ(ClassStyle(c.window), kRows[0].restyle_class);
   EXPECT_TRUE(IsWindowVisible(c.window));
-  EXPECT_EQ(wk_ResultX, 11);
-  EXPECT_EQ(wk_ResultY, 12);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(11, 12));
 }

@@ -91,11 +91,9 @@ TEST(WindowServices, MoveResizeAndTheKeepValue) {
   EXPECT_EQ(r.left, 30);
 
   EXPECT_EQ(wk_WindowGetPosition(w), 0);
-  EXPECT_EQ(wk_ResultX, 30);
-  EXPECT_EQ(wk_ResultY, 60);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(30, 60));
   EXPECT_EQ(wk_WindowGetSize(w), 0);
-  EXPECT_EQ(wk_ResultX, 250);
-  EXPECT_EQ(wk_ResultY, 400 + caption);
+  EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(250, 400 + caption));
 }
 
 TEST(WindowServices, CenterUsesScreenSizeLessTheCaption) {
@@ -142,8 +140,7 @@ TEST(WindowServices, BorderKeywordsAndTheGuardThatFlatClears) {
     EXPECT_EQ(wktest::OwnExStyle(step.window), step.ex_style & ~WS_EX_WINDOWEDGE);
     EXPECT_EQ(Rect(step.window).bottom - Rect(step.window).top,
               height + GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(wk_ResultX, 0);
-    EXPECT_EQ(wk_ResultY, 0);
+    EXPECT_EQ(std::make_pair(wk_ResultX, wk_ResultY), std::make_pair(0, 0));
   }
 }
 
