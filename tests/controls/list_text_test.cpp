@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "file_faults.hpp"
 #include "wk_controls.h"
 #include "whole_file.hpp"
 #include "wktest.hpp"
@@ -89,6 +90,29 @@ TEST_F(ListText, ExportCutsCellsTo19AndAnEmptyListWritesNothing) {
   EXPECT_EQ(wk_ListRowCount(list), 0);
   EXPECT_EQ(wk_ListExport(list, "WRITE", path.c_str(), 2, "COMMA"), 0);
   EXPECT_EQ(Bytes(), "");
+}
+
+TEST_F(ListText, CellsHoldingTheSeparatorOrALineEndRefuseTheWholeExport) {
+  // Such a cell would read back as other cells or rows, the row's last cell lost.
+  struct Row {
+    const char* cell;
+    const char* separator;
+    const char* mode;
+  };
+  const Row rows[] = {{"a,b", "COMMA", "WRITE"},
+                      {"a\tb", "TAB", "APPEND"},
+                      {"rad\r\ntv\xE5", "STAR", "WRITE"},
+                      {"slut\n", "SEMICOLON", "APPEND"},  // no separator, still no line end
+                      {"x|", "VLINE", "OTHER"}};
+  for (const Row& row : rows) {
+    wk_ListClear(list);
+    Fill({{"first", "ok"}, {"second", row.cell}});
+    wktest::FaultyTarget old(wktest::Fault::kNone);
+    EXPECT_EQ(wk_ListExport(list, row.mode, old.path().c_str(), 2, row.separator),
+              WK_LIST_IO_ERROR)
+        << row.cell;
+    EXPECT_TRUE(old.Untouched()) << row.cell;
+  }
 }
 
 TEST_F(ListText, BadArgumentsGiveTheirOwnResults) {

@@ -30,12 +30,16 @@ std::vector<std::string> Names(const std::string& folder) {
   return names;
 }
 
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // Removes what an earlier run left in the folder, and the folder.
 void RemoveTree(const std::string& folder) {
   for (const std::string& name : Names(folder)) {
     const std::string path = folder + "/" + name;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (IsFolder(path)) {
       RemoveTree(path);
     } else {
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -45,14 +49,11 @@ void RemoveTree(const std::string& folder) {
   RemoveDirectoryA(folder.c_str());
 }
 
-// One folder per row: the running test's name and a counter.
 std::string FreshFolder() {
   static int counter = 0;
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "none";
-  for (char& c : name) {
-    if (c == '/') c = '_';
-  }
+  for (char& c : name) c = c == '/' ? '_' : c;
   CreateDirectoryA(BuildPath("faults").c_str(), nullptr);
   const std::string folder = BuildPath("faults/" + name + "." + std::to_string(++counter));
   RemoveTree(folder);
@@ -60,33 +61,13 @@ std::string FreshFolder() {
   return folder;
 }
 
-bool IsDevice(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const bool device = GetFileType(file) == FILE_TYPE_CHAR;
-  CloseHandle(file);
-  return device;
-}
-
 }  // namespace
 
 const char* FaultName(Fault fault) {
-  switch (fault) {
-    case Fault::kNone:
-      return "no fault";
-    case Fault::kFullDisk:
-      return "full disk";
-    case Fault::kPartialWrite:
-      return "write fails part-way";
-    case Fault::kHeld:
-      return "file held open elsewhere";
-    case Fault::kFolder:
-      return "name is a folder";
-    case Fault::kMissingFolder:
-      return "missing folder";
-  }
-  return "?";
+  static const char* const kNames[] = {
+      "no fault",         "full disk",     "write fails part-way", "file held open elsewhere",
+      "name is a folder", "missing folder"};
+  return kNames[static_cast<int>(fault)];
 }
 
 std::size_t PartialWriteBytes() {
@@ -95,36 +76,28 @@ std::size_t PartialWriteBytes() {
 
 bool Available(Fault fault) { return fault != Fault::kPartialWrite || PartialWriteBytes() > 0; }
 
-FaultyTarget::FaultyTarget(Fault fault, const std::string& old, const char* file,
-                           bool with_old_file)
-    : fault_(fault), name_(file), old_(old), with_old_file_(with_old_file) {
+FaultyTarget::FaultyTarget(Fault fault, const std::string& old, const char* file)
+    : fault_(fault), name_(file), old_(old) {
   if (fault == Fault::kFullDisk) {
     const std::string link = Environment("WK_FULL_DISK");
     EXPECT_FALSE(link.empty()) << "started without a full-disk link (tests/bench/wine-run)";
     path_ = "Z:" + link;
-    const std::size_t slash = path_.find_last_of('/');
-    folder_ = path_.substr(0, slash);
-    name_ = path_.substr(slash + 1);
+    folder_ = path_.substr(0, path_.find_last_of('/'));
+    name_ = path_.substr(folder_.size() + 1);
     return;
   }
   folder_ = FreshFolder();
-  if (fault == Fault::kMissingFolder) {
-    path_ = folder_ + "/missing/" + name_;
-    return;
-  }
-  path_ = folder_ + "/" + name_;
+  path_ = folder_ + (fault == Fault::kMissingFolder ? "/missing/" : "/") + name_;
   if (fault == Fault::kFolder) {
     CreateDirectoryA(path_.c_str(), nullptr);
-    return;
+  } else if (fault != Fault::kMissingFolder) {
+    WriteWholeFile(path_, old_);
   }
-  if (with_old_file_) WriteWholeFile(path_, old_);
   if (fault == Fault::kHeld) {
     held_ = CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(held_, INVALID_HANDLE_VALUE);
   }
 }
-
-FaultyTarget::~FaultyTarget() { Release(); }
 
 void FaultyTarget::Release() {
   if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
@@ -138,48 +111,30 @@ testing::AssertionResult FaultyTarget::OnlyTarget(bool target_there) const {
   }
   std::string listed;
   for (const std::string& name : names) listed += " " + name;
-  return testing::AssertionFailure()
-         << FaultName(fault_) << ": the folder holds" << listed
-         << (target_there ? " (only the target expected)" : " (nothing expected)");
+  return testing::AssertionFailure() << FaultName(fault_) << ": the folder holds" << listed;
 }
 
 testing::AssertionResult FaultyTarget::Untouched() {
   Release();
-  const bool target_there = fault_ == Fault::kFullDisk || fault_ == Fault::kFolder ||
-                            (fault_ != Fault::kMissingFolder && with_old_file_);
-  testing::AssertionResult only = OnlyTarget(target_there);
-  if (!only) return only;
-  switch (fault_) {
-    case Fault::kFullDisk:
-      if (IsDevice(path_)) return testing::AssertionSuccess();
-      return testing::AssertionFailure() << "the full-disk link was replaced by a file";
-    case Fault::kFolder: {
-      const DWORD attributes = GetFileAttributesA(path_.c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-          Names(path_).empty()) {
-        return testing::AssertionSuccess();
-      }
-      return testing::AssertionFailure() << "the folder named like the target changed";
-    }
-    default:
-      break;
+  testing::AssertionResult only = OnlyTarget(fault_ != Fault::kMissingFolder);
+  if (!only || fault_ == Fault::kMissingFolder) return only;
+  if (fault_ == Fault::kFolder) {
+    if (IsFolder(path_) && Names(path_).empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the folder named like the target changed";
   }
-  if (!target_there) return testing::AssertionSuccess();
+  if (fault_ == Fault::kFullDisk) {
+    HANDLE device = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool still = GetFileType(device) == FILE_TYPE_CHAR;
+    CloseHandle(device);
+    if (still) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the full-disk link was replaced by a file";
+  }
   const std::string now = ReadWholeFile(path_);
   if (now == old_) return testing::AssertionSuccess();
   return testing::AssertionFailure()
          << FaultName(fault_) << ": the old file of " << old_.size() << " bytes now holds "
          << now.size() << " bytes, beginning \"" << now.substr(0, 16) << "\"";
-}
-
-testing::AssertionResult FaultyTarget::Holds(const std::string& bytes) {
-  Release();
-  testing::AssertionResult only = OnlyTarget(true);
-  if (!only) return only;
-  const std::string now = ReadWholeFile(path_);
-  if (now == bytes) return testing::AssertionSuccess();
-  return testing::AssertionFailure()
-         << "the file holds " << now.size() << " bytes, " << bytes.size() << " expected";
 }
 
 testing::AssertionResult FaultyTarget::Replaced() {

@@ -15,6 +15,7 @@
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/core/safe_file.hpp"
 #include "wk_controls.h"
 
 namespace lt = wk::listtext;
@@ -55,31 +56,31 @@ class ListSink : public lt::ImportSink {
   HWND list_;
 };
 
+// The whole text is made before anything is written, so a cell the format
+// cannot hold refuses the export with the file as it was; the file itself
+// is replaced or added to through the toolkit's safe writer.
 int Export(HWND list, const char* mode, const char* file_name, int columns, const char* separator) {
   const Mode m = wk::KeywordValue(kModes, mode, Mode::kOther);
-  File file = Open(file_name, m == Mode::kAppend ? "a" : "w");
-  if (!file) return WK_LIST_CANNOT_OPEN;
   const int sep = lt::KeywordSeparator(separator);
-  std::string cell;
+  std::string text;
   for (int row = 0, column = 0;;) {
-    // The list may change while it is written out; its count is asked anew
-    // before every cell.
+    // The list may change while it is read; its count is asked anew before
+    // every cell.
     if (row == static_cast<int>(wk::Send(list, LVM_GETITEMCOUNT))) break;
-    char text[lt::kExportCellRoom];
-    wk::list::GetCellText(list, row, column, text, lt::kExportCellRoom);
-    cell.clear();
-    lt::AppendExportCell(cell, text, sep);
-    std::fwrite(cell.data(), 1, cell.size(), file.get());
+    char cell[lt::kExportCellRoom];
+    wk::list::GetCellText(list, row, column, cell, lt::kExportCellRoom);
+    if (!lt::AppendExportCell(text, cell, sep)) return WK_LIST_IO_ERROR;
     if (column == columns - 1) {
-      std::fputc('\n', file.get());
+      text += "\r\n";  // a text-mode line end
       ++row;
       column = 0;
     } else {
       ++column;
     }
-    if (Failed(file.get())) return WK_LIST_IO_ERROR;
   }
-  return std::fclose(file.release()) == 0 ? WK_LIST_DONE : WK_LIST_IO_ERROR;
+  return wk::WriteWholeFile(file_name, text.data(), text.size(),
+                            {WK_LIST_DONE, WK_LIST_CANNOT_OPEN, WK_LIST_IO_ERROR},
+                            m == Mode::kAppend ? wk::FileWrite::kAppend : wk::FileWrite::kReplace);
 }
 
 }  // namespace

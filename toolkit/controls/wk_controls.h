@@ -552,7 +552,10 @@ int wk_ChooseColor(HWND owner) WK_NOEXCEPT;
 
 /* Writes every row, each cell cut to 19 characters and followed by the separator
  * ("COMMA", "POINT", "TAB", "SPACE", "STAR", "PLUS", "MINUS", "VLINE"; other words: none),
- * one line per row; "APPEND" adds to the file, other modes replace it.
+ * one line per row; "APPEND" adds to the file, other modes replace it, safely: the old file
+ * stays whole until the new one is complete, and a failed append cuts the file back to its old
+ * length. A cell (in any row and column) whose first 19 characters hold the separator, a CR
+ * or a LF cannot be read back: the export is refused with WK_LIST_IO_ERROR, nothing written.
  * WK_LIST_DONE, WK_LIST_BAD_COLUMNS, WK_LIST_CANNOT_OPEN or WK_LIST_IO_ERROR. */
 int wk_ListExport(HWND list, const char* mode, const char* file_name, int columns,
                   const char* separator) WK_NOEXCEPT;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "toolkit/core/gdi.hpp"
+#include "toolkit/core/safe_file.hpp"
 #include "toolkit/draw/logic/icon_file.hpp"
 #include "wk_draw.h"
 
@@ -65,18 +66,12 @@ extern "C" int wk_IconFill(int* image, int value) noexcept {
   return 0;
 }
 
-// A short write is reported as a failure too, rather than leaving a cut
-// file behind a success.
+// Every write is checked, and a failed one leaves the file that was there.
 extern "C" int wk_IconSave(const char* file_name, const int* palette, const int* image) noexcept {
   if (file_name == nullptr || palette == nullptr || image == nullptr) return 1;
   std::uint8_t bytes[icon::kFileSize];
   icon::EncodeFile(palette, image, bytes);
-  wk::FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return 1;
-  DWORD written = 0;
-  if (!WriteFile(file.get(), bytes, sizeof bytes, &written, nullptr)) return 1;
-  return written == sizeof bytes ? 0 : 1;
+  return wk::WriteWholeFile(file_name, bytes, sizeof bytes, {0, 1, 1});
 }
 
 // Palette and image change only when a whole image was read: an empty file,

@@ -149,8 +149,9 @@ int wk_IconPaletteColours(int* colours, const int* palette) WK_NOEXCEPT;
 int wk_IconColourIndex(COLORREF colour) WK_NOEXCEPT;
 /* Sets every cell of the image to the value. Returns 0. */
 int wk_IconFill(int* image, int value) WK_NOEXCEPT;
-/* Writes the image as a 766-byte icon file. 0, or 1 when the file cannot be
-   created or written. */
+/* Writes the image as a 766-byte icon file, replacing the file safely (the
+   old one stays until the new one is complete). 0, or 1 when the file cannot
+   be created or written. */
 int wk_IconSave(const char* file_name, const int* palette, const int* image) WK_NOEXCEPT;
 /* Reads the number-th image (1 for the first) found by its bitmap header
    anywhere in the file. 0, or 1 (palette and image untouched) when the file

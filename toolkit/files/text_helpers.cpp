@@ -1,13 +1,18 @@
 // Text and file helpers: thin calls over the platform's string functions and
-// the C library's text-mode files. The rules of their own (character
+// the C library's text-mode files; files are written as text mode writes
+// them, through the toolkit's safe writer. The rules of their own (character
 // classes, difference buffers, line readers) live in logic/text_rules.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include <string>
+
 #include "logic/text_rules.hpp"
+#include "toolkit/core/boundary.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/core/safe_file.hpp"
 #include "wk_files.h"
 
 namespace wt = wk::textfile;
@@ -104,15 +109,39 @@ extern "C" void* wk_AllocZeroed(int count) noexcept {
 
 // ---- Files ----
 
+namespace {
+
+constexpr wk::FileCodes kFileCodes{wt::kFileOk, WK_FILE_CANNOT_OPEN, WK_FILE_IO_ERROR};
+
+// The text as a text-mode file holds it, replacing the file or added to it.
+int WriteText(const char* name, const char* text, const char* end, wk::FileWrite how) {
+  return wk::Guarded(WK_FILE_IO_ERROR, [&] {
+    const std::string bytes = wt::TextModeBytes(Text(text)) + end;
+    return wk::WriteWholeFile(name, bytes.data(), bytes.size(), kFileCodes, how);
+  });
+}
+
+}  // namespace
+
 extern "C" int wk_FileWriteText(const char* name, const char* text) noexcept {
-  return wt::WriteTextFile(name, text);
+  return WriteText(name, text, "", wk::FileWrite::kReplace);
 }
 
 extern "C" int wk_FileAddLine(const char* name, const char* text) noexcept {
-  return wt::AddLine(name, text);
+  if (text == nullptr || text[0] == '\0') return wt::kFileOk;
+  // An empty file (or one of a single character) takes the text as its only
+  // line; otherwise the text is added as a line of its own. The file's
+  // length decides, not its first line's: a file that starts with a line end
+  // keeps every line. The call makes no file.
+  const int head = wt::HeadLength(name);
+  if (head < 0) return -head;
+  if (head < 2) return WriteText(name, text, "", wk::FileWrite::kReplace);
+  return WriteText(name, text, "\r\n", wk::FileWrite::kAppendExisting);
 }
 
-extern "C" int wk_FileEmpty(const char* name) noexcept { return wt::WriteTextFile(name, ""); }
+extern "C" int wk_FileEmpty(const char* name) noexcept {
+  return WriteText(name, "", "", wk::FileWrite::kReplace);
+}
 
 extern "C" int wk_FileDelete(const char* name) noexcept { return wt::RemoveFile(name); }
 

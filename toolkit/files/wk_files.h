@@ -109,12 +109,18 @@ void* wk_AllocZeroed(int count) WK_NOEXCEPT;
    count, or one of these negated. */
 #define WK_FILE_CANNOT_OPEN 2
 #define WK_FILE_IO_ERROR 3 /* reading, writing or deleting failed */
-/* Creates or truncates the file and writes the text: 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
+/* Writing files: a file that is replaced is replaced safely. The new content goes to a
+ * temporary file in the same folder, is flushed to the disk and only then takes the old
+ * file's place (hidden and system attributes kept, archive set); on any failure the old file
+ * is left as it was. An append that fails cuts the file back to its old length. A file held
+ * open by another program, a folder or a missing folder give WK_FILE_CANNOT_OPEN. */
+/* Replaces the file by the text in text mode (each LF written as CR LF): 0, WK_FILE_CANNOT_OPEN
+ * or WK_FILE_IO_ERROR (a full disk included). */
 int wk_FileWriteText(const char* name, const char* text) WK_NOEXCEPT;
 /* Adds the text to an existing file (alone if the file holds under 2 characters, else as a line):
  * 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
 int wk_FileAddLine(const char* name, const char* text) WK_NOEXCEPT;
-/* Creates or truncates the file: 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
+/* Replaces the file by an empty one: 0, WK_FILE_CANNOT_OPEN or WK_FILE_IO_ERROR. */
 int wk_FileEmpty(const char* name) WK_NOEXCEPT;
 /* Deletes the file: 0, or WK_FILE_IO_ERROR when it could not be deleted. */
 int wk_FileDelete(const char* name) WK_NOEXCEPT;

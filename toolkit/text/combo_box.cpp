@@ -8,6 +8,7 @@
 #include "toolkit/core/message.hpp"
 #include "toolkit/core/control_ops.hpp"
 #include "toolkit/core/gdi.hpp"
+#include "toolkit/core/safe_file.hpp"
 #include "wk_text.h"
 
 namespace {
@@ -116,9 +117,6 @@ WK_CONTROL_OP_FONT_MAKER(Combo, Create)
 WK_CONTROL_OP_SETFONT(Combo)
 
 extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name) noexcept {
-  wk::FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
   // The item is taken whole, however long: a buffer of its own length.
   int length = position == 0 ? GetWindowTextLengthA(combo) : ItemLength(combo, position);
   if (length < 0) length = 0;
@@ -130,9 +128,8 @@ extern "C" int wk_ComboSaveItem(HWND combo, int position, const char* file_name)
   } else if (length > 0) {
     wk::Send(combo, CB_GETLBTEXT, position - 1, text.get());
   }
-  DWORD written = 0;
-  const BOOL ok = WriteFile(file.get(), text.get(), static_cast<DWORD>(length), &written, nullptr);
-  return ok && written == static_cast<DWORD>(length) ? 0 : WK_TEXT_FILE_IO_ERROR;
+  return wk::WriteWholeFile(file_name, text.get(), static_cast<std::size_t>(length),
+                            {0, WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR});
 }
 
 extern "C" int wk_ComboLoadItem(HWND combo, int position, const char* file_name) noexcept {

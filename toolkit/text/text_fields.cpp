@@ -9,6 +9,7 @@
 #include "toolkit/core/gdi.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/core/message.hpp"
+#include "toolkit/core/safe_file.hpp"
 #include "wk_text.h"
 
 namespace wk::fields {
@@ -190,13 +191,9 @@ char* CopySelection(FieldKind& kind, HWND window) {
 int Save(HWND window, const char* file_name) {
   const int length = static_cast<int>(wk::Send(window, WM_GETTEXTLENGTH));
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1000);
-  FileHandle file(CreateFileA(file_name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_ARCHIVE | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return WK_TEXT_FILE_CANNOT_OPEN;
   const auto count = static_cast<DWORD>(wk::Send(window, WM_GETTEXT, buffer.size(), buffer.data()));
-  DWORD written = 0;
-  const BOOL ok = WriteFile(file.get(), buffer.data(), count, &written, nullptr);
-  return ok && written == count ? 0 : WK_TEXT_FILE_IO_ERROR;
+  return WriteWholeFile(file_name, buffer.data(), count,
+                        {0, WK_TEXT_FILE_CANNOT_OPEN, WK_TEXT_FILE_IO_ERROR});
 }
 
 // Reads the file in chunks of `chunk` bytes and hands each, as far as its

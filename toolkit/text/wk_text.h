@@ -22,14 +22,22 @@
 extern "C" {
 #endif
 
-/* Results of the save and load operations of the edit and spin fields, the
+/* Saving: every save here replaces its file safely. The new content goes to
+   a temporary file in the same folder, is flushed to the disk and only then
+   takes the old file's place (its hidden and system attributes kept, the
+   archive attribute set); on any failure the temporary file is removed and
+   the old file is left as it was. A file held open by another program, a
+   folder of that name or a missing folder give the open-failure code; a
+   device (NUL, a port) is written in place.
+
+   Results of the save and load operations of the edit and spin fields, the
    combo box and the word processor (0 on success). */
 #define WK_TEXT_FILE_CANNOT_OPEN 2 /* the file cannot be created or opened */
 #define WK_TEXT_FILE_IO_ERROR 3    /* writing or reading failed */
 #define WK_TEXT_FILE_TOO_LARGE 4   /* 65,536 bytes or more: nothing changes */
 /* Results of wk_RichEditSaveFile and wk_RichEditLoadFile other than a count. */
 #define WK_RICH_FILE_CANNOT_OPEN (-2)
-#define WK_RICH_FILE_NOTHING_MOVED (-3) /* nothing was written or read */
+#define WK_RICH_FILE_NOTHING_MOVED (-3) /* nothing was written or read, or a write failed */
 
 /* Results of the find operations. */
 #define WK_FIND_FOUND 0         /* the match is selected */
@@ -500,8 +508,9 @@ HFONT wk_RichEditCreateFont(HWND rich, int points, int weight, int style, int un
 /* Sets the font: 0..4 are the stock fonts SYSTEM, ANSI_FIXED, ANSI_VAR,
  * DEFAULT_GUI and OEM_FIXED, anything else a font handle. Returns 0. */
 int wk_RichEditSetFont(HWND rich, HFONT font) WK_NOEXCEPT;
-/* Saves rich text when the name ends in "RTF" (any case), else plain text.
- * Returns the characters written, WK_RICH_FILE_CANNOT_OPEN, or WK_RICH_FILE_NOTHING_MOVED. */
+/* Saves rich text when the name ends in "RTF" (any case), else plain text, replacing the file
+ * safely. Returns the characters written, WK_RICH_FILE_CANNOT_OPEN, or
+ * WK_RICH_FILE_NOTHING_MOVED (also when a write failed part-way: the old file is kept). */
 int wk_RichEditSaveFile(HWND rich, const char* name) WK_NOEXCEPT;
 /* Loads a file (format as for saving), replacing the text; a missing file is created
  * empty. Returns the characters read, WK_RICH_FILE_CANNOT_OPEN, or WK_RICH_FILE_NOTHING_MOVED. */

@@ -69,16 +69,23 @@ TEST(ListTextSeparators, KeywordsAndOneCharacterArguments) {
   EXPECT_EQ(lt::ImportSeparator(nullptr), -1);
 }
 
-TEST(ListTextExport, CellsAreCutTo19AndFollowedByTheSeparator) {
+TEST(ListTextExport, CellsAreCutTo19FollowedByTheSeparatorOrRefused) {
   std::string out;
-  lt::AppendExportCell(out, "a", ',');
-  lt::AppendExportCell(out, "", ',');
-  lt::AppendExportCell(out, "0123456789abcdefghijKLM", ',');
-  EXPECT_EQ(out, "a,,0123456789abcdefghi,");
+  EXPECT_TRUE(lt::AppendExportCell(out, "a", ','));
+  EXPECT_TRUE(lt::AppendExportCell(out, "", ','));
+  EXPECT_TRUE(lt::AppendExportCell(out, "0123456789abcdefghijKLM", ','));
+  EXPECT_TRUE(lt::AppendExportCell(out, "0123456789abcdefghi,", ','));  // cut before the comma
+  EXPECT_EQ(out, "a,,0123456789abcdefghi,0123456789abcdefghi,");
+  // A cell holding the separator or a line end would not read back: refused, nothing added.
+  for (const char* cell : {"a,b", "a\nb", "a\rb", ","}) {
+    EXPECT_FALSE(lt::AppendExportCell(out, cell, ',')) << cell;
+  }
+  EXPECT_FALSE(lt::AppendExportCell(out, "\xE5\t", '\t'));
+  EXPECT_EQ(out.size(), 43u);
   out.clear();
-  lt::AppendExportCell(out, "a", -1);
-  lt::AppendExportCell(out, "b", -1);
-  EXPECT_EQ(out, "ab");
+  EXPECT_TRUE(lt::AppendExportCell(out, "a,", -1));
+  EXPECT_TRUE(lt::AppendExportCell(out, "b", -1));
+  EXPECT_EQ(out, "a,b");
 }
 
 TEST(ListTextImport, RowsCellsAndEmptyCells) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -105,31 +106,18 @@ TEST(LineReaders, CountLinesAndCharactersInPieces) {
   EXPECT_EQ(wt::CountCharsAndLines(name.c_str()), -2);
 }
 
-TEST(FileCalls, AddLineRulesAndMissingFiles) {
+TEST(FileCalls, LineAdderHeadTextModeAndRemoval) {
   const std::string name = TempName("add");
   std::remove(name.c_str());
-  EXPECT_EQ(wt::AddLine(name.c_str(), "x"), 2);
-  EXPECT_FALSE(wktest::FileExists(name));  // not created
-
-  WriteWholeFile(name, "");
-  EXPECT_EQ(wt::AddLine(name.c_str(), "text"), 0);
-  EXPECT_EQ(ReadWholeFile(name), "text");
-  EXPECT_EQ(wt::AddLine(name.c_str(), "next"), 0);
-  EXPECT_EQ(ReadWholeFile(name), "textnext\n");
-  WriteWholeFile(name, "q");  // a single character counts as empty
-  EXPECT_EQ(wt::AddLine(name.c_str(), "r"), 0);
-  EXPECT_EQ(ReadWholeFile(name), "r");
-  EXPECT_EQ(wt::AddLine(name.c_str(), ""), 0);
-  EXPECT_EQ(ReadWholeFile(name), "r");
-  WriteWholeFile(name, "\nsecond\nthird\n");  // an empty first line: the file is not empty
-  EXPECT_EQ(wt::AddLine(name.c_str(), "fourth"), 0);
-  EXPECT_EQ(ReadWholeFile(name), "\nsecond\nthird\nfourth\n");
-
-  EXPECT_EQ(wt::WriteTextFile(name.c_str(), "abc\n"), 0);
-  EXPECT_EQ(ReadWholeFile(name), "abc\n");
+  EXPECT_EQ(wt::HeadLength(name.c_str()), -2);
+  for (const char* head : {"", "q", "\nsecond"}) {  // a line end counts as a character
+    WriteWholeFile(name, head);
+    EXPECT_EQ(wt::HeadLength(name.c_str()), std::min<int>(2, std::strlen(head))) << head;
+  }
+  EXPECT_EQ(wt::TextModeBytes("a\nb\r\n\n"), "a\r\nb\r\r\n\r\n");
+  EXPECT_EQ(wt::TextModeBytes(nullptr), "");
   EXPECT_EQ(wt::RemoveFile(name.c_str()), 0);
   EXPECT_EQ(wt::RemoveFile(name.c_str()), 3);
-  EXPECT_EQ(wt::WriteTextFile("/nonexistent-folder/x", "a"), 2);
 }
 
 TEST(FileCalls, ReadAllAppendsEveryLineWhateverItsLength) {

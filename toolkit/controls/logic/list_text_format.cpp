@@ -26,9 +26,15 @@ int ImportSeparator(const char* keyword) {
   return static_cast<unsigned char>(keyword[0]);
 }
 
-void AppendExportCell(std::string& out, const char* text, int separator) {
-  if (text != nullptr) out.append(text, strnlen(text, kExportCellRoom - 1));
+bool AppendExportCell(std::string& out, const char* text, int separator) {
+  const std::size_t length = text ? strnlen(text, kExportCellRoom - 1) : 0;
+  for (std::size_t i = 0; i < length; ++i) {
+    const int c = static_cast<unsigned char>(text[i]);
+    if (c == '\r' || c == '\n' || c == separator) return false;
+  }
+  out.append(text ? text : "", length);
   if (separator >= 0) out.push_back(static_cast<char>(separator));
+  return true;
 }
 
 ImportReader::ImportReader(ImportSink& sink, int separator, int columns)

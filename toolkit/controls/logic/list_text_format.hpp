@@ -28,8 +28,10 @@ inline constexpr int kExportCellRoom = 20;
 inline constexpr int kImportCellMax = 254;
 
 // Appends one cell as the file holds it: the text, cut to the export's 19
-// characters, then the separator (none when `separator` is -1).
-void AppendExportCell(std::string& out, const char* text, int separator);
+// characters, then the separator (none when `separator` is -1). A cell
+// whose text (as cut) holds the separator or a line end (CR or LF) would
+// read back as other cells or rows: it appends nothing and answers false.
+bool AppendExportCell(std::string& out, const char* text, int separator);
 
 // Receives what the reader makes of the file.
 class ImportSink {

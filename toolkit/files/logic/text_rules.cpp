@@ -99,18 +99,6 @@ File Open(const char* name, const char* mode) {
   return File(name ? std::fopen(name, mode) : nullptr);
 }
 
-// Writes the text and reports the stream's error state.
-int Write(File file, const char* text) {
-  if (!file) return kFileOpenFailed;
-  std::fputs(text, file.get());
-  if (std::ferror(file.get())) {
-    std::clearerr(file.get());
-    return kFileIoFailed;
-  }
-  // Text written but not flushed can still fail when the file is closed.
-  return std::fclose(file.release()) == 0 ? kFileOk : kFileIoFailed;
-}
-
 // The line readers' common pass: 0 with the counts, or a negated failure.
 long ReadCounts(const char* name, long* pieces, long* characters) {
   File file = Open(name, "r");
@@ -120,37 +108,25 @@ long ReadCounts(const char* name, long* pieces, long* characters) {
 
 }  // namespace
 
-int WriteTextFile(const char* name, const char* text) {
-  return Write(Open(name, "w"), text ? text : "");
+std::string TextModeBytes(const char* text) {
+  std::string bytes;
+  for (const char* p = text; p && *p; ++p) {
+    if (*p == '\n') bytes += '\r';
+    bytes += *p;
+  }
+  return bytes;
 }
 
-int AddLine(const char* name, const char* text) {
-  if (text == nullptr || text[0] == '\0') return kFileOk;
-  // An empty file (or one of a single character) takes the text as its only
-  // line; otherwise the text is added as a line of its own. The file's
-  // length decides, not its first line's: a file that starts with a line end
-  // keeps every line.
+int HeadLength(const char* name) {
   char head[2] = {};
-  std::size_t length = 0;
-  {
-    File file = Open(name, "rb");
-    if (!file) return kFileOpenFailed;
-    length = std::fread(head, 1, sizeof head, file.get());
-    if (length < sizeof head && std::ferror(file.get())) {
-      std::clearerr(file.get());
-      return kFileIoFailed;
-    }
-  }
-  if (length < 2) return Write(Open(name, "w"), text);
-  File file = Open(name, "a");
-  if (!file) return kFileOpenFailed;
-  std::fputs(text, file.get());
-  std::fputc('\n', file.get());
-  if (std::ferror(file.get())) {
+  File file = Open(name, "rb");
+  if (!file) return -kFileOpenFailed;
+  const std::size_t length = std::fread(head, 1, sizeof head, file.get());
+  if (length < sizeof head && std::ferror(file.get())) {
     std::clearerr(file.get());
-    return kFileIoFailed;
+    return -kFileIoFailed;
   }
-  return std::fclose(file.release()) == 0 ? kFileOk : kFileIoFailed;
+  return static_cast<int>(length);
 }
 
 int RemoveFile(const char* name) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 namespace wk::textfile {
 
@@ -55,10 +56,16 @@ bool CountLinePieces(std::FILE* file, long* pieces, long* characters);
 // The text helpers' file results.
 enum FileResult { kFileOk = 0, kFileOpenFailed = 2, kFileIoFailed = 3 };
 
+// The bytes a text-mode file receives for the text: each line feed as a
+// carriage return and a line feed.
+std::string TextModeBytes(const char* text);
+// How many of the file's first two bytes there are (0, 1 or 2: the line
+// adder rewrites a file shorter than two), or -kFileOpenFailed or
+// -kFileIoFailed.
+int HeadLength(const char* name);
+
 // The file calls that need only the C library (the file is opened in text
 // mode and closed again before the call returns).
-int WriteTextFile(const char* name, const char* text);  // "w"
-int AddLine(const char* name, const char* text);
 int RemoveFile(const char* name);  // 0, or 3 when it could not be removed
 // Line readers: the count, or -kFileOpenFailed or -kFileIoFailed.
 long CountLines(const char* name);
