@@ -59,20 +59,56 @@ if [ -z "$window" ]; then
   kill "$app" 2>/dev/null || true
   exit 1
 fi
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of the whole window
 # Without a window manager Wine draws the frame and caption itself: the
 # client area starts one frame width in and one caption height further down.
 border=3
 client_x=$((X + border))
 client_y=$((Y + HEIGHT - 600 - border))
-click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click 1; sleep 0.3; }
 
-click 170 542           # "PÅ"
-click 33 320            # the slider's thumb, at 0: focus without moving it
+# A mapped window is not yet a program that answers: slowly (emulated, on a
+# busy machine) the controls are made and drawn seconds later, and a click
+# before that is lost. So each step waits for what the screen shows, not for
+# a fixed time: the button drawn, the button pushed in, the window still.
+area() { # WIDTH HEIGHT X Y of the client area: the pixels' checksum
+  import -display "$DISPLAY" -window root -crop "$1x$2+$((client_x + $3))+$((client_y + $4))" \
+    +repage rgb:- 2>/dev/null | md5sum | cut -c1-32
+}
+colours() { # WIDTH HEIGHT X Y: how many colours the area shows
+  import -display "$DISPLAY" -window root -crop "$1x$2+$((client_x + $3))+$((client_y + $4))" \
+    +repage -format %k info: 2>/dev/null || echo 0
+}
+on_button="60 30 140 527"       # the "PÅ" button, around the point clicked
+for _ in $(seq 600); do
+  [ "$(colours $on_button)" -gt 1 ] && break
+  sleep 0.2
+done
+pushed=
+for _ in $(seq 10); do
+  before=$(area $on_button)
+  xdotool mousemove "$((client_x + 170))" "$((client_y + 542))" click 1
+  for _ in $(seq 50); do
+    [ "$(area $on_button)" != "$before" ] && pushed=yes && break
+    sleep 0.2
+  done
+  [ -n "$pushed" ] && break
+done
+[ -n "$pushed" ] || echo "headless-run: \"PÅ\" did not go down" >&2
+# The slider's thumb, at 0: focus without moving it, then to 441.
+xdotool mousemove "$((client_x + 33))" "$((client_y + 320))" click 1
 xdotool key Home
 xdotool key --delay 5 --repeat 441 Right
-sleep 2
+# The keys are queued; the window is done with them once it has moved and
+# then stands still (the readout redraws each buffer, with the same figure
+# once it stays).
+last=$(area 800 600 0 0) moved= still=0
+for _ in $(seq 480); do
+  sleep 0.5
+  now=$(area 800 600 0 0)
+  if [ "$now" = "$last" ]; then still=$((still + 1)); else still=0 moved=yes; fi
+  last=$now
+  [ -n "$moved" ] && [ "$still" -ge 4 ] && break
+done
 
 import -display "$DISPLAY" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
 sleep 2
