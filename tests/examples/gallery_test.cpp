@@ -361,8 +361,11 @@ TEST_F(Gallery, CheckBoxesRadioButtonsAndTheImageButtonAnswer) {
     if ((GetWindowLongA(b, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) image = b;
   }
   ASSERT_NE(image, nullptr);
-  wktest::Pump(150);
-  EXPECT_GT(PixelsOf(image, RGB(0x30, 0x70, 0xD0)), 64 * 40);
+  // The gallery paints in a process of its own, when it gets to it: the
+  // bitmap is looked for until it shows.
+  const auto released = [&] { return PixelsOf(image, RGB(0x30, 0x70, 0xD0)); };
+  wktest::WaitFor([&] { return released() > 64 * 40; }, 10000);
+  EXPECT_GT(released(), 64 * 40);
   SendMessageA(image, BM_CLICK, 0, 0);
   wktest::Sync(window_);
   EXPECT_EQ(Status(), "Image button pressed");

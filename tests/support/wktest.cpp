@@ -82,6 +82,16 @@ void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
   DialogAnswerer* self = t_answerer;
   if (!self || self->waiting_.empty()) return;
   HWND dialog = self->waiting_.front();
+  // A modal dialog can be activated (by the focus its initialisation sets)
+  // before its loop shows it, which that loop does only once no message is
+  // waiting: on a slow machine this timer comes first. Hidden, its buttons
+  // would read as none, so it is answered once it shows, as a person would;
+  // one that stays hidden is answered after five seconds all the same.
+  if (IsWindow(dialog) && !IsWindowVisible(dialog) && ++self->hidden_turns_ < 250) {
+    SetTimer(nullptr, 0, 20, OnTimer);
+    return;
+  }
+  self->hidden_turns_ = 0;
   self->waiting_.pop_front();
   if (IsWindow(dialog)) self->Answer(dialog);
 }

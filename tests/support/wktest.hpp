@@ -84,6 +84,7 @@ class DialogAnswerer {
   std::deque<Action> actions_;
   std::vector<DialogSeen> seen_;
   std::deque<HWND> waiting_;
+  int hidden_turns_ = 0;  // timer turns the first waiting dialog stayed hidden
   int unexpected_ = 0;
 };
 

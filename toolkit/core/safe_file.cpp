@@ -103,11 +103,26 @@ bool SafeFile::Commit() {
   const BOOL closed = CloseHandle(file_);
   file_ = INVALID_HANDLE_VALUE;
   if (!closed) return false;
-  const BOOL moved = target_existed_
-                         ? ReplaceFileA(target_.c_str(), temporary_.c_str(), nullptr,
-                                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                         : MoveFileExA(temporary_.c_str(), target_.c_str(),
-                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  const auto rename = [this] {
+    return MoveFileExA(temporary_.c_str(), target_.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  };
+  BOOL moved = FALSE;
+  if (target_existed_) {
+    SetLastError(ERROR_SUCCESS);
+    moved = ReplaceFileA(target_.c_str(), temporary_.c_str(), nullptr,
+                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    // 32-bit Wine run by an emulator refuses every replacement, touching
+    // neither file, as if the temporary file in the target's own folder
+    // were on another device (or without a reason); renaming over the
+    // target is the same replacement but for the copied security, and it
+    // moves no file across devices. Any other refusal (the target held
+    // open, say) stands.
+    const DWORD why = GetLastError();
+    if (!moved && (why == ERROR_NOT_SAME_DEVICE || why == ERROR_SUCCESS)) moved = rename();
+  } else {
+    moved = rename();
+  }
   if (!moved) return false;
   temporary_.clear();
   // Wine's ReplaceFileA gives the file the new one's attributes, where
