@@ -36,9 +36,14 @@ BOOL CALLBACK CountChild(HWND child, LPARAM lparam) {
 }
 
 // How many pixels of the window show the colour, give or take the smoothing
-// of the glyphs' edges.
-int PixelsOf(HWND window, COLORREF colour) {
-  return wktest::CountScreenPixels(wktest::AreaOf({window}), colour, 24);
+// of the glyphs' edges, once more than `more_than` do or ten seconds have
+// passed: the gallery paints in a process of its own, when it gets to it.
+int PixelsOf(HWND window, COLORREF colour, int more_than) {
+  const auto count = [&] {
+    return wktest::CountScreenPixels(wktest::AreaOf({window}), colour, 24);
+  };
+  wktest::WaitFor([&] { return count() > more_than; }, 10000);
+  return count();
 }
 
 int CountChildren(HWND window, const char* class_name) {
@@ -164,7 +169,10 @@ TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
 
   Command(kPageDrawing);
   EXPECT_EQ(CountChildren(window_, "msctls_trackbar32"), 0);
-  wktest::Pump(150);
+  // The gallery paints in a process of its own, when it gets to it.
+  wktest::WaitFor(
+      [&] { return wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310) == RGB(0, 160, 0); },
+      10000);
   // The green box and the yellow box with its dark red border.
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310), RGB(0, 160, 0));
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 245, kPageTop + 352), RGB(255, 255, 0));
@@ -175,14 +183,13 @@ TEST_F(Gallery, RichEditShowsTheSourceWithItsSyntaxHighlighted) {
   Command(kPageRichEdit);
   HWND rich = FindWindowExA(window_, nullptr, "RICHEDIT", nullptr);
   ASSERT_NE(rich, nullptr);
-  wktest::Pump(150);
   // Keywords blue, line comments green, block comments brown, directives
   // purple, the rest black.
-  EXPECT_GT(PixelsOf(rich, RGB(0, 0, 192)), 50);
-  EXPECT_GT(PixelsOf(rich, RGB(0, 128, 0)), 50);
-  EXPECT_GT(PixelsOf(rich, RGB(128, 64, 0)), 50);
-  EXPECT_GT(PixelsOf(rich, RGB(128, 0, 128)), 50);
-  EXPECT_GT(PixelsOf(rich, RGB(0, 0, 0)), 500);
+  EXPECT_GT(PixelsOf(rich, RGB(0, 0, 192), 50), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(0, 128, 0), 50), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(128, 64, 0), 50), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(128, 0, 128), 50), 50);
+  EXPECT_GT(PixelsOf(rich, RGB(0, 0, 0), 500), 500);
 }
 
 TEST_F(Gallery, FieldsPageSpinsThroughTheDaysAndHidesThePassword) {
@@ -224,7 +231,7 @@ TEST_F(Gallery, FieldsPageSpinsThroughTheDaysAndHidesThePassword) {
   EXPECT_EQ(step(SB_LINEUP), "Saturday");
   // The field with colours of its own: white text on dark blue.
   Shoot("fields-after-spin");
-  EXPECT_GT(PixelsOf(window_, RGB(0, 0, 128)), 3000);
+  EXPECT_GT(PixelsOf(window_, RGB(0, 0, 128), 3000), 3000);
 }
 
 TEST_F(Gallery, WordProcessorIsSearchedThroughTheFindDialog) {
@@ -361,11 +368,7 @@ TEST_F(Gallery, CheckBoxesRadioButtonsAndTheImageButtonAnswer) {
     if ((GetWindowLongA(b, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) image = b;
   }
   ASSERT_NE(image, nullptr);
-  // The gallery paints in a process of its own, when it gets to it: the
-  // bitmap is looked for until it shows.
-  const auto released = [&] { return PixelsOf(image, RGB(0x30, 0x70, 0xD0)); };
-  wktest::WaitFor([&] { return released() > 64 * 40; }, 10000);
-  EXPECT_GT(released(), 64 * 40);
+  EXPECT_GT(PixelsOf(image, RGB(0x30, 0x70, 0xD0), 64 * 40), 64 * 40);
   SendMessageA(image, BM_CLICK, 0, 0);
   wktest::Sync(window_);
   EXPECT_EQ(Status(), "Image button pressed");
