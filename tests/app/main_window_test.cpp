@@ -102,6 +102,10 @@ TEST(MainWindow, PaintsLabelsFramesAndLevelReadouts) {
   ASSERT_NE(app.window(), nullptr);
   // Cover and uncover the window, so the picture comes from a repaint.
   RedrawWindow(app.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  // Erased, the window is black until the program's paint reaches the
+  // screen, which on a busy machine may be later than any fixed wait: the
+  // picture is taken once the first frame stands again, and a moment more.
+  wktest::WaitFor([&] { return tonetest::Snapshot(app.window()).At(50, 8) == kWhite; }, 10000);
   wktest::Pump(300);
   const tonetest::Snapshot shot(app.window());
 
