@@ -71,15 +71,18 @@ build_dir() { if [ "$1" = i686 ]; then echo build/win; else echo build/win64; fi
 if tests/bench/can-run-32bit >/dev/null; then checked=i686; else checked=x86_64; fi
 
 # Every build the run needs, in the order the suites use them: folder,
-# target and kind. The first suite also runs the native logic.
-builds=()
-if [ ${#targets[@]} -gt 0 ]; then builds+=("$native native native"); fi
+# target and kind. The first suite also runs the native logic; each suite
+# is run from the build of the same folder.
+suites=()
 kind=with-native
 for target in "${targets[@]}"; do
-  builds+=("$(build_dir "$target") $target $kind")
+  suites+=("$(build_dir "$target") $target $kind")
   kind=suite
 done
-if [ "${WK_CHECKED:-0}" != 0 ]; then builds+=("$(build_dir "$checked")-checked $checked checked"); fi
+if [ "${WK_CHECKED:-0}" != 0 ]; then suites+=("$(build_dir "$checked")-checked $checked checked"); fi
+builds=()
+if [ ${#targets[@]} -gt 0 ]; then builds+=("$native native native"); fi
+builds+=("${suites[@]}")
 if [ -n "$package_only" ]; then builds+=("build/win i686 package"); fi
 
 build() {
@@ -184,13 +187,6 @@ suite() {
 # (benchmarks, soaks) measure the machine, so they run afterwards, one suite
 # at a time, with nothing beside them; emulated, they are built but not
 # run: their timings would measure the emulator.
-suites=()
-kind=with-native
-for target in "${targets[@]}"; do
-  suites+=("$(build_dir "$target") $target $kind")
-  kind=suite
-done
-if [ "${WK_CHECKED:-0}" != 0 ]; then suites+=("$(build_dir "$checked")-checked $checked checked"); fi
 
 # Runs the suites given (by their index) one after another, each with its
 # output and exit code in the lane's folder.
