@@ -183,17 +183,30 @@ TEST(ButtonImages, ADisabledButtonIsLeftAlone) {
   EXPECT_EQ(Image(b, IMAGE_BITMAP), nullptr);
 }
 
-TEST(ButtonImages, ANewAlignmentReplacesTheOldOneOnAnIconButton) {
+TEST(ButtonImages, ANewAlignmentReplacesTheOldOneOnEveryIconStyle) {
   wktest::TestWindow dialog;
-  // A dialog button with an icon and no alignment: child, visible, BS_ICON.
   HWND b = wk_ButtonCreateInDialog(dialog, 10, 10, 80, 60, "", "C", "NORMAL", 7);
-  SetWindowLongA(b, GWL_STYLE, 0x50000040);
-  EXPECT_EQ(wk_ButtonSetStockIcon(b, "RB", "HAND"), 0);
-  EXPECT_EQ(Style(b), 0x50000A40u);
-  EXPECT_EQ(wk_ButtonSetStockIcon(b, "LT", "HAND"), 0);
-  EXPECT_EQ(Style(b), 0x50000540u);  // not 0x50000F40: RB was taken off
-  EXPECT_EQ(wk_ButtonSetStockIcon(b, "", "HAND"), 0);
-  EXPECT_EQ(Style(b), 0x50000040u);
+  // Each icon style a button may carry (plain, default, framed default, framed
+  // check box) loses RB when LT comes; a style outside them keeps its bits.
+  const struct {
+    DWORD base, after_rb, after_lt, after_none;
+  } cases[] = {
+      {0x50000040, 0x50000A40, 0x50000540, 0x50000040},
+      {0x50000041, 0x50000A41, 0x50000541, 0x50000041},
+      {0x50400041, 0x50400A41, 0x50400541, 0x50400041},
+      {0x50400042, 0x50400A42, 0x50400542, 0x50400042},
+      {0x50400040, 0x50400A40, 0x50400F40, 0x50400F40},  // framed, not default
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.base);
+    SetWindowLongA(b, GWL_STYLE, static_cast<LONG>(c.base));
+    EXPECT_EQ(wk_ButtonSetStockIcon(b, "RB", "HAND"), 0);
+    EXPECT_EQ(Style(b), c.after_rb);
+    EXPECT_EQ(wk_ButtonSetStockIcon(b, "LT", "HAND"), 0);
+    EXPECT_EQ(Style(b), c.after_lt);
+    EXPECT_EQ(wk_ButtonSetStockIcon(b, "", "HAND"), 0);
+    EXPECT_EQ(Style(b), c.after_none);
+  }
 }
 
 }  // namespace

@@ -287,44 +287,52 @@ TEST(MenuItems, ChangesWithTextSetTextAndState) {
 
 TEST(MenuItems, NullTextChangesOnlyStateAndReportsThePreviousCheck) {
   MenuWindow w;
-  HMENU menu = CreatePopupMenu();
-  wk_MenuAppendCheckedItem(menu, "checked", 1);
-  wk_MenuAppendItem(menu, "plain", 2);
-
-  // Check: 0 when it was checked, 1 when it was not (though now it is),
-  // 1 for a missing identifier.
-  EXPECT_EQ(wk_MenuCheckItem(menu, nullptr, 1), 0);
-  EXPECT_EQ(wk_MenuCheckItem(menu, nullptr, 2), 1);
-  EXPECT_TRUE(Checked(At(menu, 1)));
-  EXPECT_EQ(wk_MenuCheckItem(menu, nullptr, 99), 1);
-
-  // Gray keeps the text and leaves the item grayed and unchecked.
-  EXPECT_EQ(wk_MenuGrayItem(menu, nullptr, 1), 0);
-  EXPECT_EQ(At(menu, 0).text, "checked");
-  EXPECT_TRUE(Grayed(At(menu, 0)) && !Checked(At(menu, 0)));
-  EXPECT_EQ(wk_MenuGrayItem(menu, nullptr, 99), 1);
-
-  // Enable with no text only takes the check mark off.
-  wk_MenuCheckItem(menu, nullptr, 1);
-  EXPECT_EQ(wk_MenuEnableItem(menu, nullptr, 1), 0);
-  EXPECT_FALSE(Checked(At(menu, 0)));
-  EXPECT_TRUE(Grayed(At(menu, 0)));
-  EXPECT_EQ(wk_MenuEnableItem(menu, nullptr, 1), 1);
-
-  EXPECT_EQ(wk_MenuUncheckItem(menu, nullptr, 2), 0);
-  EXPECT_EQ(wk_MenuUncheckItem(menu, nullptr, 2), 1);
-
-  // Marked variants: the previous check state, then the bitmap; a missing
-  // item returns 1 before any bitmap is set.
-  EXPECT_EQ(wk_MenuCheckMarkedItem(menu, kMark, nullptr, 2), 1);
-  EXPECT_TRUE(Checked(At(menu, 1)));
-  EXPECT_EQ(WidthOf(At(menu, 1).checked), 16);
-  EXPECT_EQ(At(menu, 1).text, "plain");
-  EXPECT_EQ(wk_MenuCheckGrayMarkedItem(menu, kMark, nullptr, 2), 0);
-  EXPECT_TRUE(Checked(At(menu, 1)) && Grayed(At(menu, 1)));
-  EXPECT_EQ(wk_MenuCheckMarkedItem(menu, kMark, nullptr, 99), 1);
-  EXPECT_EQ(wk_MenuCheckGrayMarkedItem(menu, kMark, nullptr, 99), 1);
-  DestroyMenu(menu);
+  using Set = int (*)(HMENU, UINT);
+  const Set check = [](HMENU m, UINT id) { return wk_MenuCheckItem(m, nullptr, id); };
+  const Set uncheck = [](HMENU m, UINT id) { return wk_MenuUncheckItem(m, nullptr, id); };
+  const Set gray = [](HMENU m, UINT id) { return wk_MenuGrayItem(m, nullptr, id); };
+  const Set enable = [](HMENU m, UINT id) { return wk_MenuEnableItem(m, nullptr, id); };
+  const Set mark = [](HMENU m, UINT id) { return wk_MenuCheckMarkedItem(m, kMark, nullptr, id); };
+  const Set gray_mark = [](HMENU m, UINT id) {
+    return wk_MenuCheckGrayMarkedItem(m, kMark, nullptr, id);
+  };
+  // The result is the check state before (0 checked, 1 not); the text stays;
+  // enabling only takes the check mark off; a missing identifier gives 1.
+  const struct {
+    const char* name;
+    Set set;
+    UINT start;
+    int result;
+    bool checked, grayed;
+    int mark_width;  // -1: no check-mark bitmap
+  } cases[] = {
+      {"check", check, MF_CHECKED, 0, true, false, -1},
+      {"check", check, MF_UNCHECKED, 1, true, false, -1},
+      {"check", check, MF_GRAYED, 1, true, true, -1},
+      {"gray", gray, MF_CHECKED, 0, false, true, -1},
+      {"gray", gray, MF_UNCHECKED, 1, false, true, -1},
+      {"enable", enable, MF_UNCHECKED, 1, false, false, -1},
+      {"enable", enable, MF_CHECKED | MF_GRAYED, 0, false, true, -1},
+      {"uncheck", uncheck, MF_CHECKED, 0, false, false, -1},
+      {"uncheck", uncheck, MF_GRAYED, 1, false, true, -1},
+      {"mark", mark, MF_UNCHECKED, 1, true, false, 16},
+      {"mark", mark, MF_CHECKED | MF_GRAYED, 0, true, true, 16},
+      {"gray mark", gray_mark, MF_CHECKED, 0, true, true, 16},
+      {"gray mark", gray_mark, MF_UNCHECKED, 1, true, true, 16},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " from " + std::to_string(c.start));
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING | c.start, 1, "item");
+    EXPECT_EQ(c.set(menu, 1), c.result);
+    const ItemSeen seen = At(menu, 0);
+    EXPECT_EQ(Checked(seen), c.checked);
+    EXPECT_EQ(Grayed(seen), c.grayed);
+    EXPECT_EQ(seen.text, "item");
+    EXPECT_EQ(WidthOf(seen.checked), c.mark_width);
+    EXPECT_EQ(c.set(menu, 99), 1);
+    DestroyMenu(menu);
+  }
 }
 
 namespace {
