@@ -308,14 +308,27 @@ TEST(IconCanvas, PaintingUnderTheCursorIsStrictAtCellEdges) {
   EXPECT_EQ(s.at(59, 59), kRed);
   EXPECT_EQ(s.at(60, 55), kPaper);
 
-  // A colour outside the standard palette stores 16; dots mark it.
-  cursor_at(75, 75);
-  wk_IconPaintAtCursor(window, 20, 30, 320, icon.image, RGB(1, 2, 3), "GRID_DOT");
-  EXPECT_EQ(icon.image[4 * 32 + 5], 16);
-  EXPECT_EQ(s.at(70 + 3, 70 + 3), kBlack);
-  EXPECT_EQ(s.at(70 + 5, 70 + 5), kWhite);
-  EXPECT_EQ(s.at(78, 71), RGB(1, 2, 3));
-  EXPECT_EQ(s.at(79, 71), kPaper);  // GRID: one pixel smaller
+  // A colour outside the standard palette stores 16, which dots mark; each
+  // style word in a cell of its own (row 4, from column 5): the box's last
+  // column (a grid leaves it) and the two dots. Other words: neither.
+  const struct {
+    const char* word;
+    bool grid, dots;
+  } styles[] = {{"GRID_DOT", true, true},   {"GRID", true, false},  {"DOT", false, true},
+                {"NO_STYLE", false, false}, {"MASK", false, false}, {"grid", false, false}};
+  constexpr COLORREF kOdd = RGB(1, 2, 3);
+  int left = 70;
+  for (const auto& style : styles) {
+    SCOPED_TRACE(style.word);
+    cursor_at(left + 5, 75);
+    wk_IconPaintAtCursor(window, 20, 30, 320, icon.image, kOdd, style.word);
+    EXPECT_EQ(icon.image[4 * 32 + (left - 20) / 10], 16);
+    EXPECT_EQ(s.at(left + 8, 71), kOdd);
+    EXPECT_EQ(s.at(left + 9, 71), style.grid ? kPaper : kOdd);
+    EXPECT_EQ(s.at(left + 3, 73), style.dots ? kBlack : kOdd);
+    EXPECT_EQ(s.at(left + 5, 75), style.dots ? kWhite : kOdd);
+    left += 10;
+  }
 
   // Exactly on a cell's left or top edge: nothing is painted.
   for (POINT p : {POINT{90, 95}, POINT{95, 90}}) {
