@@ -242,95 +242,79 @@ TEST(MenuItems, InsertedAtPositionsWithUncheckedMarksAndSeparatorZero) {
   DestroyMenu(menu);
 }
 
-TEST(MenuItems, ChangesWithTextSetTextAndState) {
+TEST(MenuItems, ChangesByIdentifierSetTheWholeStateWithOrWithoutText) {
   MenuWindow w;
-  HMENU menu = CreatePopupMenu();
-  wk_MenuAppendCheckedItem(menu, "a", 1);
-  wk_MenuAppendGrayedItem(menu, "b", 2);
-  EXPECT_EQ(wk_MenuSetItemText(menu, "A", 1), 0);
-  EXPECT_EQ(At(menu, 0).text, "A");
-  EXPECT_FALSE(Checked(At(menu, 0)));
-  EXPECT_EQ(wk_MenuSetItemText(menu, nullptr, 1), 1);
-  EXPECT_EQ(wk_MenuSetItemText(menu, "x", 77), 1);
-
-  EXPECT_EQ(wk_MenuCheckItem(menu, "B", 2), 0);
-  EXPECT_TRUE(Checked(At(menu, 1)) && !Grayed(At(menu, 1)));
-  EXPECT_EQ(wk_MenuGrayItem(menu, "Bg", 2), 0);
-  EXPECT_TRUE(Grayed(At(menu, 1)) && !Checked(At(menu, 1)));
-  EXPECT_EQ(At(menu, 1).text, "Bg");
-  EXPECT_EQ(wk_MenuEnableItem(menu, "Be", 2), 0);
-  EXPECT_FALSE(Grayed(At(menu, 1)));
-  wk_MenuCheckItem(menu, "Bc", 2);
-  EXPECT_EQ(wk_MenuUncheckItem(menu, "Bu", 2), 0);
-  EXPECT_FALSE(Checked(At(menu, 1)));
-  EXPECT_EQ(wk_MenuUncheckItem(menu, "x", 77), 1);
-
-  EXPECT_EQ(wk_MenuCheckMarkedItem(menu, kMark, "Bm", 2), 0);
-  EXPECT_TRUE(Checked(At(menu, 1)) && !Grayed(At(menu, 1)));
-  EXPECT_EQ(WidthOf(At(menu, 1).checked), 16);
-  EXPECT_EQ(wk_MenuCheckGrayMarkedItem(menu, kMark, "Bmg", 1), 0);
-  EXPECT_TRUE(Checked(At(menu, 0)) && Grayed(At(menu, 0)));
-  EXPECT_EQ(WidthOf(At(menu, 0).unchecked), 16);
-  EXPECT_EQ(wk_MenuCheckMarkedItem(menu, kMark, "x", 77), 1);
-
-  EXPECT_EQ(wk_MenuSetItemBitmap(menu, kPicture, 1), 0);
-  EXPECT_EQ(WidthOf(At(menu, 0).picture), 24);
-  EXPECT_FALSE(Checked(At(menu, 0)) || Grayed(At(menu, 0)));
-  EXPECT_EQ(At(menu, 0).id, 1u);
-  EXPECT_EQ(wk_MenuSetItemCheckedBitmap(menu, kPicture, 1), 0);
-  EXPECT_TRUE(Checked(At(menu, 0)));
-  EXPECT_EQ(wk_MenuSetItemGrayedBitmap(menu, kPicture, 1), 0);
-  EXPECT_TRUE(Grayed(At(menu, 0)) && !Checked(At(menu, 0)));
-  EXPECT_EQ(wk_MenuSetItemBitmap(menu, kPicture, 77), 1);
-  DestroyMenu(menu);
-}
-
-TEST(MenuItems, NullTextChangesOnlyStateAndReportsThePreviousCheck) {
-  MenuWindow w;
-  using Set = int (*)(HMENU, UINT);
-  const Set check = [](HMENU m, UINT id) { return wk_MenuCheckItem(m, nullptr, id); };
-  const Set uncheck = [](HMENU m, UINT id) { return wk_MenuUncheckItem(m, nullptr, id); };
-  const Set gray = [](HMENU m, UINT id) { return wk_MenuGrayItem(m, nullptr, id); };
-  const Set enable = [](HMENU m, UINT id) { return wk_MenuEnableItem(m, nullptr, id); };
-  const Set mark = [](HMENU m, UINT id) { return wk_MenuCheckMarkedItem(m, kMark, nullptr, id); };
-  const Set gray_mark = [](HMENU m, UINT id) {
-    return wk_MenuCheckGrayMarkedItem(m, kMark, nullptr, id);
+  using Set = int (*)(HMENU, const char*, UINT);
+  const Set mark = [](HMENU m, const char* t, UINT id) {
+    return wk_MenuCheckMarkedItem(m, kMark, t, id);
   };
-  // The result is the check state before (0 checked, 1 not); the text stays;
-  // enabling only takes the check mark off; a missing identifier gives 1.
+  const Set gray_mark = [](HMENU m, const char* t, UINT id) {
+    return wk_MenuCheckGrayMarkedItem(m, kMark, t, id);
+  };
+  const Set picture = [](HMENU m, const char*, UINT id) {
+    return wk_MenuSetItemBitmap(m, kPicture, id);
+  };
+  const Set checked_picture = [](HMENU m, const char*, UINT id) {
+    return wk_MenuSetItemCheckedBitmap(m, kPicture, id);
+  };
+  const Set grayed_picture = [](HMENU m, const char*, UINT id) {
+    return wk_MenuSetItemGrayedBitmap(m, kPicture, id);
+  };
+  constexpr UINT kC = MF_CHECKED, kG = MF_GRAYED;
+  // A text sets text and state together (0). A null text keeps the text,
+  // changes the check state (enabling only takes the check mark off) and
+  // reports the check state before: 0 checked, 1 not. The marks go on both
+  // check states; a missing identifier gives 1 with or without text.
   const struct {
     const char* name;
     Set set;
+    const char* text;
     UINT start;
     int result;
-    bool checked, grayed;
-    int mark_width;  // -1: no check-mark bitmap
+    UINT state;         // kC, kG
+    int mark_width;     // -1: no check-mark bitmap
+    const char* after;  // "": the item is the picture
   } cases[] = {
-      {"check", check, MF_CHECKED, 0, true, false, -1},
-      {"check", check, MF_UNCHECKED, 1, true, false, -1},
-      {"check", check, MF_GRAYED, 1, true, true, -1},
-      {"gray", gray, MF_CHECKED, 0, false, true, -1},
-      {"gray", gray, MF_UNCHECKED, 1, false, true, -1},
-      {"enable", enable, MF_UNCHECKED, 1, false, false, -1},
-      {"enable", enable, MF_CHECKED | MF_GRAYED, 0, false, true, -1},
-      {"uncheck", uncheck, MF_CHECKED, 0, false, false, -1},
-      {"uncheck", uncheck, MF_GRAYED, 1, false, true, -1},
-      {"mark", mark, MF_UNCHECKED, 1, true, false, 16},
-      {"mark", mark, MF_CHECKED | MF_GRAYED, 0, true, true, 16},
-      {"gray mark", gray_mark, MF_CHECKED, 0, true, true, 16},
-      {"gray mark", gray_mark, MF_UNCHECKED, 1, true, true, 16},
+      {"text", wk_MenuSetItemText, "new", kC, 0, 0, -1, "new"},
+      {"text", wk_MenuSetItemText, nullptr, kC, 1, kC, -1, "item"},
+      {"check", wk_MenuCheckItem, "new", kG, 0, kC, -1, "new"},
+      {"check", wk_MenuCheckItem, nullptr, kC, 0, kC, -1, "item"},
+      {"check", wk_MenuCheckItem, nullptr, 0, 1, kC, -1, "item"},
+      {"check", wk_MenuCheckItem, nullptr, kG, 1, kC | kG, -1, "item"},
+      {"gray", wk_MenuGrayItem, "new", kC, 0, kG, -1, "new"},
+      {"gray", wk_MenuGrayItem, nullptr, kC, 0, kG, -1, "item"},
+      {"gray", wk_MenuGrayItem, nullptr, 0, 1, kG, -1, "item"},
+      {"enable", wk_MenuEnableItem, "new", kC | kG, 0, 0, -1, "new"},
+      {"enable", wk_MenuEnableItem, nullptr, 0, 1, 0, -1, "item"},
+      {"enable", wk_MenuEnableItem, nullptr, kC | kG, 0, kG, -1, "item"},
+      {"enable", wk_MenuEnableItem, nullptr, kG, 1, kG, -1, "item"},
+      {"uncheck", wk_MenuUncheckItem, "new", kC | kG, 0, 0, -1, "new"},
+      {"uncheck", wk_MenuUncheckItem, nullptr, kC, 0, 0, -1, "item"},
+      {"uncheck", wk_MenuUncheckItem, nullptr, kG, 1, kG, -1, "item"},
+      {"mark", mark, "new", kG, 0, kC, 16, "new"},
+      {"mark", mark, nullptr, 0, 1, kC, 16, "item"},
+      {"mark", mark, nullptr, kC | kG, 0, kC | kG, 16, "item"},
+      {"gray mark", gray_mark, "new", 0, 0, kC | kG, 16, "new"},
+      {"gray mark", gray_mark, nullptr, kC, 0, kC | kG, 16, "item"},
+      {"gray mark", gray_mark, nullptr, 0, 1, kC | kG, 16, "item"},
+      {"picture", picture, nullptr, kC | kG, 0, 0, -1, ""},
+      {"checked picture", checked_picture, nullptr, kG, 0, kC, -1, ""},
+      {"grayed picture", grayed_picture, nullptr, kC, 0, kG, -1, ""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.name) + " from " + std::to_string(c.start));
+    SCOPED_TRACE(std::string(c.name) + (c.text ? " text" : "") + " from " +
+                 std::to_string(c.start));
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING | c.start, 1, "item");
-    EXPECT_EQ(c.set(menu, 1), c.result);
+    EXPECT_EQ(c.set(menu, c.text, 1), c.result);
     const ItemSeen seen = At(menu, 0);
-    EXPECT_EQ(Checked(seen), c.checked);
-    EXPECT_EQ(Grayed(seen), c.grayed);
-    EXPECT_EQ(seen.text, "item");
+    EXPECT_EQ((Checked(seen) ? kC : 0) | (Grayed(seen) ? kG : 0), c.state);
+    EXPECT_EQ(seen.text, c.after);
+    EXPECT_EQ(seen.id, 1u);
     EXPECT_EQ(WidthOf(seen.checked), c.mark_width);
-    EXPECT_EQ(c.set(menu, 99), 1);
+    EXPECT_EQ(WidthOf(seen.unchecked), c.mark_width);
+    EXPECT_EQ(WidthOf(seen.picture), *c.after ? -1 : 24);
+    EXPECT_EQ(c.set(menu, c.text, 99), 1);
     DestroyMenu(menu);
   }
 }
