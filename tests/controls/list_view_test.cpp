@@ -23,6 +23,14 @@ class ListView : public testing::Test {
     InitCommonControlsEx(&icc);
     wk_ListLastRow = -1;
     wk_ListSortArmed = 0;
+    // A parent that answers for text left to it: a row's empty first cell
+    // must be the row's own text, not this answer.
+    host.OnMessage([](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+      auto* info = reinterpret_cast<NMLVDISPINFOA*>(lp);
+      if (m == WM_NOTIFY && info->hdr.code == LVN_GETDISPINFOA && (info->item.mask & LVIF_TEXT))
+        lstrcpynA(info->item.pszText, "parent", info->item.cchTextMax);
+      return std::nullopt;
+    });
     list = wk_ListCreate(host, 10, 10, 400, 300);
     ASSERT_NE(list, nullptr);
   }
