@@ -48,10 +48,13 @@ fi
 
 "$here/wine-run" "$bench" "$win/vindra.exe" </dev/null >"$out/vindra.log" 2>&1 &
 app=$!
+# Emulated on a busy machine the window can take a minute to appear: it is
+# waited for as long as the program runs, up to five minutes.
 window=
-for _ in $(seq 100); do
+for _ in $(seq 3000); do
   window=$(xdotool search --name '^Vindra - En tongenerator$' 2>/dev/null | head -1 || true)
   [ -n "$window" ] && break
+  kill -0 "$app" 2>/dev/null || break
   sleep 0.1
 done
 if [ -z "$window" ]; then
@@ -59,12 +62,27 @@ if [ -z "$window" ]; then
   kill "$app" 2>/dev/null || true
   exit 1
 fi
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of the whole window
 # Without a window manager Wine draws the frame and caption itself: the
 # client area starts one frame width in and one caption height further down.
+# The window is found by its name as soon as it exists, before it has its
+# place on the screen (on a busy machine seconds later): it is looked up
+# again until it has stood in one place for two looks in a row.
 border=3
-client_x=$((X + border))
-client_y=$((Y + HEIGHT - 600 - border))
+locate() { # sets X, Y, WIDTH, HEIGHT of the whole window and the client's corner
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  client_x=$((X + border))
+  client_y=$((Y + HEIGHT - 600 - border))
+}
+placed=
+locate
+for _ in $(seq 600); do
+  sleep 0.2
+  was="$X $Y $WIDTH $HEIGHT"
+  locate
+  xdotool search --onlyvisible --name '^Vindra - En tongenerator$' 2>/dev/null | grep -qx "$window" &&
+    [ "$was" = "$X $Y $WIDTH $HEIGHT" ] && placed=yes && break
+done
+[ -n "$placed" ] || echo "headless-run: the window did not come to rest on the screen" >&2
 
 # A mapped window is not yet a program that answers: slowly (emulated, on a
 # busy machine) the controls are made and drawn seconds later, and a click
