@@ -86,7 +86,7 @@ TEST_F(ListText, ExportCutsCellsTo19AndAnEmptyListWritesNothing) {
   Fill({{"0123456789012345678901234", "x"}});
   EXPECT_EQ(wk_ListExport(list, "WRITE", path.c_str(), 2, "COMMA"), 0);
   EXPECT_EQ(Bytes(), "0123456789012345678,x,\r\n");
-  wk_ListClear(list);
+  EXPECT_EQ(wk_ListClear(list), 0);
   EXPECT_EQ(wk_ListRowCount(list), 0);
   EXPECT_EQ(wk_ListExport(list, "WRITE", path.c_str(), 2, "COMMA"), 0);
   EXPECT_EQ(Bytes(), "");
@@ -105,11 +105,10 @@ TEST_F(ListText, CellsHoldingTheSeparatorOrALineEndRefuseTheWholeExport) {
                       {"slut\n", "SEMICOLON", "APPEND"},  // no separator, still no line end
                       {"x|", "VLINE", "OTHER"}};
   for (const Row& row : rows) {
-    wk_ListClear(list);
+    EXPECT_EQ(wk_ListClear(list), 0);
     Fill({{"first", "ok"}, {"second", row.cell}});
     wktest::FaultyTarget old(wktest::Fault::kNone);
-    EXPECT_EQ(wk_ListExport(list, row.mode, old.path().c_str(), 2, row.separator),
-              WK_LIST_IO_ERROR)
+    EXPECT_EQ(wk_ListExport(list, row.mode, old.path().c_str(), 2, row.separator), WK_LIST_IO_ERROR)
         << row.cell;
     EXPECT_TRUE(old.Untouched()) << row.cell;
   }
@@ -154,10 +153,10 @@ TEST_F(ListText, RoundTripsRestoreEveryCell) {
                       "3.5", "-7", "+"},
                      {"sista", "rad", "", "slut"}};
   for (const char* word : {"TAB", "COMMA", "VLINE", "STAR"}) {
-    wk_ListClear(list);
+    EXPECT_EQ(wk_ListClear(list), 0);
     Fill(rows);
     ASSERT_EQ(wk_ListExport(list, "WRITE", path.c_str(), 4, word), 0);
-    wk_ListInsertRow(list, 1);  // something the import must replace
+    EXPECT_EQ(wk_ListInsertRow(list, 1), 0);  // something the import must replace
     ASSERT_EQ(wk_ListImport(list, "WRITE", path.c_str(), 4, word), 0);
     EXPECT_EQ(Read(4), rows) << word;
   }

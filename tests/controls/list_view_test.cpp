@@ -77,7 +77,7 @@ TEST_F(ListView, SetCellInsertsARowWheneverTheRowNumberChanges) {
     for (int column = 0; column < 3; ++column) {
       char text[8];
       std::snprintf(text, sizeof text, "r%dc%d", row, column);
-      wk_ListSetCell(list, text, row, column);  // the list copies the text
+      EXPECT_EQ(wk_ListSetCell(list, text, row, column), 0);  // the list copies the text
     }
   }
   EXPECT_EQ(wk_ListRowCount(list), 2);
@@ -87,7 +87,7 @@ TEST_F(ListView, SetCellInsertsARowWheneverTheRowNumberChanges) {
   EXPECT_EQ(wk_ListGetCell(list, std::vector<char>(255).data(), 2, 1), 4);
 
   // The same row number twice adds no row; going back to row 1 inserts one.
-  wk_ListSetCell(list, "x", 1, 1);
+  EXPECT_EQ(wk_ListSetCell(list, "x", 1, 1), 0);
   EXPECT_EQ(wk_ListRowCount(list), 3);
   EXPECT_EQ(Cell(1, 1), "x");
   EXPECT_EQ(Cell(1, 0), "");  // the new row's first cell is empty
@@ -95,7 +95,7 @@ TEST_F(ListView, SetCellInsertsARowWheneverTheRowNumberChanges) {
 
   // The row's application value is the text pointer of the cell that made it.
   static const char kText[] = "first";
-  wk_ListSetCell(list, kText, 9, 0);
+  EXPECT_EQ(wk_ListSetCell(list, kText, 9, 0), 0);
   LVITEMA item{};
   item.mask = LVIF_PARAM;
   item.iItem = 3;
@@ -105,8 +105,8 @@ TEST_F(ListView, SetCellInsertsARowWheneverTheRowNumberChanges) {
 
 TEST_F(ListView, RowsAndCellsChangeInPlace) {
   AddColumns(2);
-  wk_ListSetCell(list, "a", 1, 0);
-  wk_ListSetCell(list, "b", 2, 0);
+  EXPECT_EQ(wk_ListSetCell(list, "a", 1, 0), 0);
+  EXPECT_EQ(wk_ListSetCell(list, "b", 2, 0), 0);
   const int before = wk_ListLastRow;
   EXPECT_EQ(wk_ListChangeCell(list, "B", 2, 1), 0);
   EXPECT_EQ(wk_ListLastRow, before);
@@ -127,7 +127,7 @@ TEST_F(ListView, RowsAndCellsChangeInPlace) {
 // faults, the toolkit's or the platform's.
 TEST_F(ListView, CellsComeBackTerminatedWithinTheirBuffer) {
   AddColumns(1);
-  wk_ListSetCell(list, "", 1, 0);
+  EXPECT_EQ(wk_ListSetCell(list, "", 1, 0), 0);
   wktest::GuardPage guard;
   const struct {
     int length;
@@ -171,7 +171,7 @@ TEST_F(ListView, ColumnsAlignWidthsAndDeletion) {
 
 TEST_F(ListView, Colours) {
   AddColumns(1);
-  wk_ListSetCell(list, "text", 1, 0);
+  EXPECT_EQ(wk_ListSetCell(list, "text", 1, 0), 0);
   EXPECT_EQ(wk_ListSetColors(list, RGB(255, 255, 0), RGB(0, 0, 128)), 0);
   EXPECT_EQ(static_cast<COLORREF>(SendMessageA(list, LVM_GETTEXTCOLOR, 0, 0)), RGB(255, 255, 0));
   EXPECT_EQ(static_cast<COLORREF>(SendMessageA(list, LVM_GETTEXTBKCOLOR, 0, 0)), RGB(0, 0, 128));
@@ -192,14 +192,14 @@ TEST_F(ListView, ClickedColumnReadsTheColumnClickNotification) {
 
 TEST_F(ListView, ClickingTheFirstTitleSortsAndALabelEditDisarms) {
   AddColumns(2);
-  wk_ListSetCell(list, "b", 1, 0);
-  wk_ListSetCell(list, "a", 2, 0);
+  EXPECT_EQ(wk_ListSetCell(list, "b", 1, 0), 0);
+  EXPECT_EQ(wk_ListSetCell(list, "a", 2, 0), 0);
   // The parent serves its WM_NOTIFY with the toolkit's handlers.
   host.OnMessage([&](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
     if (m == WM_NOTIFY) {
       const auto* header = reinterpret_cast<const NMHDR*>(lp);
       wk_ListLabelEdit(list, host, header);
-      wk_ListSortOnClick(list, host, header);
+      EXPECT_EQ(wk_ListSortOnClick(list, host, header), 0);
     }
     return std::nullopt;
   });
@@ -244,7 +244,7 @@ TEST_F(ListView, ClickingTheFirstTitleSortsAndALabelEditDisarms) {
 
 TEST_F(ListView, ACancelledLabelEditChangesNothing) {
   AddColumns(1);
-  wk_ListSetCell(list, "keep", 1, 0);
+  EXPECT_EQ(wk_ListSetCell(list, "keep", 1, 0), 0);
   NMLVDISPINFOA end{};
   end.hdr.hwndFrom = list;
   end.hdr.code = LVN_ENDLABELEDITA;

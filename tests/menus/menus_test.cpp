@@ -136,7 +136,7 @@ TEST(MenuBar, PopupsAppendInsertAndReplace) {
   HMENU bar = wk_MenuCreate();
   HMENU file = wk_MenuAddPopup(bar, "Arkiv");
   HMENU help = wk_MenuAddPopup(bar, "Hj\xE4lp");
-  wk_MenuBarAttach(w, bar);
+  EXPECT_EQ(wk_MenuBarAttach(w, bar), 0);
   HMENU edit = wk_MenuInsertPopup(bar, 2, "Redigera");
   ASSERT_EQ(GetMenuItemCount(bar), 3);
   EXPECT_EQ(GetSubMenu(bar, 0), file);
@@ -144,7 +144,7 @@ TEST(MenuBar, PopupsAppendInsertAndReplace) {
   EXPECT_EQ(At(bar, 1).text, "Redigera");
   EXPECT_EQ(GetSubMenu(bar, 2), help);
 
-  wk_MenuAppendItem(help, "Om", 900);
+  EXPECT_EQ(wk_MenuAppendItem(help, "Om", 900), 0);
   HMENU replaced = wk_MenuReplaceWithPopup(bar, 3, "Fönster");
   EXPECT_EQ(GetSubMenu(bar, 2), replaced);
   EXPECT_EQ(At(bar, 2).text, "Fönster");
@@ -210,7 +210,7 @@ TEST(MenuItems, AppendedKindsStatesAndIdentifiers) {
 TEST(MenuItems, InsertedAtPositionsWithUncheckedMarksAndSeparatorZero) {
   MenuWindow w;
   HMENU menu = CreatePopupMenu();
-  wk_MenuAppendItem(menu, "Sist", 200);
+  EXPECT_EQ(wk_MenuAppendItem(menu, "Sist", 200), 0);
   EXPECT_EQ(wk_MenuInsertItem(menu, 1, "F\xF6rst", 201), 0);
   EXPECT_EQ(wk_MenuInsertSeparator(menu, 2), 0);
   EXPECT_EQ(wk_MenuInsertCheckedItem(menu, 2, "Vald", 202), 0);
@@ -347,9 +347,9 @@ TEST(MenuTrackPopup, RectangleEdgesAndAChosenItem) {
   HMENU bar = wk_MenuCreate();
   wk_MenuAddPopup(bar, "Arkiv");
   HMENU context = wk_MenuAddPopup(bar, "Sammanhang");
-  wk_MenuAppendItem(context, "Klipp ut", 301);
-  wk_MenuAppendItem(context, "Kopiera", 302);
-  wk_MenuBarAttach(w, bar);
+  EXPECT_EQ(wk_MenuAppendItem(context, "Klipp ut", 301), 0);
+  EXPECT_EQ(wk_MenuAppendItem(context, "Kopiera", 302), 0);
+  EXPECT_EQ(wk_MenuBarAttach(w, bar), 0);
   // A child control with a sunken edge of 2 pixels, which records the
   // commands (the popup's owner is the child).
   wktest::TestWindow child(w, 20, 20, 200, 100, WS_EX_CLIENTEDGE);
@@ -384,9 +384,9 @@ TEST(MenuTrackPopup, TopLevelWindowGetsTheChosenCommand) {
   MenuWindow w;
   HMENU bar = wk_MenuCreate();
   HMENU context = wk_MenuAddPopup(bar, "Sammanhang");
-  wk_MenuAppendItem(context, "Klipp ut", 301);
-  wk_MenuAppendItem(context, "Kopiera", 302);
-  wk_MenuBarAttach(w, bar);
+  EXPECT_EQ(wk_MenuAppendItem(context, "Klipp ut", 301), 0);
+  EXPECT_EQ(wk_MenuAppendItem(context, "Kopiera", 302), 0);
+  EXPECT_EQ(wk_MenuBarAttach(w, bar), 0);
   SetTimer(nullptr, 0, 150, ChooseSecond);
   const int shown = wk_MenuTrackPopup(w, MAKELPARAM(30, 30), 0, 0, 0, 100, 100);
   EXPECT_NE(shown, 2);

@@ -74,8 +74,8 @@ TEST_F(Combo, EachTypeKeywordGivesItsStyle) {
 
 TEST_F(Combo, ItemsFromOneAndTheOwnTextAtZero) {
   HWND combo = wk_ComboCreate(window, 10, 10, 150, 120, "WRITEDROP");
-  wk_ComboAddItem(combo, "beta");
-  wk_ComboAddItem(combo, "gamma");
+  EXPECT_EQ(wk_ComboAddItem(combo, "beta"), 0);
+  EXPECT_EQ(wk_ComboAddItem(combo, "gamma"), 0);
   EXPECT_EQ(wk_ComboInsertItem(combo, 1, "alfa"), 0);  // at the top
   EXPECT_EQ(Count(combo), 3);
   EXPECT_EQ(wk_ComboInsertItem(combo, 0, "egen text"), 0);
@@ -95,7 +95,7 @@ TEST_F(Combo, ItemsFromOneAndTheOwnTextAtZero) {
 
   // The own text is read with room for 254 characters.
   const std::string long_text(300, 'L');
-  wk_ComboInsertItem(combo, 0, long_text.c_str());
+  EXPECT_EQ(wk_ComboInsertItem(combo, 0, long_text.c_str()), 0);
   std::vector<char> big(400, 'Z');
   EXPECT_EQ(wk_ComboGetItem(combo, 0, big.data()), 254);
   EXPECT_EQ(big[254], '\0');
@@ -109,7 +109,7 @@ TEST_F(Combo, SortedKindsKeepAddedItemsInOrder) {
   char buffer[256];
   wk_ComboGetItem(combo, 1, buffer);
   EXPECT_STREQ(buffer, "brus");
-  wk_ComboInsertItem(combo, 1, "\xF6vrigt");  // inserted items are not sorted
+  EXPECT_EQ(wk_ComboInsertItem(combo, 1, "\xF6vrigt"), 0);  // inserted items are not sorted
   wk_ComboGetItem(combo, 1, buffer);
   EXPECT_STREQ(buffer, "\xF6vrigt");
 }
@@ -117,7 +117,7 @@ TEST_F(Combo, SortedKindsKeepAddedItemsInOrder) {
 TEST_F(Combo, SelectedTextOfTheEditPart) {
   HWND combo = wk_ComboCreate(window, 10, 10, 150, 120, "WRITEDROP");
   EXPECT_STREQ(wk_ComboGetSelectedText(combo), "");
-  wk_ComboInsertItem(combo, 0, "abcdef");
+  EXPECT_EQ(wk_ComboInsertItem(combo, 0, "abcdef"), 0);
   SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(1, 3));
   EXPECT_STREQ(wk_ComboGetSelectedText(combo), "bc");
   // Nothing selected with the caret at the start: the previous result stays.
@@ -125,9 +125,9 @@ TEST_F(Combo, SelectedTextOfTheEditPart) {
   EXPECT_STREQ(wk_ComboGetSelectedText(combo), "bc");
 
   // A selection reaching past the 255-character buffer is cut there.
-  wk_ComboSetEditLimit(combo, 1000);
+  EXPECT_EQ(wk_ComboSetEditLimit(combo, 1000), 0);
   const std::string long_text(600, 'k');
-  wk_ComboInsertItem(combo, 0, long_text.c_str());
+  EXPECT_EQ(wk_ComboInsertItem(combo, 0, long_text.c_str()), 0);
   SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(10, 590));
   EXPECT_EQ(std::string(wk_ComboGetSelectedText(combo)), std::string(245, 'k'));
 }
@@ -147,15 +147,15 @@ TEST_F(Combo, EditLimitAndFocus) {
 
 TEST_F(Combo, SaveWritesExactlyTheItemWhateverItsLength) {
   HWND combo = wk_ComboCreate(window, 10, 10, 150, 120, "WRITEDROP");
-  wk_ComboInsertItem(combo, 0, "abc");
+  EXPECT_EQ(wk_ComboInsertItem(combo, 0, "abc"), 0);
   EXPECT_EQ(wk_ComboSaveItem(combo, 0, path.c_str()), 0);
   EXPECT_EQ(Bytes(), "abc");
-  wk_ComboAddItem(combo, "rad ett");
+  EXPECT_EQ(wk_ComboAddItem(combo, "rad ett"), 0);
   EXPECT_EQ(wk_ComboSaveItem(combo, 1, path.c_str()), 0);
   EXPECT_EQ(Bytes(), "rad ett");
   // An item of 3000 characters is saved whole.
   const std::string long_item(3000, 'x');
-  wk_ComboAddItem(combo, long_item.c_str());
+  EXPECT_EQ(wk_ComboAddItem(combo, long_item.c_str()), 0);
   EXPECT_EQ(wk_ComboSaveItem(combo, 2, path.c_str()), 0);
   EXPECT_EQ(Bytes(), long_item);
   EXPECT_EQ(wk_ComboSaveItem(combo, 1, wktest::BuildPath("no-such-folder/x").c_str()), 2);

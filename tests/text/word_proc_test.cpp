@@ -119,7 +119,7 @@ TEST(WordProc, SelectionsAreCountedFromOne) {
   EXPECT_EQ(wk_SelStart, 2);
   EXPECT_EQ(wk_SelEnd, 2);
 
-  wk_WordProcSimpleSelect(wp, 2, 4);
+  EXPECT_EQ(wk_WordProcSimpleSelect(wp, 2, 4), 3);
   EXPECT_EQ(wk_WordProcSimpleClear(wp), 0);
   EXPECT_EQ(WindowText(wp), "aefghij");
   EXPECT_EQ(wk_WordProcSimpleSelectAll(wp), 0);
@@ -129,7 +129,7 @@ TEST(WordProc, SelectionsAreCountedFromOne) {
 TEST(WordProc, CaretLineAndColumnFromTheCaret) {
   TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
-  wk_WordProcSimpleSetText(wp, "one\r\ntwo\r\nthree");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "one\r\ntwo\r\nthree"), 0);
   wk_WordProcSimpleSetFocus(wp);
   SendMessageA(wp, EM_SETSEL, 12, 12);  // "th|ree" on the third line
   wktest::Pump(30);
@@ -141,7 +141,7 @@ TEST(WordProc, CaretLineAndColumnFromTheCaret) {
 TEST(WordProc, TabStopsAtMultiplesOfTheStep) {
   TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 400, 200, "NOSCROLL", 500);
-  wk_WordProcSimpleSetText(wp, "\tX\r\n\t\tY\r\n\t\t\tZ");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "\tX\r\n\t\tY\r\n\t\t\tZ"), 0);
   auto x_of = [&](int index) {
     return static_cast<short>(LOWORD(SendMessageA(wp, EM_POSFROMCHAR, index, 0)));
   };
@@ -153,10 +153,10 @@ TEST(WordProc, TabStopsAtMultiplesOfTheStep) {
   EXPECT_NEAR(third, 3 * first, 1);
   // Past the last stop the platform's default steps apply, so the count
   // matters: more than 255 stops is taken as 255, not refused.
-  wk_WordProcSimpleSetTabStops(wp, 1000, 16);
+  EXPECT_EQ(wk_WordProcSimpleSetTabStops(wp, 1000, 16), 0);
   EXPECT_EQ(x_of(12) - x0, third);
   // Count 0: the platform's default stops (32 dialog units) come back.
-  wk_WordProcSimpleSetTabStops(wp, 0, 16);
+  EXPECT_EQ(wk_WordProcSimpleSetTabStops(wp, 0, 16), 0);
   EXPECT_NEAR(x_of(1) - x0, 2 * first, 1);
 }
 
@@ -172,15 +172,15 @@ TEST(WordProc, StockFontsModifiedFlagAndEditable) {
   }
 
   wktest::FocusForTyping(wp);
-  wk_WordProcSimpleSetModified(wp, "OFF");
+  EXPECT_EQ(wk_WordProcSimpleSetModified(wp, "OFF"), 0);
   wktest::TypeText("hej");
   EXPECT_EQ(WindowText(wp), "hej");
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 1);
-  wk_WordProcSimpleSetModified(wp, "off");
+  EXPECT_EQ(wk_WordProcSimpleSetModified(wp, "off"), 0);
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 1);
-  wk_WordProcSimpleSetModified(wp, "OFF");
+  EXPECT_EQ(wk_WordProcSimpleSetModified(wp, "OFF"), 0);
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 0);
-  wk_WordProcSimpleSetModified(wp, "ON");
+  EXPECT_EQ(wk_WordProcSimpleSetModified(wp, "ON"), 0);
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 1);
 
   EXPECT_EQ(wk_WordProcSimpleSetEditable(wp, "OFF"), 0);
@@ -197,12 +197,12 @@ TEST(WordProc, FilesClearTheModifiedFlag) {
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "VSCROLL", 65535);
   CreateDirectoryA(wktest::BuildPath("text_files").c_str(), nullptr);
   const std::string file = wktest::BuildPath("text_files/wp.txt");
-  wk_WordProcSimpleSetText(wp, "rad 1\r\nrad 2");
-  wk_WordProcSimpleSetModified(wp, "ON");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "rad 1\r\nrad 2"), 0);
+  EXPECT_EQ(wk_WordProcSimpleSetModified(wp, "ON"), 0);
   EXPECT_EQ(wk_WordProcSimpleSaveFile(wp, file.c_str()), 0);
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 0);
-  wk_WordProcSimpleSetText(wp, "");
-  wk_WordProcSimpleSetModified(wp, "ON");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, ""), 0);
+  EXPECT_EQ(wk_WordProcSimpleSetModified(wp, "ON"), 0);
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, file.c_str()), 0);
   EXPECT_EQ(WindowText(wp), "rad 1\r\nrad 2");
   EXPECT_EQ(wk_WordProcSimpleIsModified(wp), 0);
@@ -214,7 +214,7 @@ TEST(WordProc, FilesClearTheModifiedFlag) {
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, big.c_str()), 0);
   EXPECT_EQ(GetWindowTextLengthA(wp), 65535);
   wktest::WriteWholeFile(big, std::string(65536, 'q'));
-  wk_WordProcSimpleSetText(wp, "kvar");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "kvar"), 0);
   EXPECT_EQ(wk_WordProcSimpleLoadFile(wp, big.c_str()), 4);
   EXPECT_EQ(WindowText(wp), "kvar");
 }
@@ -223,7 +223,7 @@ TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
   TestWindow parent;
   HWND wp = wk_WordProcSimpleCreate(parent, 10, 10, 300, 200, "NOSCROLL", 500);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "ab", 0, "D", ""), 3);  // empty text
-  wk_WordProcSimpleSetText(wp, "ab ab");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "ab ab"), 0);
   SendMessageA(wp, EM_SETSEL, 0, 0);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "ab", 0, "D", ""), 0);
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{3, 5}));
@@ -235,7 +235,7 @@ TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "ab", 0, "U", ""), -1);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "", 0, "D", ""), 2);
 
-  wk_WordProcSimpleSetText(wp, "x AB ab");
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "x AB ab"), 0);
   SendMessageA(wp, EM_SETSEL, 0, 0);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "ab", 0, "D", "M"), 0);
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{5, 7}));
@@ -244,8 +244,8 @@ TEST(WordProcFind, SearchesFromTheCaretAndTheSelection) {
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{2, 4}));
 
   // A search text of another length than the selection: from its start.
-  wk_WordProcSimpleSetText(wp, "alpha beta");
-  wk_WordProcSimpleSelect(wp, 1, 5);
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "alpha beta"), 0);
+  EXPECT_EQ(wk_WordProcSimpleSelect(wp, 1, 5), 5);
   EXPECT_EQ(wk_WordProcSimpleFind(wp, "beta", 0, "D", ""), 0);
   EXPECT_EQ(Selection(wp), (std::pair<DWORD, DWORD>{6, 10}));
 }
@@ -266,8 +266,8 @@ TEST(WordProcFind, FindDialogDrivesTheSearch) {
     if (m >= WM_USER) wk_FindMessage(w, dialog, wp, l, m, kUp, kDown);
     return std::nullopt;
   });
-  wk_WordProcSimpleSetText(wp, "Katt katt KATT");
-  wk_WordProcSimpleSelect(wp, 1, 4);
+  EXPECT_EQ(wk_WordProcSimpleSetText(wp, "Katt katt KATT"), 0);
+  EXPECT_EQ(wk_WordProcSimpleSelect(wp, 1, 4), 4);
   dialog = wk_FindDialog(parent, wp);
   ASSERT_NE(dialog, nullptr);
   wktest::Pump(50);
