@@ -13,6 +13,8 @@ TEST(OsVersion, CodeAndVariablesFollowThePlatformsAnswer) {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
   ASSERT_TRUE(GetVersionExA(&info));
+  // Nothing is known before the first call (this program's first test).
+  EXPECT_EQ(wk_OsVersionCode | wk_OsBuildNumber | wk_OsUpdateText[0], 0);
   const int code = wk_OsVersion("");
   EXPECT_EQ(code, wk_OsVersionCode);
   EXPECT_EQ(wk_OsBuildNumber, static_cast<int>(info.dwBuildNumber));
