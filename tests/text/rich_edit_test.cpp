@@ -86,7 +86,7 @@ TEST(RichEditModify, KeepsFormattedTextAndLeavesTheClipboardAlone) {
 // Sets [start, end) to exactly this face, size (twips), effects and colour.
 void SetRun(HWND rich, int start, int end, const char* face, LONG twips, DWORD effects,
             COLORREF colour) {
-  wk_RichEditSelect(rich, start, end);
+  EXPECT_EQ(wk_RichEditSelect(rich, start, end), end - start);
   CHARFORMATA format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_EFFECTS | CFM_FACE | CFM_SIZE;
@@ -114,7 +114,7 @@ TEST(RichEditModify, EveryRunComesBackInItsOwnFormat) {
   wktest::TestWindow window;
   // The control keeps the platform's default format, bold "System".
   HWND rich = wk_RichEditCreate(window, 10, 10, 500, 300, "VSCROLL", 100000);
-  wk_RichEditSetText(rich, "plain bold red big default");
+  EXPECT_EQ(wk_RichEditSetText(rich, "plain bold red big default"), 0);
   SetRun(rich, 0, 6, "Arial", 200, 0, RGB(0, 0, 0));
   SetRun(rich, 6, 11, "Arial", 200, CFE_BOLD, RGB(0, 0, 0));
   SetRun(rich, 11, 15, "Courier New", 240, CFE_ITALIC, RGB(255, 0, 0));
@@ -183,7 +183,10 @@ TEST(RichEditSelection, PositionsLinesAndSelectedText) {
   EXPECT_STREQ(buffer, "th");
 
   std::memset(buffer, 0, sizeof buffer);
-  wk_RichEditGetText(w.rich, buffer);
+  // Two less than the platform's answer to selecting up to the limit.
+  CHARRANGE all{0, static_cast<LONG>(SendMessageA(w.rich, EM_GETLIMITTEXT, 0, 0))};
+  const LRESULT selected = SendMessageA(w.rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
+  EXPECT_EQ(wk_RichEditGetText(w.rich, buffer), selected - 2);
   EXPECT_STREQ(buffer, "one\r\ntwo\r\nthree");
   EXPECT_EQ(SelectionOf(w.rich).cpMin, 0);  // the whole text stays selected
   EXPECT_EQ(wk_RichEditGetTextLength(w.rich), 15);
@@ -196,7 +199,7 @@ TEST(RichEditTabs, HangingIndentAndStopsWithin900PointsAndAtMost32) {
   auto paragraph = [&] {
     PARAFORMAT format{};
     format.cbSize = sizeof format;
-    wk_RichEditSelect(w.rich, 0, 1);
+    EXPECT_EQ(wk_RichEditSelect(w.rich, 0, 1), 1);
     SendMessageA(w.rich, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
     return format;
   };
@@ -268,7 +271,7 @@ TEST(RichEditFiles, FormatByNameModifiedFlagAndErrors) {
 
 TEST(RichEditFind, DownUpCaseAndFailures) {
   RichWindow w("ab xx ab AB");
-  wk_RichEditSelect(w.rich, 0, 0);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 0, 0), 0);
   EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "D", ""), 0);
   EXPECT_EQ(SelectionOf(w.rich).cpMin, 6);
   EXPECT_EQ(SelectionOf(w.rich).cpMax, 8);
@@ -281,14 +284,14 @@ TEST(RichEditFind, DownUpCaseAndFailures) {
   EXPECT_EQ(SelectionOf(w.rich).cpMin, 9);
 
   // Up: the text just before the caret is found.
-  wk_RichEditSelect(w.rich, 8, 8);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 8, 8), 0);
   EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", "M"), 0);
   EXPECT_EQ(SelectionOf(w.rich).cpMin, 6);
   EXPECT_EQ(SelectionOf(w.rich).cpMax, 8);
   EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", "M"), 0);
   EXPECT_EQ(SelectionOf(w.rich).cpMin, 0);
   EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", "M"), -1);
-  wk_RichEditSelect(w.rich, 1, 1);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 1, 1), 0);
   EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "U", ""), -1);
 
   EXPECT_EQ(wk_RichEditFind(w.rich, "ab", 0, "d", ""), 2);
@@ -321,10 +324,10 @@ TEST(RichEditEditing, UndoBeepModifiedFlagAndClipboard) {
   EXPECT_EQ(wk_RichEditCut(w.rich), 0);
   EXPECT_EQ(WindowText(w.rich), "z");
   EXPECT_EQ(wk_ClipboardHasText(), 1);
-  wk_RichEditSelect(w.rich, 1, 1);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 1, 1), 0);
   EXPECT_EQ(wk_RichEditPaste(w.rich), 0);
   EXPECT_EQ(WindowText(w.rich).substr(0, 3), "zxy");
-  wk_RichEditSelect(w.rich, 0, 1);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 0, 1), 1);
   EXPECT_EQ(wk_RichEditClear(w.rich), 0);
   EXPECT_EQ(WindowText(w.rich).substr(0, 2), "xy");
 
@@ -374,8 +377,8 @@ TEST(RichEditFind, FromTheFindDialog) {
   HWND owner = CreateWindowExA(0, "rich_find_owner", "find owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                0, 0, 500, 300, nullptr, nullptr, wc.hInstance, nullptr);
   g_find_rich = wk_RichEditCreate(owner, 0, 0, 400, 200, "NOSCROLL", 1000);
-  wk_RichEditSetText(g_find_rich, "Ab ab AB ab");
-  wk_RichEditSelect(g_find_rich, 0, 2);
+  EXPECT_EQ(wk_RichEditSetText(g_find_rich, "Ab ab AB ab"), 0);
+  EXPECT_EQ(wk_RichEditSelect(g_find_rich, 0, 2), 2);
 
   // Match case ticked, then Find Next twice: "Ab" selected, so the search
   // begins after its first character and meets neither "ab" of other case.

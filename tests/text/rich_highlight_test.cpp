@@ -30,7 +30,7 @@ std::string Painted(HWND rich, COLORREF colour) {
 
 TEST(RichHighlightWord, WholeWordsOnlyAndTheSelectionLeftBehind) {
   RichWindow w("(int) print int");
-  wk_RichEditSelect(w.rich, 7, 7);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 7, 7), 0);
   EXPECT_EQ(wk_RichEditHighlightWord(w.rich, 0, 100, "int", nullptr, 0, 0, kBlue), 12);
   EXPECT_EQ(Painted(w.rich, kBlue), ".###........###");
   EXPECT_EQ(SelectionOf(w.rich).cpMin, 12);
@@ -44,7 +44,7 @@ TEST(RichHighlightWord, WholeWordsOnlyAndTheSelectionLeftBehind) {
 
 TEST(RichHighlightWord, NoMatchLeavesTheWholeTextSelectedAndReturnsTheCaret) {
   RichWindow w("one\r\ntwo\r\nthree");
-  wk_RichEditSelect(w.rich, 10, 10);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 10, 10), 0);
   // The fallback is the caret position without the line breaks before it.
   EXPECT_EQ(wk_RichEditHighlightWord(w.rich, 0, 100, "four", nullptr, 0, 0, kBlue), 6);
   // All of it: what the platform reports for selecting everything.
@@ -115,7 +115,7 @@ TEST(RichHighlightFormat, KeepsWhatTheCallerLeavesOpenAndNeverRemovesAnEffect) {
   RichWindow w("bold text here");
   // Bold on the first word, then the selection inside it.
   wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, CFE_BOLD, kBlack);
-  wk_RichEditSelect(w.rich, 1, 3);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 1, 3), 2);
   EXPECT_EQ(wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, 0, kBlue), 1);
   CHARFORMATA f = FormatAt(w.rich, 2);
   EXPECT_TRUE(f.dwEffects & CFE_BOLD);  // effects 0 cannot take bold away
@@ -126,7 +126,7 @@ TEST(RichHighlightFormat, KeepsWhatTheCallerLeavesOpenAndNeverRemovesAnEffect) {
   EXPECT_EQ(SelectionOf(w.rich).cpMax, 4);
 
   // Asking for bold on a bold selection gives bold, not the next effect up.
-  wk_RichEditSelect(w.rich, 1, 3);
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 1, 3), 2);
   wk_RichEditFormatRange(w.rich, 5, 9, "Courier New", 14, CFE_BOLD, kBlue);
   f = FormatAt(w.rich, 6);
   EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT),
@@ -155,7 +155,7 @@ TEST(RichHighlightC, SameResultsFormatsSelectionAndPictureAsOneRangeAtATime) {
       RichWindow w(source.c_str());
       // Bold 14-point Courier New under the selection: the base of the format.
       wk_RichEditFormatRange(w.rich, 40, 60, "Courier New", 14, CFE_BOLD, RGB(9, 9, 9));
-      wk_RichEditSelect(w.rich, 45, 50);
+      EXPECT_EQ(wk_RichEditSelect(w.rich, 45, 50), 5);
       UpdateWindow(w.rich);
       if (std::strcmp(state, "frozen") == 0) wk_RichEditFreeze(w.rich);
       if (std::strcmp(state, "hidden") == 0) ShowWindow(w.rich, SW_HIDE);
