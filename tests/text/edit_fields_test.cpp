@@ -255,6 +255,8 @@ TEST(SpinEdit, StepFollowsTheScrollCode) {
   HWND spin = wk_SpinEditCreate(parent, 20, 20, 120, 40, "L", 20);
   char buffer[32] = "5";
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, 0), 0);
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, 1), 0);
+  EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEUP, spin, buffer, -5), -5);
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, 0), 1);
   EXPECT_EQ(wk_SpinEditStep(spin, MAKEWPARAM(SB_THUMBPOSITION, 9), spin, buffer, 6), 6);
   EXPECT_EQ(wk_SpinEditStep(spin, SB_LINEDOWN, spin, buffer, INT_MAX), INT_MAX);

@@ -46,6 +46,8 @@ TEST(WordProc, CreationStylesLimitAndWholeArea) {
   // Hide also moves the window to the parent's origin.
   EXPECT_EQ(wk_WordProcSimpleHide(wp), 0);
   EXPECT_FALSE(IsWindowVisible(wp));
+  EXPECT_EQ(wk_WordProcSimpleHide(wp), 0);  // already hidden: no failure
+  EXPECT_EQ(wk_WordProcSimpleHide(nullptr), 1);
   EXPECT_EQ(PlaceInParent(wp)[0], 0);
   EXPECT_EQ(PlaceInParent(wp)[1], 0);
   SendMessageA(wp, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(7, 9));
