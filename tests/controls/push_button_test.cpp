@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "toolkit/controls/wk_controls.h"
 #include "toolkit/windows/wk_windows.h"
@@ -147,8 +148,13 @@ HANDLE Image(HWND b, WPARAM type) {
 TEST(ButtonImages, StockIconBitmapAndIconGoOnWithTheirStyleBits) {
   wktest::TestWindow parent;
   HWND b = wk_ButtonCreate(parent, 10, 10, 80, 60, "", "C", "NORMAL", 1);
-  EXPECT_EQ(wk_ButtonSetStockIcon(b, "L", "QUESTION"), 0);
-  EXPECT_EQ(Image(b, IMAGE_ICON), LoadIconA(nullptr, IDI_QUESTION));
+  const std::pair<const char*, LPCSTR> stock[] = {
+      {"WINLOGO", IDI_WINLOGO}, {"ASTERISK", IDI_ASTERISK}, {"EXCLAMATION", IDI_EXCLAMATION},
+      {"HAND", IDI_HAND},       {"QUESTION", IDI_QUESTION}, {"APPLICATION", IDI_APPLICATION}};
+  for (const auto& [word, id] : stock) {
+    EXPECT_EQ(wk_ButtonSetStockIcon(b, "L", word), 0);
+    EXPECT_EQ(Image(b, IMAGE_ICON), LoadIconA(nullptr, id)) << word;
+  }
   EXPECT_EQ(Style(b) & (BS_ICON | BS_LEFT), static_cast<DWORD>(BS_ICON | BS_LEFT));
 
   // An unknown stock word sends a null image, which removes the image.
