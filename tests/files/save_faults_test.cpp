@@ -1,9 +1,9 @@
 // Every operation that writes a file, against the faults machines have: a
 // full disk, a write that stops part-way, a file held open elsewhere, a name
 // that is a folder, a missing folder. Each row checks the result code, that
-// the file the user had is there byte for byte, and that no temporary file
-// was left beside it. One table of operations per family (saves that replace
-// a file, appends), crossed with the faults.
+// the file the user had is there byte for byte (a success: the whole new
+// content), and that no temporary file was left beside it. One table of operations per family
+// (saves that replace a file, appends), crossed with the faults.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 #include "wk_draw.h"
 #include "wk_files.h"
 #include "wk_text.h"
+#include "whole_file.hpp"
 #include "wktest.hpp"
 
 namespace {
@@ -46,6 +47,10 @@ struct Operation {
   int write_failed;
   bool sized;  // the content is as long as the text, so the part-way row applies
   const char* file = "target.txt";
+  // The whole file a save of `text` over "OLD\r\n" leaves; null where the
+  // format is the platform's own (rich text, icons, settings).
+  std::string (*bytes)(const std::string& text) = nullptr;
+  std::string old = "OLD\r\n";
 };
 
 int Expected(const Operation& op, Fault fault) {
@@ -110,6 +115,33 @@ auto ListExport(const char* mode) {
   };
 }
 
+std::string Same(const std::string& text) { return text; }
+std::string AddedLine(const std::string& text) { return "OLD\r\n" + text + "\r\n"; }
+// Every row of the list as the export writes it: each cell followed by the
+// separator, a line end after each row.
+std::string ListRows(const std::string&) {
+  std::string row;
+  for (int c = 0; c < Controls::kColumns; ++c) row += Text(19) + ",";
+  std::string rows;
+  for (int r = 0; r < wk_ListRowCount(Shared().list); ++r) rows += row + "\r\n";
+  return rows;
+}
+std::string AddedRows(const std::string& text) { return "OLD\r\n" + ListRows(text); }
+
+// A settings file of 6 KB whose section [T] comes after the written entry.
+std::string SettingsBefore() {
+  std::string old = "[S]\r\nk=old\r\n[T]\r\n";
+  for (int i = 0; i < 300; ++i)
+    old.append("t").append(std::to_string(i)).append("=440 Hz, sinus\r\n");
+  return old;
+}
+
+auto Setting(std::size_t longest) {
+  return [longest](const std::string& path, const std::string& text) {
+    return wk_WriteSetting(path.c_str(), "S", "k", text.substr(0, longest).c_str());
+  };
+}
+
 std::vector<Operation> Replacing() {
   Controls& c = Shared();
   auto field = [](HWND field, int (*save)(HWND, const char*)) {
@@ -119,32 +151,38 @@ std::vector<Operation> Replacing() {
     };
   };
   return {
-      {"EditSaveFile", field(c.edit, wk_EditSaveFile), 2, 3, true},
-      {"SpinEditSaveFile", field(c.spin, wk_SpinEditSaveFile), 2, 3, true},
-      {"WordProcSimpleSaveFile", field(c.word_proc, wk_WordProcSimpleSaveFile), 2, 3, true},
+      {"EditSaveFile", field(c.edit, wk_EditSaveFile), 2, 3, true, "target.txt", Same},
+      {"SpinEditSaveFile", field(c.spin, wk_SpinEditSaveFile), 2, 3, true, "target.txt", Same},
+      {"WordProcSimpleSaveFile", field(c.word_proc, wk_WordProcSimpleSaveFile), 2, 3, true,
+       "target.txt", Same},
       {"ComboSaveItem",
        [&c](const std::string& path, const std::string& text) {
          SendMessageA(c.combo, CB_RESETCONTENT, 0, 0);
          wk_ComboInsertItem(c.combo, 1, text.c_str());
          return wk_ComboSaveItem(c.combo, 1, path.c_str());
        },
-       2, 3, true},
-      {"RichEditSaveFile text", RichSave, -2, -3, true},
+       2, 3, true, "target.txt", Same},
+      {"RichEditSaveFile text", RichSave, -2, -3, true, "target.txt", Same},
       {"RichEditSaveFile rich text", RichSave, -2, -3, true, "target.rtf"},
-      {"FileWriteText", FileCall(wk_FileWriteText), 2, 3, true},
+      {"FileWriteText", FileCall(wk_FileWriteText), 2, 3, true, "target.txt", Same},
       {"IconSave",
        [&c](const std::string& path, const std::string&) {
          return wk_IconSave(path.c_str(), c.palette, c.image);
        },
        1, 1, false},
-      {"ListExport WRITE", ListExport("WRITE"), 2, 3, true},
+      {"ListExport WRITE", ListExport("WRITE"), 2, 3, true, "target.txt", ListRows},
+      // Values longer than the file-size limit less the old file: the
+      // part-way rows' profile write stops in the entry, or after it, in [T].
+      {"WriteSetting", Setting(WK_SETTING_MAX_LENGTH), 1, 1, true, "settings.ini"},
+      {"WriteSetting, entries after it", Setting(12000), 1, 1, true, "settings.ini", nullptr,
+       SettingsBefore()},
   };
 }
 
 std::vector<Operation> Appending() {
   return {
-      {"FileAddLine", FileCall(wk_FileAddLine), 2, 3, true},
-      {"ListExport APPEND", ListExport("APPEND"), 2, 3, true},
+      {"FileAddLine", FileCall(wk_FileAddLine), 2, 3, true, "target.txt", AddedLine},
+      {"ListExport APPEND", ListExport("APPEND"), 2, 3, true, "target.txt", AddedRows},
   };
 }
 
@@ -159,7 +197,7 @@ void CheckFamily(const std::vector<Operation>& family) {
     for (Fault fault : kFaults) {
       if (!wktest::Available(fault) || (fault == Fault::kPartialWrite && !op.sized)) continue;
       SCOPED_TRACE(std::string(op.name) + ", " + wktest::FaultName(fault));
-      FaultyTarget target(fault, "OLD\r\n", op.file);
+      FaultyTarget target(fault, op.old, op.file);
       // A hidden file stays hidden, and a changed file is marked for backup.
       if (fault == Fault::kNone) SetFileAttributesA(target.path().c_str(), FILE_ATTRIBUTE_HIDDEN);
       const std::string text = RowText(fault);
@@ -171,6 +209,9 @@ void CheckFamily(const std::vector<Operation>& family) {
       EXPECT_EQ(GetFileAttributesA(target.path().c_str()),
                 DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE});
       EXPECT_TRUE(target.Replaced());
+      if (op.bytes) {
+        EXPECT_EQ(wktest::ReadWholeFile(target.path()), op.bytes(text));
+      }
     }
   }
 }

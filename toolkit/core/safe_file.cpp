@@ -67,7 +67,7 @@ SafeFile::~SafeFile() {
 }
 
 bool SafeFile::Write(const void* bytes, std::size_t count) {
-  if (!opened() || failed_) return false;
+  if (file_ == INVALID_HANDLE_VALUE || failed_) return false;
   const char* next = static_cast<const char*>(bytes);
   while (count > 0) {
     const DWORD chunk = count < kLargestWrite ? static_cast<DWORD>(count) : kLargestWrite;
@@ -82,9 +82,38 @@ bool SafeFile::Write(const void* bytes, std::size_t count) {
   return true;
 }
 
+std::string SafeFile::HandOver() {
+  if (file_ == INVALID_HANDLE_VALUE || failed_ || how_ != FileWrite::kReplace) return "";
+  if (!temporary_.empty() && target_existed_) {
+    HANDLE old = CreateFileA(target_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    char chunk[64 * 1024];
+    DWORD got = 0;
+    bool whole = old != INVALID_HANDLE_VALUE;
+    while (whole && (whole = ReadFile(old, chunk, sizeof chunk, &got, nullptr)) && got > 0) {
+      whole = Write(chunk, got);
+    }
+    if (old != INVALID_HANDLE_VALUE) CloseHandle(old);
+    if (!whole) {
+      failed_ = true;
+      return "";
+    }
+  }
+  CloseHandle(file_);
+  file_ = INVALID_HANDLE_VALUE;
+  handed_over_ = true;
+  return temporary_.empty() ? target_ : temporary_;
+}
+
 bool SafeFile::Finish() {
   if (done_ || !opened()) return false;
   done_ = true;
+  if (handed_over_ && !temporary_.empty()) {
+    // Opened again to flush what the other writer left in the copy.
+    file_ = CreateFileA(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file_ == INVALID_HANDLE_VALUE) failed_ = true;
+  }
   if (!failed_ && Commit()) return true;
   Undo();
   return false;
@@ -93,6 +122,7 @@ bool SafeFile::Finish() {
 bool SafeFile::Commit() {
   if (how_ != FileWrite::kReplace || temporary_.empty()) {
     // Appends and devices: every byte went to the file as it was written.
+    if (handed_over_) return true;
     const BOOL closed = CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
     return closed;
@@ -138,7 +168,7 @@ void SafeFile::Undo() {
   done_ = true;
   // A file the append made goes again.
   const bool made = opened() && how_ == FileWrite::kAppend && !target_existed_;
-  if (opened()) {
+  if (file_ != INVALID_HANDLE_VALUE) {
     if (how_ != FileWrite::kReplace) {
       SetFilePointerEx(file_, old_length_, nullptr, FILE_BEGIN);
       SetEndOfFile(file_);

@@ -18,6 +18,12 @@
 //               missing file, kAppendExisting refuses it); on any failure
 //               the file is cut back to the length it had (a file the append
 //               made is removed), so no half line is left.
+//   HandOver() serves a writer that opens files by name itself and changes
+//   what it finds there (the platform's profile functions): kReplace only.
+//   It answers the name that writer is to change, closed: a temporary copy
+//   of the target's bytes beside it (empty where there is no target yet),
+//   or a device itself; "" when the copy could not be made. Finish() then
+//   flushes the copy and puts it in place as above.
 //   opened() is false when the target cannot be written at all: held open
 //   by another program, a folder, a missing folder; the caller answers with
 //   its open-failure code. Write() takes every byte or fails; Finish()
@@ -41,8 +47,9 @@ class SafeFile {
   SafeFile(const SafeFile&) = delete;
   SafeFile& operator=(const SafeFile&) = delete;
 
-  bool opened() const { return file_ != INVALID_HANDLE_VALUE; }
+  bool opened() const { return file_ != INVALID_HANDLE_VALUE || handed_over_; }
   bool Write(const void* bytes, std::size_t count);
+  std::string HandOver();
   bool Finish();
 
  private:
@@ -57,6 +64,7 @@ class SafeFile {
   DWORD kept_attributes_ = 0;  // hidden, system: kept by a replacement
   bool failed_ = false;
   bool done_ = false;
+  bool handed_over_ = false;
   LARGE_INTEGER old_length_{};  // appends
 };
 

@@ -156,9 +156,11 @@ int wk_FileReadAll(const char* name, char* destination) WK_NOEXCEPT;
  * (the buffer then holds ten spaces). */
 int wk_ReadSetting(const char* file_name, const char* section, const char* key, char* buffer,
                    int buffer_size) WK_NOEXCEPT;
-/* Writes a setting (NULL value removes the key, NULL key the section) and reads it back:
- * 0 when the file holds it, 1 on failure (an entry the file cannot hold, a file that cannot be
- * written, or a write that did not reach the file whole: a full disk, a write cut short). */
+/* Writes a setting (NULL value removes the key, NULL key the section), safely: the change is
+ * made in a copy of the file beside it, which replaces the file only once it reads back with the
+ * new entry and every other entry as before. 0 when the file holds it, 1 on failure with the old
+ * file kept byte for byte (an entry the file cannot hold, a file held open elsewhere or that
+ * cannot be written, a write that did not reach the copy whole: a full disk, a write cut short). */
 int wk_WriteSetting(const char* file_name, const char* section, const char* key,
                     const char* value) WK_NOEXCEPT;
 /* Copies the folder that bare settings file names refer to: 0, or 1 when it does not fit. */
