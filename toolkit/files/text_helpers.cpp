@@ -111,13 +111,14 @@ extern "C" void* wk_AllocZeroed(int count) noexcept {
 
 namespace {
 
-constexpr wk::FileCodes kFileCodes{wt::kFileOk, WK_FILE_CANNOT_OPEN, WK_FILE_IO_ERROR};
-
 // The text as a text-mode file holds it, replacing the file or added to it.
 int WriteText(const char* name, const char* text, const char* end, wk::FileWrite how) {
   return wk::Guarded(WK_FILE_IO_ERROR, [&] {
-    const std::string bytes = wt::TextModeBytes(Text(text)) + end;
-    return wk::WriteWholeFile(name, bytes.data(), bytes.size(), kFileCodes, how);
+    wk::SafeFile file(name, how);
+    if (!file.opened()) return WK_FILE_CANNOT_OPEN;
+    wt::WriteTextMode(
+        text, end, [&](std::string_view bytes) { return file.Write(bytes.data(), bytes.size()); });
+    return file.Finish() ? wt::kFileOk : WK_FILE_IO_ERROR;
   });
 }
 

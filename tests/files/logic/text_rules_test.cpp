@@ -114,8 +114,38 @@ TEST(FileCalls, LineAdderHeadTextModeAndRemoval) {
     WriteWholeFile(name, head);
     EXPECT_EQ(wt::HeadLength(name.c_str()), std::min<int>(2, std::strlen(head))) << head;
   }
-  EXPECT_EQ(wt::TextModeBytes("a\nb\r\n\n"), "a\r\nb\r\r\n\r\n");
-  EXPECT_EQ(wt::TextModeBytes(nullptr), "");
+  // Text-mode bytes, in pieces; a long line and many lines cross the pieces'
+  // edges, and a sink that refuses stops the writing.
+  const auto repeat = [](const char* piece, int times) {
+    std::string text;
+    while (times-- > 0) text += piece;
+    return text;
+  };
+  const std::string line(100000, 'x'), lines = repeat("rad\n", 50000),
+                                       empty_lines = repeat("\n", 100000);
+  const struct {
+    const char* text;
+    const char* end;
+    std::string bytes;
+  } rows[] = {{"a\nb\r\n\n", "", "a\r\nb\r\r\n\r\n"},
+              {"\nab", "\r\n", "\r\nab\r\n"},
+              {nullptr, "", ""},
+              {line.c_str(), "!", line + "!"},
+              {lines.c_str(), "", repeat("rad\r\n", 50000)},
+              {empty_lines.c_str(), "", repeat("\r\n", 100000)}};
+  for (const auto& row : rows) {
+    std::string bytes;
+    EXPECT_TRUE(wt::WriteTextMode(row.text, row.end, [&](std::string_view piece) {
+      EXPECT_LE(piece.size(), 64u * 1024 + 2);
+      bytes.append(piece);
+      return true;
+    }));
+    EXPECT_EQ(bytes, row.bytes) << &row - rows;
+  }
+  int refused = 0;
+  EXPECT_FALSE(
+      wt::WriteTextMode(line.c_str(), "", [&](std::string_view) { return ++refused > 5; }));
+  EXPECT_EQ(refused, 1);
   EXPECT_EQ(wt::RemoveFile(name.c_str()), 0);
   EXPECT_EQ(wt::RemoveFile(name.c_str()), 3);
 }

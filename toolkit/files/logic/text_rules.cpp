@@ -1,5 +1,7 @@
 #include "text_rules.hpp"
 
+#include <algorithm>
+#include <functional>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -108,13 +110,37 @@ long ReadCounts(const char* name, long* pieces, long* characters) {
 
 }  // namespace
 
-std::string TextModeBytes(const char* text) {
-  std::string bytes;
-  for (const char* p = text; p && *p; ++p) {
-    if (*p == '\n') bytes += '\r';
-    bytes += *p;
+bool WriteTextMode(const char* text, std::string_view end,
+                   const std::function<bool(std::string_view)>& sink) {
+  // One buffer's worth at a time, whole stretches between line ends at
+  // once: a converted copy of a long text, or a character at a time, costs
+  // more than writing the file.
+  constexpr std::size_t kChunk = 64 * 1024;
+  std::string chunk;
+  chunk.reserve(kChunk + 2);
+  const auto hand_on_when_full = [&] {
+    if (chunk.size() < kChunk) return true;
+    const bool taken = sink(chunk);
+    chunk.clear();
+    return taken;
+  };
+  std::string_view rest = text ? text : "";
+  while (!rest.empty()) {
+    const std::size_t line_end = rest.find('\n');
+    std::string_view stretch = rest.substr(0, line_end);
+    while (!stretch.empty()) {
+      const std::string_view part = stretch.substr(0, kChunk - std::min(kChunk, chunk.size()));
+      chunk.append(part);
+      stretch.remove_prefix(part.size());
+      if (!hand_on_when_full()) return false;
+    }
+    if (line_end == std::string_view::npos) break;
+    chunk += "\r\n";
+    if (!hand_on_when_full()) return false;
+    rest.remove_prefix(line_end + 1);
   }
-  return bytes;
+  chunk.append(end);
+  return chunk.empty() || sink(chunk);
 }
 
 int HeadLength(const char* name) {

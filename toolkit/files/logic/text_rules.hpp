@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace wk::textfile {
 
@@ -56,9 +58,12 @@ bool CountLinePieces(std::FILE* file, long* pieces, long* characters);
 // The text helpers' file results.
 enum FileResult { kFileOk = 0, kFileOpenFailed = 2, kFileIoFailed = 3 };
 
-// The bytes a text-mode file receives for the text: each line feed as a
-// carriage return and a line feed.
-std::string TextModeBytes(const char* text);
+// Hands `sink`, in order, the bytes a text-mode file receives for the text
+// (each line feed as a carriage return and a line feed) and then `end` as it
+// is, in pieces of at most 64 KiB and a line end. False as soon as the sink
+// answers false.
+bool WriteTextMode(const char* text, std::string_view end,
+                   const std::function<bool(std::string_view)>& sink);
 // How many of the file's first two bytes there are (0, 1 or 2: the line
 // adder rewrites a file shorter than two), or -kFileOpenFailed or
 // -kFileIoFailed.
