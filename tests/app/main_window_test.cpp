@@ -242,7 +242,8 @@ TEST(MainWindow, TypedAltSpaceOpensTheWindowMenu) {
   ToneApp app;
   ASSERT_NE(app.window(), nullptr);
   SetForegroundWindow(app.window());
-  ASSERT_TRUE(wktest::WaitFor([&] { return GetForegroundWindow() == app.window(); }, 3000));
+  ASSERT_TRUE(
+      wktest::WaitFor([&] { return GetForegroundWindow() == app.window(); }, wktest::kPatienceMs));
   const auto key = [](WORD vk, DWORD up) {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
@@ -261,7 +262,7 @@ TEST(MainWindow, TypedAltSpaceOpensTheWindowMenu) {
         GetWindowThreadProcessId(menu, &pid);
         return menu && IsWindowVisible(menu) && pid == app.process().pid();
       },
-      3000));
+      wktest::kPatienceMs));
   wktest::PressKey(VK_ESCAPE);
   EXPECT_TRUE(wktest::WaitFor([&] { return !IsWindowVisible(menu); }, 3000));
   EXPECT_EQ(app.Close(), 0);

@@ -201,7 +201,7 @@ HWND AppProcess::FindWindowByTitle(const char* title, int ms) const {
             return true;
           }
         }
-        return false;
+        return WaitForSingleObject(info_.hProcess, 0) != WAIT_TIMEOUT;
       },
       ms);
   return found;
