@@ -237,6 +237,12 @@ TEST(RichEditColors, TextColourForAllAndTheSentinel) {
   EXPECT_EQ(wk_RichEditSetColors(w.rich, RGB(0, 0, 255), 999), RGB(1, 2, 3));
   EXPECT_EQ(ColourAt(w.rich, 0), RGB(0, 0, 255));
   EXPECT_EQ(ColourAt(w.rich, 8), RGB(0, 0, 255));
+  EXPECT_FALSE(richtest::BoldAt(w.rich, 0));  // a plain selection adds no effect
+  // An effect the selection has throughout goes to the whole text.
+  wk_RichEditFormatRange(w.rich, 0, 4, nullptr, 0, CFE_BOLD, RGB(0, 0, 255));
+  EXPECT_EQ(wk_RichEditSelect(w.rich, 1, 3), 2);
+  EXPECT_EQ(wk_RichEditSetColors(w.rich, RGB(0, 0, 255), 999), GetSysColor(COLOR_WINDOW));
+  EXPECT_TRUE(richtest::BoldAt(w.rich, 8));
 }
 
 TEST(RichEditFiles, FormatByNameModifiedFlagAndErrors) {
