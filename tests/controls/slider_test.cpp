@@ -53,15 +53,15 @@ TEST_F(Slider, OrientationAndFrameKeywords) {
     DWORD style;
     bool client_edge;
   } cases[] = {
-      {"V", "NORMAL", 0x50000003, false},    {"v", "SUNKEN", 0x50000001, true},
-      {"H", "EDGE", 0x50400001, true},       {"V", "bar", 0x50000003, false},
-      {nullptr, nullptr, 0x50000001, false},
+      {"V", "NORMAL", 0x50000003, false}, {"v", "SUNKEN", 0x50000001, true},
+      {"H", "EDGE", 0x50400001, true},    {"V", "bar", 0x50000003, false},
+      {"H", "BAR", 0x50400001, false},    {nullptr, nullptr, 0x50000001, false},
   };
   for (const Case& c : cases) {
     HWND s = wk_SliderCreate(parent_, c.orientation, 0, 0, 100, 100, c.frame, 10, 1, 0);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(Style(s), c.style);
-    EXPECT_EQ((ExStyle(s) & WS_EX_CLIENTEDGE) != 0, c.client_edge);
+    EXPECT_EQ(wktest::OwnExStyle(s), c.client_edge ? DWORD{WS_EX_CLIENTEDGE} : 0u);
     DestroyWindow(s);
   }
 }
