@@ -34,6 +34,60 @@ if(WK_CHECKED)
   list(APPEND WK_SYSTEM_LIBS ssp)
 endif()
 
+# The product (toolkit, tone generator, gallery) is built small, with no part
+# of the C++ run-time library it does not use; the test programs keep the
+# compiler's defaults, since GoogleTest throws and asks types at run time.
+#   -Os: nothing in the product is bound by its own speed (a 4096-byte buffer
+#     every 46 ms, a window's worth of text and drawing per message).
+#   -ffunction-sections -fdata-sections, linked with --gc-sections: a program
+#     keeps the toolkit functions it calls, not every function of their files.
+#   -fno-rtti: nothing asks a type at run time.
+#   -fno-threadsafe-statics: the toolkit has no function-local statics with a
+#     run-time initialiser, and the programs' own are all on the window
+#     thread; the guards would bring in the threads library.
+set(WK_PRODUCT_COMPILE_OPTIONS -Os -ffunction-sections -fdata-sections -fno-rtti
+                               -fno-threadsafe-statics)
+set(WK_PRODUCT_LINK_OPTIONS -Wl,--gc-sections)
+
+# Exceptions only where the C++ library can throw. A source that allocates
+# through its strings and vectors, or includes a header of ours that does, runs that work through Guarded, which turns the throw into the
+# operation's failure result: it keeps exceptions. Every other source is
+# built without, so a program that calls only those carries no exception
+# support at all (no personality routine, unwinder or terminate handler).
+# Editing a source runs this choice again.
+set(WK_THROWING_PATTERN "Guarded|[^_a-zA-Z]try {|std::(string|vector|wstring)")
+file(GLOB_RECURSE WK_PRODUCT_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*.hpp
+     ${CMAKE_SOURCE_DIR}/app/*.hpp ${CMAKE_SOURCE_DIR}/examples/*.hpp)
+foreach(header ${WK_PRODUCT_HEADERS})
+  file(READ ${header} text)
+  if(text MATCHES "${WK_THROWING_PATTERN}")
+    get_filename_component(name ${header} NAME)
+    string(REPLACE "." "\\." name ${name})
+    string(APPEND WK_THROWING_PATTERN "|[/\"]${name}\"")
+  endif()
+endforeach()
+function(wk_product_target target)
+  target_compile_options(${target} PRIVATE ${WK_PRODUCT_COMPILE_OPTIONS} -fno-exceptions)
+  set(throwing)
+  get_target_property(sources ${target} SOURCES)
+  foreach(source ${sources})
+    if(source MATCHES "\\.cpp$")
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+      file(READ ${source} text)
+      if(text MATCHES "${WK_THROWING_PATTERN}")
+        set_property(SOURCE ${source} APPEND PROPERTY COMPILE_OPTIONS -fexceptions)
+        list(APPEND throwing ${source})
+      endif()
+    endif()
+  endforeach()
+  list(LENGTH throwing count)
+  message(STATUS "${target}: ${count} sources with exceptions")
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL EXECUTABLE)
+    target_link_options(${target} PRIVATE ${WK_PRODUCT_LINK_OPTIONS})
+  endif()
+endfunction()
+
 # The project's one version number, for the public header wk_version.h, the
 # programs' version resources and the packages.
 set(WK_VERSION_MAJOR ${PROJECT_VERSION_MAJOR})
@@ -50,6 +104,7 @@ file(GLOB WK_TOOLKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*/*.c
 add_library(wk_toolkit STATIC ${WK_TOOLKIT_SOURCES} ${WK_LOGIC_SOURCES})
 target_include_directories(wk_toolkit PUBLIC ${WK_PUBLIC_INCLUDES} PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(wk_toolkit PUBLIC ${WK_SYSTEM_LIBS})
+wk_product_target(wk_toolkit)
 
 # The toolkit's resource script (dialog templates). A static library cannot
 # carry resources, so every program that uses the toolkit links these in.
@@ -64,6 +119,7 @@ file(GLOB WK_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE
 add_executable(vindra WIN32 ${WK_APP_SOURCES} ${WK_RESOURCE_OBJECTS})
 target_include_directories(vindra PRIVATE ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR})
 target_link_libraries(vindra PRIVATE wk_toolkit)
+wk_product_target(vindra)
 
 # The toolkit gallery: a second program on the toolkit alone.
 file(GLOB WK_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/gallery/*.cpp
@@ -71,6 +127,7 @@ file(GLOB WK_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/gall
 add_executable(gallery WIN32 ${WK_GALLERY_SOURCES} ${WK_RESOURCE_OBJECTS})
 target_include_directories(gallery PRIVATE ${CMAKE_SOURCE_DIR}/examples/gallery)
 target_link_libraries(gallery PRIVATE wk_toolkit)
+wk_product_target(gallery)
 
 # Both programs' resource scripts include the shared version resource.
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/vindra.rc ${CMAKE_SOURCE_DIR}/examples/gallery/gallery.rc
@@ -225,6 +282,9 @@ install(FILES ${WK_CMAKE_PACKAGE}/wkConfig.cmake ${WK_CMAKE_PACKAGE}/wkConfigVer
 install(FILES ${WK_CMAKE_PACKAGE}/wk.pc DESTINATION lib/pkgconfig)
 
 set(CPACK_GENERATOR ZIP)
+# The programs are packaged stripped; the build folder keeps them whole, with
+# their symbols, for debugging.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_NAME vindra)
 set(CPACK_PACKAGE_FILE_NAME vindra-${PROJECT_VERSION}-${WK_PACKAGE_SUFFIX})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)

@@ -18,7 +18,8 @@ esac
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
-cmake --install "$build" --prefix "$stage/sdk" >/dev/null
+# The programs are installed stripped; the build folder keeps them whole.
+cmake --install "$build" --prefix "$stage/sdk" --strip >/dev/null
 mv "$stage"/sdk/bin/*.exe "$stage/sdk/README.md" "$stage/"
 rmdir "$stage/sdk/bin"
 # One component per file, with identifiers and component codes that follow

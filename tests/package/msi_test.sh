@@ -81,6 +81,7 @@ fi
 for f in vindra.exe gallery.exe README.md; do
   [ -f "$programs/$f" ] || { echo "the package did not install $f"; exit 1; }
 done
+"$source/tests/package/shipped_programs.sh" "$programs" "$arch"
 [ ! -e "$programs/sdk" ] || { echo "the SDK was installed, but it is off by default"; exit 1; }
 check "$version" 'Installed.*'
 convert "$work/installed.bmp" "$build/package/installed-from-shortcut.png"

@@ -19,6 +19,7 @@ version=${version%-"$suffix"}
 for f in bin/vindra.exe bin/gallery.exe lib/libwk_toolkit.a include/wk_windows.h README.md; do
   [ -e "$root/$f" ] || { echo "package lacks $f"; exit 1; }
 done
+"$source/tests/package/shipped_programs.sh" "$root/bin" "$arch"
 
 # Runs the program on the bench: it must end well and report the package's version.
 run() {

@@ -1,16 +1,41 @@
 #include "toolkit/core/class_background.hpp"
 
-#include <algorithm>
-#include <vector>
+#include <cstdlib>
 
 namespace wk {
 
 namespace {
 
-// The brushes made here that some class still uses.
-std::vector<HBRUSH>& InUse() {
-  static std::vector<HBRUSH> brushes;
-  return brushes;
+// The brushes made here that some class still uses. A plain array grown with
+// realloc: recording a brush never throws, and a program that recolours no
+// class carries no container code for it.
+struct InUse {
+  HBRUSH* brushes = nullptr;
+  std::size_t count = 0;
+  std::size_t capacity = 0;
+};
+InUse g_in_use;
+
+// Takes `brush` off the record; false when it was never on it.
+bool Forget(HBRUSH brush) {
+  for (std::size_t i = 0; i < g_in_use.count; ++i) {
+    if (g_in_use.brushes[i] != brush) continue;
+    g_in_use.brushes[i] = g_in_use.brushes[--g_in_use.count];
+    return true;
+  }
+  return false;
+}
+
+// Without room for the record the brush is merely never released.
+void Remember(HBRUSH brush) {
+  if (g_in_use.count == g_in_use.capacity) {
+    const std::size_t capacity = g_in_use.capacity ? g_in_use.capacity * 2 : 8;
+    void* grown = std::realloc(g_in_use.brushes, capacity * sizeof(HBRUSH));
+    if (grown == nullptr) return;
+    g_in_use.brushes = static_cast<HBRUSH*>(grown);
+    g_in_use.capacity = capacity;
+  }
+  g_in_use.brushes[g_in_use.count++] = brush;
 }
 
 }  // namespace
@@ -24,17 +49,8 @@ void SetClassBackground(HWND window, COLORREF colour) {
     DeleteObject(brush);  // no such window: the class did not take it
     return;
   }
-  auto& in_use = InUse();
-  const auto found = std::find(in_use.begin(), in_use.end(), previous);
-  if (found != in_use.end()) {
-    in_use.erase(found);
-    DeleteObject(previous);
-  }
-  try {
-    in_use.push_back(brush);
-  } catch (...) {
-    // Without a record the brush is merely never released.
-  }
+  if (Forget(previous)) DeleteObject(previous);
+  Remember(brush);
   InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -4,7 +4,6 @@
 // classes, difference buffers, line readers) live in logic/text_rules.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include <string>
@@ -13,6 +12,7 @@
 #include "toolkit/core/boundary.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/core/safe_file.hpp"
+#include "toolkit/core/logic/format_text.hpp"
 #include "wk_files.h"
 
 namespace wt = wk::textfile;
@@ -97,7 +97,8 @@ extern "C" int wk_StrLastLineIndex(const char* text) noexcept {
 }
 
 extern "C" char* wk_IntToText(char* buffer, int value) noexcept {
-  if (buffer) std::sprintf(buffer, "%i", value);
+  // Room for the longest int, "-2147483648", as the caller provides.
+  if (buffer) wk::FormatText(buffer, 12, "%i", value);
   return buffer;
 }
 

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "toolkit/core/logic/format_text.hpp"
 #include "toolkit/core/message.hpp"
 #include "toolkit/core/keywords.hpp"
 #include "toolkit/windows/logic/append_format.hpp"
@@ -87,14 +87,14 @@ int AnswerCode(int platform_id) {
 template <class T>
 void AppendPrintf(std::string& out, const char* conversion, T value) {
   char small[100];
-  const int n = std::snprintf(small, sizeof small, conversion, value);
+  const int n = wk::FormatText(small, sizeof small, conversion, value);
   if (n < 0) return;
   if (static_cast<std::size_t>(n) < sizeof small) {
     out.append(small, static_cast<std::size_t>(n));
     return;
   }
   std::string big(static_cast<std::size_t>(n) + 1, '\0');
-  std::snprintf(big.data(), big.size(), conversion, value);
+  wk::FormatText(big.data(), big.size(), conversion, value);
   out.append(big.data(), static_cast<std::size_t>(n));
 }
 

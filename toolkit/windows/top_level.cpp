@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "toolkit/core/class_background.hpp"
 #include "toolkit/core/keywords.hpp"
+#include "toolkit/core/logic/format_text.hpp"
 #include "toolkit/windows/window_styles.hpp"
 #include "wk_windows.h"
 
@@ -68,8 +68,8 @@ bool MakeClassName(HINSTANCE module, const char* title, char (&name)[kClassNameS
   if (title == nullptr) return false;
   if (title[0] == '\0') {
     // The whole handle, also where it is wider than a long (64-bit Windows).
-    std::snprintf(name, sizeof name, "Class%lld",
-                  static_cast<long long>(reinterpret_cast<LONG_PTR>(module)));
+    wk::FormatText(name, sizeof name, "Class%I64d",
+                   static_cast<long long>(reinterpret_cast<LONG_PTR>(module)));
     return true;
   }
   // A title that does not fit is refused rather than cut: a cut name could

@@ -1,8 +1,10 @@
 #include "toolkit/draw/logic/number_text.hpp"
 
 #include <clocale>
-#include <cstdio>
+#include <cmath>
 #include <cstring>
+
+#include "toolkit/core/logic/format_text.hpp"
 
 namespace wk::draw {
 
@@ -11,7 +13,7 @@ namespace {
 // Formats into out; returns the length the whole text needs (which may be
 // more than was stored), or a negative number on an encoding failure.
 int Print(const char* format, int decimals, double value, char* out, std::size_t size) {
-  return std::snprintf(out, size, format, decimals, value);
+  return FormatText(out, size, format, decimals, value);
 }
 
 // The C library writes the locale's decimal point; the output always
@@ -24,16 +26,37 @@ void FullStop(char* text) {
   }
 }
 
+// Every C library writes at least two exponent digits; Microsoft's always
+// writes three. The shorter form is kept wherever the number is written.
+void TwoDigitExponent(char* text) {
+  char* e = std::strchr(text, 'e');
+  if (e == nullptr || (e[1] != '+' && e[1] != '-')) return;
+  char* digits = e + 2;
+  if (std::strlen(digits) == 3 && digits[0] == '0') std::memmove(digits, digits + 1, 3);
+}
+
+// Microsoft's C library writes "1.#INF00" and "-1.#IND00"; these are the
+// names every other one writes.
+const char* NonFiniteName(double value) {
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  return std::signbit(value) ? "-nan" : "nan";
+}
+
 }  // namespace
 
 std::size_t FormatFixed(double value, int decimals, char* out, std::size_t size) {
   if (!out || size == 0) return 0;
   if (decimals < 0) decimals = 0;
   if (decimals > kMaxDecimals) decimals = kMaxDecimals;
+  if (!std::isfinite(value)) {
+    FormatText(out, size, "%s", NonFiniteName(value));
+    return std::strlen(out);
+  }
   int needed = Print("%.*f", decimals, value, out, size);
   if (needed < 0 || static_cast<std::size_t>(needed) >= size) {
     // Beyond about 1e90 the digits before the point alone fill the buffer.
     needed = Print("%.*e", decimals, value, out, size);
+    TwoDigitExponent(out);
   }
   out[size - 1] = '\0';
   if (needed < 0) out[0] = '\0';

@@ -1,7 +1,8 @@
 #include "os_version_rules.hpp"
 
-#include <cstdio>
 #include <cstring>
+
+#include "toolkit/core/logic/format_text.hpp"
 
 namespace wk::osversion {
 namespace {
@@ -22,7 +23,7 @@ constexpr Row kTable[] = {
 };
 
 void CopyText(char* out, std::size_t size, const char* text) {
-  std::snprintf(out, size, "%s", text ? text : "");
+  FormatText(out, size, "%s", text ? text : "");
 }
 
 }  // namespace
@@ -65,45 +66,44 @@ void FormatBoxText(const Version& v, const Reported& r, char* out, std::size_t s
     case 95:
     case 98:
     case 99:
-      std::snprintf(out, size, "OS          =   Windows %i\nBuild       =  %i\nUpdate   =  %s",
-                    v.code, v.build, v.update);
+      FormatText(out, size, "OS          =   Windows %i\nBuild       =  %i\nUpdate   =  %s", v.code,
+                 v.build, v.update);
       return;
     case 351:
     case 400:
-      std::snprintf(
-          out, size,
-          "OS          =  Windows %i.%i  NT Technology\nBuild       =  %i\nUpdate   =  %s",
-          v.shown_major, v.shown_minor, v.build, v.update);
+      FormatText(out, size,
+                 "OS          =  Windows %i.%i  NT Technology\nBuild       =  %i\nUpdate   =  %s",
+                 v.shown_major, v.shown_minor, v.build, v.update);
       return;
     case 500:
-      std::snprintf(
+      FormatText(
           out, size,
           "OS          =  Windows 2000 %i.%i  NT Technology\nBuild       =  %i\nUpdate   =  %s",
           v.shown_major, v.shown_minor, v.build, v.update);
       return;
     case 510:
-      std::snprintf(
+      FormatText(
           out, size,
           "OS          =  Windows XP %i.%i  NT Technology\nBuild       =  %i\nUpdate   =  %s",
           v.shown_major, v.shown_minor, v.build, v.update);
       return;
     case 520:
-      std::snprintf(out, size,
-                    "OS          =  Windows .NET Server 2003 family %i.%i  NT Technology\n"
-                    "Build       =  %i\nUpdate   =  %s",
-                    v.shown_major, v.shown_minor, v.build, v.update);
+      FormatText(out, size,
+                 "OS          =  Windows .NET Server 2003 family %i.%i  NT Technology\n"
+                 "Build       =  %i\nUpdate   =  %s",
+                 v.shown_major, v.shown_minor, v.build, v.update);
       return;
     case 0:
       // A version newer (or older) than the table knows: name it by the
       // numbers the platform gave.
-      std::snprintf(out, size, "OS          =  Windows %i.%i%s\nBuild       =  %i\nUpdate   =  %s",
-                    v.shown_major, v.shown_minor, family, v.build, v.update);
+      FormatText(out, size, "OS          =  Windows %i.%i%s\nBuild       =  %i\nUpdate   =  %s",
+                 v.shown_major, v.shown_minor, family, v.build, v.update);
       return;
     default:
-      std::snprintf(out, size,
-                    "OS          =  Windows Undknown %i.%i undknown Technology\n"
-                    "Build       =  %i\nUpdate   =  %s",
-                    v.shown_major, v.shown_minor, v.build, v.update);
+      FormatText(out, size,
+                 "OS          =  Windows Undknown %i.%i undknown Technology\n"
+                 "Build       =  %i\nUpdate   =  %s",
+                 v.shown_major, v.shown_minor, v.build, v.update);
       return;
   }
 }

@@ -1,7 +1,8 @@
 #include "settings_path.hpp"
 
-#include <cstdio>
 #include <cstring>
+
+#include "toolkit/core/logic/format_text.hpp"
 
 namespace wk::settings {
 
@@ -9,8 +10,8 @@ bool IsBareName(const char* name) { return name && std::strpbrk(name, "\\/:") ==
 
 bool ResolveSettingsPath(const char* folder, const char* name, char* out, std::size_t size) {
   if (name == nullptr || folder == nullptr || out == nullptr || size == 0) return false;
-  const int n = IsBareName(name) ? std::snprintf(out, size, "%s\\%s", folder, name)
-                                 : std::snprintf(out, size, "%s", name);
+  const int n = IsBareName(name) ? FormatText(out, size, "%s\\%s", folder, name)
+                                 : FormatText(out, size, "%s", name);
   return n >= 0 && static_cast<std::size_t>(n) < size;
 }
 
