@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,19 @@ TEST(AppendFormatted, ConversionsAppendValuesAndDropTheRest) {
   wk_AppendFormatted(out, "%u|%l|%U|%s|%x|%f", 4000000000u, -7L, 4000000001UL, "ord", 1.0);
   // %x takes no value, so the double is 1.0 with the default 2 decimals.
   EXPECT_STREQ(out, "A:4000000000-74000000001ord1.00\n");
+
+  // Infinities and NaN by their C99 names, not the system library's "1.#INF00".
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  std::strcpy(out, "B:");
+  wk_AppendFormatted(out, "%f|%f|%f3", kInf, -kInf, std::numeric_limits<double>::quiet_NaN());
+  EXPECT_STREQ(out, "B:inf-infnan\n");
+
+  // Exact halves go to the even digit, as C99 libraries round: 2.5 is 2.
+  std::strcpy(out, "C:");
+  // The last: ten times it is a half beyond the doubles' integer precision.
+  wk_AppendFormatted(out, "%f|%f|%f|%f|%f|%f 002221", 2.5, 3.5, 0.125, 0.375, -0.125,
+                     450359962737049.25);
+  EXPECT_STREQ(out, "C:240.120.38-0.12450359962737049.2\n");
 }
 
 TEST(AppendFormatted, TenDecimalCountsAtMost) {

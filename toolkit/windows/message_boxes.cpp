@@ -82,20 +82,27 @@ int AnswerCode(int platform_id) {
   }
 }
 
-// One value formatted with printf's rules, whatever its length: a double
-// such as 1e300 needs far more than a fixed work buffer would hold.
-template <class T>
-void AppendPrintf(std::string& out, const char* conversion, T value) {
+// One value formatted by `format` (as snprintf: it writes into a buffer of a
+// size and answers the length needed), whatever its length: a double such as
+// 1e300 needs far more than a fixed work buffer would hold.
+template <class Format>
+void AppendFormattedValue(std::string& out, Format format) {
   char small[100];
-  const int n = wk::FormatText(small, sizeof small, conversion, value);
+  const int n = format(small, sizeof small);
   if (n < 0) return;
   if (static_cast<std::size_t>(n) < sizeof small) {
     out.append(small, static_cast<std::size_t>(n));
     return;
   }
   std::string big(static_cast<std::size_t>(n) + 1, '\0');
-  wk::FormatText(big.data(), big.size(), conversion, value);
+  format(big.data(), big.size());
   out.append(big.data(), static_cast<std::size_t>(n));
+}
+
+template <class T>
+void AppendPrintf(std::string& out, const char* conversion, T value) {
+  AppendFormattedValue(
+      out, [&](char* to, std::size_t size) { return wk::FormatText(to, size, conversion, value); });
 }
 
 }  // namespace
@@ -153,9 +160,10 @@ char* wk_AppendFormatted(char* destination, const char* format, ...) noexcept {
           AppendPrintf(out, "%lu", va_arg(values, unsigned long));
           break;
         case Conversion::kDouble: {
-          const char printf_format[] = {'%', '.', static_cast<char>('0' + step.decimals), 'f',
-                                        '\0'};
-          AppendPrintf(out, printf_format, va_arg(values, double));
+          const double value = va_arg(values, double);
+          AppendFormattedValue(out, [&](char* to, std::size_t size) {
+            return wk::FormatFixedText(to, size, step.decimals, value);
+          });
           break;
         }
         case Conversion::kText: {

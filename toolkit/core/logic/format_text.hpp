@@ -24,4 +24,12 @@ int FormatText(char* out, std::size_t size, const char* format, ...) WK_FORMAT_C
 int FormatTextV(char* out, std::size_t size, const char* format, std::va_list values)
     WK_FORMAT_CHECK(3, 0);
 
+// A double as C99's "%.*f" writes it, with `decimals` from 0 to 9, the same
+// on every platform: a value exactly halfway between two texts goes to the
+// one with the even last digit, where Microsoft's library rounds it away
+// from zero (2.5 is "2", 0.125 "0.12"); an infinity or a NaN by its C99 name
+// ("inf", "-inf", "nan", "-nan"), where Microsoft's writes "1.#INF00" or
+// "1.#J". Returns as FormatText.
+int FormatFixedText(char* out, std::size_t size, int decimals, double value);
+
 }  // namespace wk

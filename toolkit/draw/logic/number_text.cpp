@@ -1,7 +1,6 @@
 #include "toolkit/draw/logic/number_text.hpp"
 
 #include <clocale>
-#include <cmath>
 #include <cstring>
 
 #include "toolkit/core/logic/format_text.hpp"
@@ -35,24 +34,13 @@ void TwoDigitExponent(char* text) {
   if (std::strlen(digits) == 3 && digits[0] == '0') std::memmove(digits, digits + 1, 3);
 }
 
-// Microsoft's C library writes "1.#INF00" and "-1.#IND00"; these are the
-// names every other one writes.
-const char* NonFiniteName(double value) {
-  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  return std::signbit(value) ? "-nan" : "nan";
-}
-
 }  // namespace
 
 std::size_t FormatFixed(double value, int decimals, char* out, std::size_t size) {
   if (!out || size == 0) return 0;
   if (decimals < 0) decimals = 0;
   if (decimals > kMaxDecimals) decimals = kMaxDecimals;
-  if (!std::isfinite(value)) {
-    FormatText(out, size, "%s", NonFiniteName(value));
-    return std::strlen(out);
-  }
-  int needed = Print("%.*f", decimals, value, out, size);
+  int needed = FormatFixedText(out, size, decimals, value);
   if (needed < 0 || static_cast<std::size_t>(needed) >= size) {
     // Beyond about 1e90 the digits before the point alone fill the buffer.
     needed = Print("%.*e", decimals, value, out, size);
