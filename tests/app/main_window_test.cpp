@@ -105,7 +105,7 @@ TEST(MainWindow, PaintsLabelsFramesAndLevelReadouts) {
   // Erased, the window is black until the program's paint reaches the
   // screen, which on a busy machine may be later than any fixed wait: the
   // picture is taken once the first frame stands again, and a moment more.
-  wktest::WaitFor([&] { return tonetest::Snapshot(app.window()).At(50, 8) == kWhite; }, 10000);
+  wktest::WaitFor([&] { return tonetest::Snapshot(app.window()).At(50, 8) == kWhite; });
   wktest::Pump(300);
   const tonetest::Snapshot shot(app.window());
 
@@ -213,16 +213,16 @@ TEST(MainWindow, ReadoutFollowsTheHeldStepAndTheLeftArrowBlanksIt) {
     return tonetest::TextDifferences(shot, 235, 170, text, kBlack, big_font, kSilver) == 0;
   };
   // Before the first "PÅ" the buffers circulate at step 0: the readout is 0.
-  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("0"); }, 3000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("0"); }));
 
   app.Click(tonetest::kPa);
   app.DragSlider(441);  // step 220, then 0 at the end of the track
-  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("440"); }, 3000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("440"); }));
   app.DragSlider(1);  // step 0: the held step and the readout stay
   wktest::Pump(300);
   EXPECT_TRUE(readout_shows("440"));
   app.DragSlider(25000);
-  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("25000"); }, 3000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("25000"); }));
 
   // After "AV" and the last buffers, nothing redraws the readout: the left
   // arrow leaves 0 there for good.
@@ -242,8 +242,7 @@ TEST(MainWindow, TypedAltSpaceOpensTheWindowMenu) {
   ToneApp app;
   ASSERT_NE(app.window(), nullptr);
   SetForegroundWindow(app.window());
-  ASSERT_TRUE(
-      wktest::WaitFor([&] { return GetForegroundWindow() == app.window(); }, wktest::kPatienceMs));
+  ASSERT_TRUE(wktest::WaitFor([&] { return GetForegroundWindow() == app.window(); }));
   const auto key = [](WORD vk, DWORD up) {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
@@ -255,16 +254,14 @@ TEST(MainWindow, TypedAltSpaceOpensTheWindowMenu) {
                        key(VK_MENU, KEYEVENTF_KEYUP)};
   SendInput(4, alt_space, sizeof(INPUT));
   HWND menu = nullptr;
-  EXPECT_TRUE(wktest::WaitFor(
-      [&] {
-        menu = FindWindowA("#32768", nullptr);  // the class of every popup menu
-        DWORD pid = 0;
-        GetWindowThreadProcessId(menu, &pid);
-        return menu && IsWindowVisible(menu) && pid == app.process().pid();
-      },
-      wktest::kPatienceMs));
+  EXPECT_TRUE(wktest::WaitFor([&] {
+    menu = FindWindowA("#32768", nullptr);  // the class of every popup menu
+    DWORD pid = 0;
+    GetWindowThreadProcessId(menu, &pid);
+    return menu && IsWindowVisible(menu) && pid == app.process().pid();
+  }));
   wktest::PressKey(VK_ESCAPE);
-  EXPECT_TRUE(wktest::WaitFor([&] { return !IsWindowVisible(menu); }, 3000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return !IsWindowVisible(menu); }));
   EXPECT_EQ(app.Close(), 0);
 }
 
@@ -287,19 +284,17 @@ class NoSoundDevice {
   HKEY key_ = nullptr;
 };
 
-HWND FindBoxOf(DWORD pid, int ms) {
+HWND FindBoxOf(DWORD pid) {
   HWND found = nullptr;
-  wktest::WaitFor(
-      [&] {
-        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", "DazuRedu"); w;
-             w = FindWindowExA(nullptr, w, "#32770", "DazuRedu")) {
-          DWORD owner_pid = 0;
-          GetWindowThreadProcessId(w, &owner_pid);
-          if (owner_pid == pid) found = w;
-        }
-        return found != nullptr;
-      },
-      ms);
+  wktest::WaitFor([&] {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", "DazuRedu"); w;
+         w = FindWindowExA(nullptr, w, "#32770", "DazuRedu")) {
+      DWORD owner_pid = 0;
+      GetWindowThreadProcessId(w, &owner_pid);
+      if (owner_pid == pid) found = w;
+    }
+    return found != nullptr;
+  });
   return found;
 }
 }  // namespace
@@ -308,7 +303,7 @@ TEST(MainWindow, WithoutASoundDeviceTheErrorBoxIsOwnedAndTheWindowGoesOn) {
   std::unique_ptr<NoSoundDevice> no_sound = std::make_unique<NoSoundDevice>();
   wktest::AppProcess process(WK_APP_EXE);
   ASSERT_TRUE(process.started());
-  HWND box = FindBoxOf(process.pid(), 10000);
+  HWND box = FindBoxOf(process.pid());
   no_sound.reset();
   ASSERT_NE(box, nullptr);
   const wktest::DialogSeen seen = wktest::Describe(box);
@@ -320,7 +315,7 @@ TEST(MainWindow, WithoutASoundDeviceTheErrorBoxIsOwnedAndTheWindowGoesOn) {
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 
   // The window carries on without sound: the switches and the slider work.
-  ASSERT_TRUE(wktest::WaitFor([&] { return IsWindowVisible(window) != 0; }, 5000));
+  ASSERT_TRUE(wktest::WaitFor([&] { return IsWindowVisible(window) != 0; }));
   SendMessageA(GetDlgItem(window, tonetest::kPa), BM_CLICK, 0, 0);
   wktest::Pump(100);
   EXPECT_TRUE(IsWindowEnabled(FindWindowExA(window, nullptr, TRACKBAR_CLASSA, nullptr)));

@@ -14,7 +14,7 @@ TEST(Startup, MainWindowOpensWithItsStylesAndClosesWithExitCodeZero) {
   ASSERT_NE(window, nullptr);
   // The window exists, hidden, while it builds its contents and opens the
   // sound device; it is shown when its creation is done.
-  EXPECT_TRUE(wktest::WaitFor([&] { return IsWindowVisible(window) != 0; }, 10000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return IsWindowVisible(window) != 0; }));
 
   EXPECT_EQ(wktest::WindowText(window), kTitle);
   EXPECT_EQ(wktest::ClassName(window), kTitle);  // the class takes the title as its name

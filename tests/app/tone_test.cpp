@@ -80,7 +80,7 @@ long RefillsAt(const std::vector<vindra::RefillEntry>& refills, LONG to, int ste
 void SwitchOn(ToneApp& app, const tonetest::RefillLogReader& log) {
   app.Click(tonetest::kPa, 0);
   const LONG on = Refills(log);  // the earlier device's returns are no longer refilled
-  ASSERT_TRUE(wktest::WaitFor([&] { return Refills(log) > on; }, 5000));
+  ASSERT_TRUE(wktest::WaitFor([&] { return Refills(log) > on; }));
 }
 
 }  // namespace
@@ -107,7 +107,7 @@ TEST(Tone, FollowsTheSliderFromTheNextRefillContinuingThePhase) {
     app.DragSlider(position);
     moved_at.push_back(LONG{log.log().moved_at});
     const LONG now = Refills(log);
-    ASSERT_TRUE(wktest::WaitFor([&] { return Refills(log) >= now + 3; }, 5000));
+    ASSERT_TRUE(wktest::WaitFor([&] { return Refills(log) >= now + 3; }));
   }
   std::vector<vindra::RefillEntry> refills;
   log.Drain(refills);
@@ -160,15 +160,15 @@ TEST(Tone, OffFallsSilentAndOnResumesAtTheHeldStep) {
   SwitchOn(app, log);
   app.DragSlider(441);
   const LONG moved = log.log().moved_at;
-  ASSERT_TRUE(wktest::WaitFor([&] { return Refills(log) >= moved + 4; }, 5000));
+  ASSERT_TRUE(wktest::WaitFor([&] { return Refills(log) >= moved + 4; }));
 
   // "AV": no buffer is queued after it, the queued ones play out, and the
   // device is closed once they are back: its stream ends, nothing stays
   // open writing silence.
   app.Click(tonetest::kAv, 0);
-  EXPECT_TRUE(
-      wktest::WaitFor([&] { return wktest::UnixProcesses("cat", capture, pids[0]).empty(); }, 5000))
-      << "the device stayed open after AV";
+  EXPECT_TRUE(wktest::WaitFor([&] {
+    return wktest::UnixProcesses("cat", capture, pids[0]).empty();
+  })) << "the device stayed open after AV";
   const size_t silent_from = app.capture().Size();
   const LONG off_at = log.log().off_at;
   EXPECT_EQ(Refills(log), off_at) << "a buffer was queued after AV";

@@ -51,7 +51,7 @@ TEST_F(ImageButton, CreatedOwnerDrawnWithTheToolkitsProcedureAndTimer) {
   // The timer reaches the button as WM_TIMER with id 100 (it has no procedure).
   g_timer_ids.clear();
   g_button_proc = wk_SetWindowProc(plain, TimerSpy);
-  EXPECT_TRUE(wktest::WaitFor([] { return g_timer_ids.size() >= 2; }, 1000));
+  EXPECT_TRUE(wktest::WaitFor([] { return g_timer_ids.size() >= 2; }));
   for (WPARAM id : g_timer_ids) EXPECT_EQ(id, 100u);
   wk_SetWindowProc(plain, g_button_proc);
 }
@@ -61,7 +61,7 @@ TEST_F(ImageButton, DoubleClickTimeIsShortOnlyWhileTheMouseIsOver) {
   SendMessageA(button, WM_NCHITTEST, 0, MAKELPARAM(20, 20));
   EXPECT_EQ(GetDoubleClickTime(), 10u);
   // Within 200 ms the timer puts the saved time back.
-  EXPECT_TRUE(wktest::WaitFor([&] { return GetDoubleClickTime() == saved; }, 1000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return GetDoubleClickTime() == saved; }));
 
   SendMessageA(button, WM_NCHITTEST, 0, 0);
   wk_ImageButtonDestroy(button);  // WM_DESTROY restores it too
@@ -73,7 +73,7 @@ TEST_F(ImageButton, DoubleClickTimeIsShortOnlyWhileTheMouseIsOver) {
   SendMessageA(tracked, WM_NCHITTEST, 0, MAKELPARAM(20, 20));
   wk_ImageButtonCreate(host, 70, 10, 48, 32, "", 502);
   EXPECT_EQ(wk_SavedDoubleClickTime, saved);
-  EXPECT_TRUE(wktest::WaitFor([&] { return GetDoubleClickTime() == saved; }, 1000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return GetDoubleClickTime() == saved; }));
 }
 
 TEST_F(ImageButton, FailedCreationStartsNoTimer) {

@@ -227,7 +227,7 @@ TEST_F(ListView, ClickingTheFirstTitleSortsAndALabelEditDisarms) {
   EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 255);
   SetWindowTextA(edit, "edited");
   SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
-  wktest::WaitFor([&] { return wk_ListGetEditControl(list) == nullptr; }, 1000);
+  wktest::WaitFor([&] { return wk_ListGetEditControl(list) == nullptr; });
   EXPECT_EQ(wk_ListSortArmed, 0);
   char buffer[255] = {};
   wk_ListGetCell(list, buffer, 2, 0);

@@ -42,7 +42,7 @@ int PixelsOf(HWND window, COLORREF colour, int more_than) {
   const auto count = [&] {
     return wktest::CountScreenPixels(wktest::AreaOf({window}), colour, 24);
   };
-  wktest::WaitFor([&] { return count() > more_than; }, 10000);
+  wktest::WaitFor([&] { return count() > more_than; });
   return count();
 }
 
@@ -58,7 +58,7 @@ class Gallery : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(app_.started());
-    window_ = WaitForClass(kTitle, 10000);
+    window_ = WaitForClass(kTitle);
     ASSERT_NE(window_, nullptr);
     wktest::Sync(window_);
   }
@@ -80,7 +80,7 @@ class Gallery : public ::testing::Test {
 
   // The program's visible top-level window of the class, the last in z-order
   // when there are more, waiting up to `ms`; NULL when none appears.
-  HWND WaitForClass(const std::string& class_name, int ms = 5000) {
+  HWND WaitForClass(const std::string& class_name, int ms = wktest::kPatienceMs) {
     HWND found = nullptr;
     wktest::WaitFor(
         [&] {
@@ -171,8 +171,7 @@ TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
   EXPECT_EQ(CountChildren(window_, "msctls_trackbar32"), 0);
   // The gallery paints in a process of its own, when it gets to it.
   wktest::WaitFor(
-      [&] { return wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310) == RGB(0, 160, 0); },
-      10000);
+      [&] { return wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310) == RGB(0, 160, 0); });
   // The green box and the yellow box with its dark red border.
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310), RGB(0, 160, 0));
   EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 245, kPageTop + 352), RGB(255, 255, 0));
@@ -248,14 +247,12 @@ TEST_F(Gallery, WordProcessorIsSearchedThroughTheFindDialog) {
   char text[2048] = {};
   SendMessageA(wp, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   DWORD start = 0, end = 0;
-  EXPECT_TRUE(wktest::WaitFor(
-      [&] {
-        const DWORD sel = static_cast<DWORD>(SendMessageA(wp, EM_GETSEL, 0, 0));
-        start = LOWORD(sel);
-        end = HIWORD(sel);
-        return start != 4;
-      },
-      5000));
+  EXPECT_TRUE(wktest::WaitFor([&] {
+    const DWORD sel = static_cast<DWORD>(SendMessageA(wp, EM_GETSEL, 0, 0));
+    start = LOWORD(sel);
+    end = HIWORD(sel);
+    return start != 4;
+  }));
   Shoot("dialog-find-wordproc", {find});
   EXPECT_EQ(std::string(text + start, text + end), "caret");
   EXPECT_EQ(std::string(text).find("caret"), start);
@@ -290,7 +287,7 @@ TEST_F(Gallery, PrintDialogPrintsTheRichEdit) {
   // The confirmed dialog's printer takes one job. (Its page stays blank
   // under Wine, whose rich edit lays out nothing for a printer: it answers
   // EM_FORMATRANGE with 0.)
-  ASSERT_TRUE(wktest::WaitFor([&] { return capture.pages() >= 1; }, 20000));
+  ASSERT_TRUE(wktest::WaitFor([&] { return capture.pages() >= 1; }));
   EXPECT_EQ(capture.pages(), 1);
   wktest::Sync(window_);
   EXPECT_TRUE(IsWindowEnabled(window_));
@@ -306,13 +303,13 @@ TEST_F(Gallery, PrintDialogPrintsTheWordProcessor) {
   EXPECT_FALSE(IsWindowEnabled(window_));
   PostMessageA(print, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(wktest::WaitForClosed(print));
-  ASSERT_TRUE(wktest::WaitFor([&] { return capture.pages() >= 1; }, 20000));
+  ASSERT_TRUE(wktest::WaitFor([&] { return capture.pages() >= 1; }));
   const std::string page = capture.PageText(1);
   // (The PostScript round trip turns hyphens into soft hyphens.)
   EXPECT_NE(page.find("The simple word processor is a multi"), std::string::npos) << page;
   EXPECT_NE(page.find("line text area of the platform."), std::string::npos) << page;
   EXPECT_NE(page.find("Tab stops:"), std::string::npos) << page;
-  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Word processor print: printed"; }, 5000))
+  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Word processor print: printed"; }))
       << Status();
 }
 
@@ -476,7 +473,7 @@ TEST_F(Gallery, MenuItemsToolbarAndStatusBarFollowThePage) {
   PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageA(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
   ASSERT_TRUE(wktest::WaitFor(
-      [&] { return wktest::WindowText(window_) == std::string(kTitle) + " - Icon canvas"; }, 5000));
+      [&] { return wktest::WindowText(window_) == std::string(kTitle) + " - Icon canvas"; }));
   // The page's button is checked; the others are not.
   EXPECT_TRUE(SendMessageA(toolbar, TB_ISBUTTONCHECKED, kPageIcon, 0));
   EXPECT_FALSE(SendMessageA(toolbar, TB_ISBUTTONCHECKED, kPageButtons, 0));
@@ -614,10 +611,10 @@ TEST_F(Gallery, UpDownControlsCountWithTheirArrows) {
   GetClientRect(updown, &r);
   PostMessageA(updown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 4));
   PostMessageA(updown, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 4));
-  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Up-down at 51"; }, 5000)) << Status();
+  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Up-down at 51"; })) << Status();
   PostMessageA(updown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
   PostMessageA(updown, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
-  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Up-down at 50"; }, 5000)) << Status();
+  EXPECT_TRUE(wktest::WaitFor([&] { return Status() == "Up-down at 50"; })) << Status();
 }
 
 TEST_F(Gallery, MessageBoxesShowTheirKeywordsIconsAndButtons) {
@@ -642,7 +639,7 @@ TEST_F(Gallery, ModelessDialogsLeaveTheWindowUsable) {
   EXPECT_EQ(wktest::WindowText(modeless), "A modeless dialog window");
   EXPECT_TRUE(IsWindowEnabled(window_));
   // The gallery adds the button once the dialog stands.
-  EXPECT_TRUE(wktest::WaitFor([&] { return wktest::ItemText(modeless, IDOK) == "Close"; }, 5000))
+  EXPECT_TRUE(wktest::WaitFor([&] { return wktest::ItemText(modeless, IDOK) == "Close"; }))
       << wktest::ItemText(modeless, IDOK);
   Shoot("dialog-modeless", {modeless});
   PostMessageA(modeless, WM_COMMAND, IDOK, 0);

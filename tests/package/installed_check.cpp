@@ -167,7 +167,7 @@ void RunToneGenerator(const std::string& exe, const std::string& shot) {
   ASSERT_TRUE(app.started()) << exe;
   HWND window = app.FindWindowByTitle(kTitle);
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(wktest::WaitFor([&] { return IsWindowVisible(window) != 0; }, 10000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return IsWindowVisible(window) != 0; }));
   RECT r{};
   GetWindowRect(window, &r);
   EXPECT_EQ(r.right - r.left, 800);
@@ -176,7 +176,7 @@ void RunToneGenerator(const std::string& exe, const std::string& shot) {
   ASSERT_NE(slider, nullptr);
   EXPECT_FALSE(IsWindowEnabled(slider));
   SendMessageA(GetDlgItem(window, kPa), BM_CLICK, 0, 0);
-  EXPECT_TRUE(wktest::WaitFor([&] { return IsWindowEnabled(slider) != 0; }, 5000));
+  EXPECT_TRUE(wktest::WaitFor([&] { return IsWindowEnabled(slider) != 0; }));
   wktest::Pump(300);
   if (!shot.empty()) {
     EXPECT_TRUE(wktest::SaveScreenBitmap(r, shot));

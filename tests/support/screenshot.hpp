@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "wktest.hpp"
+
 namespace wktest {
 
 // The pixels of the rectangle of a device context (a window's or a memory
@@ -36,10 +38,10 @@ std::vector<HWND> TopLevelWindows(DWORD pid);
 
 // Waits for a visible dialog (class "#32770") of the process that is not in
 // `known`; NULL when none appears within `ms`.
-HWND WaitForNewDialog(DWORD pid, const std::vector<HWND>& known, int ms = 10000);
+HWND WaitForNewDialog(DWORD pid, const std::vector<HWND>& known, int ms = kPatienceMs);
 
 // Waits until the window is gone or hidden; false on timeout.
-bool WaitForClosed(HWND window, int ms = 10000);
+bool WaitForClosed(HWND window, int ms = kPatienceMs);
 
 // Returns once the window's thread has answered a sent message, also from
 // inside a modal loop. Messages posted before may still be waiting: sent

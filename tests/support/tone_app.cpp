@@ -13,7 +13,7 @@ namespace tonetest {
 ToneApp::ToneApp() : process_((capture_.Clear(), WK_APP_EXE)) {
   window_ = process_.FindWindowByTitle(kTitle);
   // Found while still hidden, building its contents: wait until it is shown.
-  wktest::WaitFor([&] { return window_ && IsWindowVisible(window_); }, wktest::kPatienceMs);
+  wktest::WaitFor([&] { return window_ && IsWindowVisible(window_); });
   wktest::Pump(100);
 }
 

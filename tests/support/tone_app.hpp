@@ -37,7 +37,7 @@ class ToneApp {
   // the track, which carries no position.
   void DragSlider(int position);
   // Waits until the capture has grown by `bytes`; false on timeout.
-  bool WaitForSound(size_t bytes, int ms = 5000) const;
+  bool WaitForSound(size_t bytes, int ms = wktest::kPatienceMs) const;
   // Ends the program with WM_CLOSE; returns its exit code.
   int Close();
 

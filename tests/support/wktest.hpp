@@ -94,15 +94,15 @@ std::string ClassName(HWND window);
 
 // Dispatches this thread's messages for `ms` milliseconds.
 void Pump(int ms);
-// Dispatches messages until `done` returns true or `ms` pass; returns done().
-bool WaitFor(const std::function<bool()>& done, int ms);
 // How long a test waits for something a program is to show or do before it
 // calls it missing. The wait ends as soon as the thing is seen, so this is
 // no speed a test demands (the benchmarks measure speed). It is long because
 // a program's pace is its machine's: 32-bit programs run emulated where the
-// kernel runs no 32-bit code, and there a busy 2-core machine takes tens of
-// seconds to start one Wine program or to open its window menu.
+// kernel runs no 32-bit code, and there a busy 2-core machine took tens of
+// seconds to start one Wine program, open a menu or print a page.
 constexpr int kPatienceMs = 120000;
+// Dispatches messages until `done` returns true or `ms` pass; returns done().
+bool WaitFor(const std::function<bool()>& done, int ms = kPatienceMs);
 // The performance counter in seconds: benchmarks take differences of it.
 double NowSeconds();
 

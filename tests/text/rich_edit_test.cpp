@@ -395,14 +395,14 @@ TEST(RichEditFind, FromTheFindDialog) {
   });
   g_find_dialog = wk_FindDialog(owner, g_find_rich);
   ASSERT_NE(g_find_dialog, nullptr);
-  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }, 3000));
+  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }));
   EXPECT_EQ(g_find_result, 0);
   EXPECT_EQ(SelectionOf(g_find_rich).cpMin, 3);
   EXPECT_EQ(SelectionOf(g_find_rich).cpMax, 5);
 
   g_find_result = 99;
   SendMessageA(g_find_dialog, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }, 3000));
+  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }));
   EXPECT_EQ(g_find_result, 0);
   EXPECT_EQ(SelectionOf(g_find_rich).cpMin, 9);
 
@@ -411,7 +411,7 @@ TEST(RichEditFind, FromTheFindDialog) {
   CheckRadioButton(g_find_dialog, 0x420, 0x421, 0x420);
   g_find_result = 99;
   SendMessageA(g_find_dialog, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }, 3000));
+  ASSERT_TRUE(wktest::WaitFor([] { return g_find_result != 99; }));
   EXPECT_EQ(g_find_result, 0);
   EXPECT_EQ(SelectionOf(g_find_rich).cpMin, 6);
   DestroyWindow(g_find_dialog);
