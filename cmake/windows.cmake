@@ -222,6 +222,20 @@ foreach(test_source ${WK_WINE_TESTS})
   endif()
 endforeach()
 
+# The floor the footprint benchmark measures the tone generator against: the
+# smallest plain C program that does its job, built as a small utility is.
+# (The checked run has no figures.)
+if(NOT WK_CHECKED)
+  add_executable(tone_floor WIN32 ${CMAKE_SOURCE_DIR}/tests/app/tone_floor.c)
+  target_compile_options(tone_floor PRIVATE -O2)
+  target_link_options(tone_floor PRIVATE -s)
+  target_link_libraries(tone_floor PRIVATE winmm)
+  add_dependencies(test_app_footprint_benchmark_test tone_floor)
+  target_compile_definitions(test_app_footprint_benchmark_test
+                             PRIVATE WK_FLOOR_EXE="Z:$<TARGET_FILE:tone_floor>")
+  set_tests_properties(app/footprint_benchmark_test PROPERTIES ENVIRONMENT WK_SOUND=pulse)
+endif()
+
 # Left out of the checked run: Wine 8's colour dialog does not paint the
 # custom colours there, which one case reads from the screen. And the five
 # hundred switches of the tone generator: under heap checking Wine's heap

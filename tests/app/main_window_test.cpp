@@ -53,10 +53,16 @@ void ExpectActive(HWND button, bool active, const char* what) {
 
 }  // namespace
 
-TEST(MainWindow, IsCentredWithItsControlsInPlace) {
+TEST(MainWindow, IsCentredWithItsStylesAndControlsInPlace) {
   ToneApp app;
   HWND window = app.window();
   ASSERT_NE(window, nullptr);
+  EXPECT_EQ(wktest::WindowText(window), tonetest::kTitle);
+  EXPECT_EQ(wktest::ClassName(window), tonetest::kTitle);  // the class takes the title as its name
+  // Shown once its contents are built; an overlapped window always has a caption.
+  constexpr DWORD kStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (kStyle | WS_MAXIMIZEBOX | WS_THICKFRAME), kStyle);
+  EXPECT_EQ(GetClassLongA(window, GCL_STYLE) & CS_NOCLOSE, 0u);
 
   RECT outer{};
   GetWindowRect(window, &outer);
@@ -164,43 +170,33 @@ TEST(MainWindow, PaintsLabelsFramesAndLevelReadouts) {
   EXPECT_EQ(app.Close(), 0);
 }
 
-TEST(MainWindow, SignalTypeButtonsShowTheLastChoiceOnly) {
+TEST(MainWindow, SignalTypesShowTheLastChoiceAndTheSwitchesWorkAsAPair) {
   ToneApp app;
   ASSERT_NE(app.window(), nullptr);
-  const char* names[] = {"Sinus", "Fyrkant", "Trekant", "Brus"};
-  for (int chosen : {1002, 1000, 1003, 1001, 1002}) {
-    app.Click(chosen);
-    for (int id = 1000; id <= 1003; ++id) {
-      ExpectActive(app.Button(id), id == chosen, names[id - 1000]);
+  using tonetest::kAv, tonetest::kPa;
+  // Each click, then the signal type and the switch that stand pushed and
+  // disabled; the other four of the six are enabled and released, and the
+  // slider works only while "PÅ" is the active switch.
+  const struct {
+    int click, signal, active_switch;
+  } kClicks[] = {{1002, 1002, kAv}, {1000, 1000, kAv}, {kPa, 1000, kPa},
+                 {1003, 1003, kPa}, {kAv, 1003, kAv},  {1001, 1001, kAv},
+                 {kPa, 1001, kPa},  {kAv, 1001, kAv},  {1002, 1002, kAv}};
+  for (const auto& step : kClicks) {
+    app.Click(step.click);
+    SCOPED_TRACE(step.click);
+    for (int id : {1000, 1001, 1002, 1003, kAv, kPa}) {
+      ExpectActive(app.Button(id), id == step.signal || id == step.active_switch, "");
     }
+    EXPECT_EQ(IsWindowEnabled(app.Slider()) != 0, step.active_switch == kPa);
   }
-  // Switching signal type touches neither the sound switches nor the slider.
-  ExpectActive(app.Button(tonetest::kAv), true, "AV");
-  ExpectActive(app.Button(tonetest::kPa), false, "PA");
-  EXPECT_FALSE(IsWindowEnabled(app.Slider()));
   // Commands that are not plain clicks, or of the unused buttons, change nothing.
-  SendMessageA(app.window(), WM_COMMAND, MAKEWPARAM(tonetest::kPa, BN_SETFOCUS), 0);
+  SendMessageA(app.window(), WM_COMMAND, MAKEWPARAM(kPa, BN_SETFOCUS), 0);
   app.Click(1004);
   SendMessageA(app.window(), WM_COMMAND, 999, 0);
   wktest::Pump(50);
-  ExpectActive(app.Button(tonetest::kAv), true, "AV");
+  ExpectActive(app.Button(kAv), true, "AV");
   ExpectActive(app.Button(1002), true, "Trekant");
-  EXPECT_EQ(app.Close(), 0);
-}
-
-TEST(MainWindow, OnAndOffSwitchAsAPair) {
-  ToneApp app;
-  ASSERT_NE(app.window(), nullptr);
-  for (int round = 0; round < 2; ++round) {
-    app.Click(tonetest::kPa);
-    ExpectActive(app.Button(tonetest::kPa), true, "PA on");
-    ExpectActive(app.Button(tonetest::kAv), false, "AV on");
-    EXPECT_TRUE(IsWindowEnabled(app.Slider()));
-    app.Click(tonetest::kAv);
-    ExpectActive(app.Button(tonetest::kPa), false, "PA off");
-    ExpectActive(app.Button(tonetest::kAv), true, "AV off");
-    EXPECT_FALSE(IsWindowEnabled(app.Slider()));
-  }
   EXPECT_EQ(app.Close(), 0);
 }
 
@@ -223,6 +219,13 @@ TEST(MainWindow, ReadoutFollowsTheHeldStepAndTheLeftArrowBlanksIt) {
   EXPECT_TRUE(readout_shows("440"));
   app.DragSlider(25000);
   EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("25000"); }));
+  // Back to a shorter number: the blank under it covers the longer one's
+  // tail (from x 330, right of "440").
+  app.DragSlider(441);
+  EXPECT_TRUE(wktest::WaitFor([&] { return readout_shows("440"); }));
+  EXPECT_EQ(tonetest::TextDifferences(tonetest::Snapshot(app.window()), 235, 170, "            ",
+                                      kBlack, big_font, kSilver, 0, {330, 0, 0x7FFF, 0x7FFF}),
+            0);
 
   // After "AV" and the last buffers, nothing redraws the readout: the left
   // arrow leaves 0 there for good.
@@ -284,26 +287,13 @@ class NoSoundDevice {
   HKEY key_ = nullptr;
 };
 
-HWND FindBoxOf(DWORD pid) {
-  HWND found = nullptr;
-  wktest::WaitFor([&] {
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", "DazuRedu"); w;
-         w = FindWindowExA(nullptr, w, "#32770", "DazuRedu")) {
-      DWORD owner_pid = 0;
-      GetWindowThreadProcessId(w, &owner_pid);
-      if (owner_pid == pid) found = w;
-    }
-    return found != nullptr;
-  });
-  return found;
-}
 }  // namespace
 
 TEST(MainWindow, WithoutASoundDeviceTheErrorBoxIsOwnedAndTheWindowGoesOn) {
   std::unique_ptr<NoSoundDevice> no_sound = std::make_unique<NoSoundDevice>();
   wktest::AppProcess process(WK_APP_EXE);
   ASSERT_TRUE(process.started());
-  HWND box = FindBoxOf(process.pid());
+  HWND box = process.FindWindowByTitle("DazuRedu", wktest::kPatienceMs, "#32770");
   no_sound.reset();
   ASSERT_NE(box, nullptr);
   const wktest::DialogSeen seen = wktest::Describe(box);

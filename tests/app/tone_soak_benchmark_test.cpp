@@ -21,7 +21,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -41,36 +40,14 @@ constexpr unsigned char kSilence = 0x80;  // the sink's silence in unsigned 8-bi
 constexpr char kBusyStop[] = "vindra-soak-busy-stop";
 constexpr char kBusySpinning[] = "vindra-soak-busy-spinning";
 
-std::string Env(const char* name) {
-  char value[1024] = {};
-  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
-  return n > 0 && n < sizeof value ? value : "";
-}
+std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
-// A file's size and last write time; zeros when it cannot be read.
-struct FileFacts {
-  unsigned long long size = 0, written = 0;
-};
-
-FileFacts Facts(const std::string& path) {
+// A file's last write time; 0 when it cannot be read.
+unsigned long long LastWritten(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
-  const auto join = [](DWORD high, DWORD low) {
-    return (static_cast<unsigned long long>(high) << 32) | low;
-  };
-  return {join(data.nFileSizeHigh, data.nFileSizeLow),
-          join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
-}
-
-unsigned long long FileSize(const std::string& path) { return Facts(path).size; }
-
-Bytes ReadRange(const std::string& path, unsigned long long from, unsigned long long to) {
-  Bytes bytes(to > from ? static_cast<size_t>(to - from) : 0);
-  std::ifstream file(path, std::ios::binary);
-  file.seekg(static_cast<std::streamoff>(from));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(file.gcount()));
-  return bytes;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
 }
 
 // How busy the machine is: the load average, and the share of all cores'
@@ -288,8 +265,8 @@ void WaitForRegistrySave(unsigned long long before) {
   const std::string path = SystemRegistry();
   if (before == 0) return;  // no prefix file to watch (not the bench's Wine)
   const double t0 = wktest::NowSeconds();
-  while (Facts(path).written == before && wktest::NowSeconds() - t0 < 40.0) wktest::Pump(250);
-  if (Facts(path).written != before) {
+  while (LastWritten(path) == before && wktest::NowSeconds() - t0 < 40.0) wktest::Pump(250);
+  if (LastWritten(path) != before) {
     std::printf("figure: soak: the registry was saved after %.1f s more; measured from then\n",
                 wktest::NowSeconds() - t0);
   } else {
@@ -392,9 +369,9 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
 
   tonetest::RefillLogReader log;
   ASSERT_TRUE(log.open());
-  const unsigned long long start = FileSize(recording);
-  const unsigned long long log_start = FileSize(server_log);
-  const unsigned long long started = Facts(SystemRegistry()).written;
+  const unsigned long long start = wktest::FileLength(recording);
+  const unsigned long long log_start = wktest::FileLength(server_log);
+  const unsigned long long started = LastWritten(SystemRegistry());
   tonetest::ToneApp app;
   ASSERT_NE(app.window(), nullptr);
   app.Click(tonetest::kPa);
@@ -414,18 +391,19 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
     }
     const MachineLoad load_from = MachineLoad::Now();
     part.load_before = MachineLoad::Average();
-    part.from = FileSize(recording);
+    part.from = wktest::FileLength(recording);
     part.machine_from = MachineLoad::Uptime();
     const double t0 = wktest::NowSeconds();
     const auto played = [&] {
-      return real_time ? wktest::NowSeconds() - t0
-                       : static_cast<double>(FileSize(recording) - part.from) / kBytesPerSecond;
+      return real_time
+                 ? wktest::NowSeconds() - t0
+                 : static_cast<double>(wktest::FileLength(recording) - part.from) / kBytesPerSecond;
     };
     while (played() < minutes * 60.0) {
       wktest::Pump(2000);
       log.Drain(part.refills);
     }
-    part.to = FileSize(recording);
+    part.to = wktest::FileLength(recording);
     part.seconds = wktest::NowSeconds() - t0;
     const MachineLoad load_to = MachineLoad::Now();
     part.machine_busy =
@@ -438,7 +416,8 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
 
   if (real_time) {
     // The sink reports every chunk it could not hand to the recorder.
-    const Bytes log_text = ReadRange(server_log, log_start, FileSize(server_log));
+    const Bytes log_text =
+        wktest::ReadFileRange(server_log, log_start, wktest::FileLength(server_log));
     const std::string lines(log_text.begin(), log_text.end());
     int losses = 0;
     for (size_t at = lines.find("just dropped"); at != std::string::npos;
@@ -450,7 +429,7 @@ TEST(ToneSoak, RealTimeQuietThenBesideTwoBusyProcesses) {
     EXPECT_EQ(losses, 0);
   }
 
-  const Bytes bytes = ReadRange(recording, start, parts[1].to);
+  const Bytes bytes = wktest::ReadFileRange(recording, start, parts[1].to);
   double phase = 0.0;
   const size_t first = wktest::FindBytesAt(bytes, tonetest::SineBytes(220, phase, 1), 0);
   ASSERT_NE(first, std::string::npos)

@@ -10,7 +10,7 @@ namespace wktest {
 
 namespace {
 
-std::string ProcPath(int pid, const char* entry) {
+std::string ProcPath(int pid, const std::string& entry) {
   return "Z:\\proc\\" + std::to_string(pid) + "\\" + entry;
 }
 
@@ -46,62 +46,76 @@ size_t FindBytesAt(const std::vector<unsigned char>& haystack,
 }
 
 namespace {
+// The fields of a stat file from the third on (the state), numbered as
+// proc(5) numbers them less 3; they follow the command name in brackets,
+// which may itself hold spaces.
+std::vector<long> StatFields(const std::string& path) {
+  const std::string stat = ReadWholeFile(path);
+  std::istringstream fields(stat.substr(std::min(stat.size(), stat.rfind(')') + 3)));
+  std::vector<long> numbers(1);  // the state is a letter
+  for (std::string field; fields >> field;) numbers.push_back(std::atol(field.c_str()));
+  return numbers;
+}
+
+// User and system time (fields 14 and 15), in clock ticks; -1 if unread.
+long CpuTicks(const std::string& stat) {
+  const std::vector<long> fields = StatFields(stat);
+  return fields.size() > 12 ? fields[11] + fields[12] : -1;
+}
+
 int ParentOf(int pid) {
-  const std::string stat = ReadWholeFile(ProcPath(pid, "stat"));
-  const size_t close = stat.rfind(')');
-  if (close == std::string::npos) return -1;
-  std::istringstream fields(stat.substr(close + 2));
-  std::string state;
-  int parent = -1;
-  fields >> state >> parent;
-  return parent;
+  const std::vector<long> fields = StatFields(ProcPath(pid, "stat"));
+  return fields.size() > 1 ? static_cast<int>(fields[1]) : -1;
+}
+
+// The numbered entries of a /proc folder: processes, or a process's threads.
+std::vector<int> Numbered(const std::string& pattern) {
+  std::vector<int> numbers;
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
+    if (const int number = std::atoi(entry.cFileName)) numbers.push_back(number);  // not "self"
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  return numbers;
+}
+
+// The number after `name` in a file of "name: number" lines, or -1.
+long Entry(const std::string& path, const std::string& name) {
+  const std::string text = ReadWholeFile(path);
+  const size_t at = text.find("\n" + name);
+  return at == std::string::npos ? -1 : std::atol(text.c_str() + at + 1 + name.size());
 }
 }  // namespace
 
 std::vector<int> UnixProcesses(const std::string& command, const std::string& capture, int parent) {
   std::vector<int> found;
   const std::string marker = "WK_CAPTURE=" + capture + '\0';
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA("Z:\\proc\\*", &entry);
-  if (search == INVALID_HANDLE_VALUE) return found;
-  do {
-    char* end = nullptr;
-    const long pid = std::strtol(entry.cFileName, &end, 10);
-    if (*end != '\0' || pid <= 0) continue;
+  for (int pid : Numbered("Z:\\proc\\*")) {
     if (ReadWholeFile(ProcPath(pid, "comm")) != command + "\n") continue;
     const std::string environment = ReadWholeFile(ProcPath(pid, "environ")) + '\0';
     if (environment.find(marker) == std::string::npos) continue;
-    if (parent != 0 && ParentOf(static_cast<int>(pid)) != parent) continue;
-    found.push_back(static_cast<int>(pid));
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
+    if (parent != 0 && ParentOf(pid) != parent) continue;
+    found.push_back(pid);
+  }
   return found;
 }
 
 UnixProcessFigures ReadUnixProcess(int pid) {
   UnixProcessFigures figures;
-  std::istringstream status(ReadWholeFile(ProcPath(pid, "status")));
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) figures.resident_kib = std::atol(line.c_str() + 6);
-    if (line.rfind("VmSize:", 0) == 0) figures.virtual_kib = std::atol(line.c_str() + 7);
+  figures.resident_kib = Entry(ProcPath(pid, "status"), "VmRSS:");
+  figures.cpu_ticks = CpuTicks(ProcPath(pid, "stat"));
+  const std::string main_thread = "task\\" + std::to_string(pid) + "\\";
+  figures.main_cpu_ticks = CpuTicks(ProcPath(pid, main_thread + "stat"));
+  figures.main_switches = Entry(ProcPath(pid, main_thread + "status"), "voluntary_ctxt_switches:");
+  for (int thread : Numbered(ProcPath(pid, "task\\*"))) {
+    const std::string status = ProcPath(pid, "task\\" + std::to_string(thread) + "\\status");
+    figures.switches += std::max(Entry(status, "voluntary_ctxt_switches:"), 0L);
   }
-  // Fields 14 and 15 of stat (utime, stime) follow the command name in
-  // brackets, which may itself hold spaces.
-  const std::string stat = ReadWholeFile(ProcPath(pid, "stat"));
-  const size_t close = stat.rfind(')');
-  if (close != std::string::npos) {
-    std::istringstream fields(stat.substr(close + 2));
-    std::string field;
-    long utime = 0, stime = 0;
-    for (int n = 3; fields >> field; ++n) {
-      if (n == 14) utime = std::atol(field.c_str());
-      if (n == 15) {
-        stime = std::atol(field.c_str());
-        figures.cpu_ticks = utime + stime;
-        break;
-      }
-    }
+  std::istringstream rollup(ReadWholeFile(ProcPath(pid, "smaps_rollup")));
+  for (std::string line; std::getline(rollup, line);) {
+    // Private_Clean, Private_Dirty and Private_Hugetlb.
+    if (line.rfind("Private_", 0) == 0) figures.private_kib += std::atol(&line[line.find(':') + 1]);
   }
   return figures;
 }

@@ -44,10 +44,17 @@ size_t FindBytesAt(const std::vector<unsigned char>& haystack,
 std::vector<int> UnixProcesses(const std::string& command, const std::string& capture,
                                int parent = 0);
 
+// What /proc says of a Unix process, -1 for what it could not read. Its
+// first thread is the one that started it (under Wine the program's main
+// thread, which runs its windows); each time a thread waits for something,
+// it is switched out voluntarily, so those switches count its wake-ups.
 struct UnixProcessFigures {
-  long resident_kib = -1;  // VmRSS
-  long virtual_kib = -1;   // VmSize
-  long cpu_ticks = -1;     // user + system time, in clock ticks
+  long resident_kib = -1;    // VmRSS
+  long private_kib = 0;      // Private_* of smaps_rollup: memory no other process shares
+  long cpu_ticks = -1;       // user + system time of all its threads, in clock ticks
+  long main_cpu_ticks = -1;  // the same of its first thread
+  long switches = 0;         // voluntary context switches of its threads alive now
+  long main_switches = -1;   // the same of its first thread
 };
 UnixProcessFigures ReadUnixProcess(int pid);
 

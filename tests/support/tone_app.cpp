@@ -10,10 +10,11 @@
 
 namespace tonetest {
 
-ToneApp::ToneApp() : process_((capture_.Clear(), WK_APP_EXE)) {
-  window_ = process_.FindWindowByTitle(kTitle);
+ToneApp::ToneApp(const char* exe, const char* title) : process_((capture_.Clear(), exe)) {
+  window_ = process_.FindWindowByTitle(title);
   // Found while still hidden, building its contents: wait until it is shown.
   wktest::WaitFor([&] { return window_ && IsWindowVisible(window_); });
+  startup_seconds_ = wktest::NowSeconds() - startup_seconds_;
   wktest::Pump(100);
 }
 

@@ -18,12 +18,14 @@ constexpr int kBufferBytes = 4096;
 constexpr int kAv = 1013;
 constexpr int kPa = 1014;
 
-// Starts the program on an empty capture and waits for its window.
+// Starts the program (or another one with a window of the given title) on an
+// empty capture and waits for its window to be shown.
 class ToneApp {
  public:
-  ToneApp();
+  explicit ToneApp(const char* exe = WK_APP_EXE, const char* title = kTitle);
   ~ToneApp();
   HWND window() const { return window_; }
+  double startup_seconds() const { return startup_seconds_; }  // from its start to shown
   wktest::AppProcess& process() { return process_; }
   const wktest::SoundCapture& capture() const { return capture_; }
 
@@ -42,6 +44,7 @@ class ToneApp {
   int Close();
 
  private:
+  double startup_seconds_ = wktest::NowSeconds();  // the start's moment until the window shows
   wktest::SoundCapture capture_;
   wktest::AppProcess process_;
   HWND window_ = nullptr;

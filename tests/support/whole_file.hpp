@@ -25,6 +25,24 @@ inline std::vector<unsigned char> ReadFileBytes(const std::string& path) {
   return {bytes.begin(), bytes.end()};
 }
 
+// Bytes `from` up to `to` of a file that may still be growing: fewer where
+// it ends sooner.
+inline std::vector<unsigned char> ReadFileRange(const std::string& path, unsigned long long from,
+                                                unsigned long long to) {
+  std::vector<unsigned char> bytes(to > from ? static_cast<size_t>(to - from) : 0);
+  std::ifstream file(path, std::ios::binary);
+  file.seekg(static_cast<std::streamoff>(from));
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return bytes;
+}
+
+// The file's length in bytes, 0 when it cannot be read.
+inline unsigned long long FileLength(const std::string& path) {
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  return file ? static_cast<unsigned long long>(file.tellg()) : 0;
+}
+
 // Whether the file is there to be read.
 inline bool FileExists(const std::string& path) { return std::ifstream(path).good(); }
 

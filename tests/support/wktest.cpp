@@ -188,12 +188,12 @@ AppProcess::~AppProcess() {
   }
 }
 
-HWND AppProcess::FindWindowByTitle(const char* title, int ms) const {
+HWND AppProcess::FindWindowByTitle(const char* title, int ms, const char* class_name) const {
   HWND found = nullptr;
   WaitFor(
       [&] {
-        for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, title); w;
-             w = FindWindowExA(nullptr, w, nullptr, title)) {
+        for (HWND w = FindWindowExA(nullptr, nullptr, class_name, title); w;
+             w = FindWindowExA(nullptr, w, class_name, title)) {
           DWORD pid = 0;
           GetWindowThreadProcessId(w, &pid);
           if (pid == info_.dwProcessId) {

@@ -115,9 +115,10 @@ class AppProcess {
   bool started() const { return info_.hProcess != nullptr; }
   DWORD pid() const { return info_.dwProcessId; }
   HANDLE handle() const { return info_.hProcess; }
-  // The program's top-level window with this title, waiting up to `ms` or
-  // until the program ends.
-  HWND FindWindowByTitle(const char* title, int ms = kPatienceMs) const;
+  // The program's top-level window with this title (and of this class, if
+  // one is given), waiting up to `ms` or until the program ends.
+  HWND FindWindowByTitle(const char* title, int ms = kPatienceMs,
+                         const char* class_name = nullptr) const;
   // Waits for the program to end; returns its exit code, or -1 on timeout.
   int WaitExit(int ms = kPatienceMs);
 
