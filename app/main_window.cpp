@@ -109,15 +109,28 @@ LRESULT Paint(HWND window, WPARAM wparam, LPARAM lparam) {
 }
 
 // Draws the frequency readout: spaces over a silver background blank the
-// previous, possibly longer, text first. Each drawing call's paint cycle
-// validates whatever part of the window awaits repainting, and paint
-// messages come only once the queue is empty, after the device's
-// notifications: a pending repaint is therefore done first, or the labels
-// and frames of an uncovered part would be erased and never drawn.
-void ShowReadout(HWND window, const char* blank, double value) {
+// previous, possibly longer, text, then the number goes over them, black in
+// the big font. Each paint cycle of a drawing operation validates whatever
+// part of the window awaits repainting, and paint messages come only once
+// the queue is empty, after the device's notifications: a pending repaint is
+// therefore done first, or the labels and frames of an uncovered part would
+// be erased and never drawn. After it nothing awaits repainting, and the
+// window has no caret to hide, so a paint cycle here would do nothing: the
+// readout, redrawn with every returned buffer, takes one device context for
+// both texts and selects the font once.
+void ShowReadout(HWND window, const char* blank, int value) {
   if (GetUpdateRect(window, nullptr, FALSE)) UpdateWindow(window);
-  wk_WriteText(window, kReadoutX, kReadoutY, blank, kBlack, g_main.big_font, kSilver);
-  wk_WriteNumber(window, kReadoutX, kReadoutY, value, 0, kBlack, g_main.big_font, kSilver);
+  char number[16];
+  wsprintfA(number, "%d", value);
+  const HDC dc = GetDC(window);
+  SetTextColor(dc, kBlack);
+  SetBkColor(dc, kSilver);
+  SetBkMode(dc, OPAQUE);
+  const HGDIOBJ previous = SelectObject(dc, g_main.big_font);
+  TextOutA(dc, kReadoutX, kReadoutY, blank, lstrlenA(blank));
+  TextOutA(dc, kReadoutX, kReadoutY, number, lstrlenA(number));
+  if (previous) SelectObject(dc, previous);
+  ReleaseDC(window, dc);
 }
 
 void ChooseSignalType(int id) {
@@ -178,7 +191,7 @@ void BufferReturned(HWND window, WPARAM wparam, LPARAM lparam) {
   WAVEHDR* header = reinterpret_cast<WAVEHDR*>(lparam);
   if (!vindra::AudioBufferReturned(device, header, g_main.held_step)) return;
   vindra::RefillLogNote(started, g_main.held_step);
-  ShowReadout(window, "            ", g_main.held_step * 2.0);
+  ShowReadout(window, "            ", g_main.held_step * 2);
 }
 
 }  // namespace
