@@ -169,13 +169,17 @@ TEST_F(Gallery, PagesHoldTheirControlsAndDropThemWhenLeft) {
 
   Command(kPageDrawing);
   EXPECT_EQ(CountChildren(window_, "msctls_trackbar32"), 0);
-  // The gallery paints in a process of its own, when it gets to it.
-  wktest::WaitFor(
-      [&] { return wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310) == RGB(0, 160, 0); });
-  // The green box and the yellow box with its dark red border.
-  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310), RGB(0, 160, 0));
-  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 245, kPageTop + 352), RGB(255, 255, 0));
-  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 221, kPageTop + 352), RGB(128, 0, 0));
+  // The green box and the yellow box with its dark red border. The gallery
+  // paints in a process of its own, one box after the other, when it gets
+  // to it: the page is read once all three stand.
+  const auto page = [&] {
+    return std::vector<COLORREF>{wktest::PixelAt(window_, kPageLeft + 240, kPageTop + 310),
+                                 wktest::PixelAt(window_, kPageLeft + 245, kPageTop + 352),
+                                 wktest::PixelAt(window_, kPageLeft + 221, kPageTop + 352)};
+  };
+  const std::vector<COLORREF> expected{RGB(0, 160, 0), RGB(255, 255, 0), RGB(128, 0, 0)};
+  wktest::WaitFor([&] { return page() == expected; });
+  EXPECT_EQ(page(), expected);
 }
 
 TEST_F(Gallery, RichEditShowsTheSourceWithItsSyntaxHighlighted) {
