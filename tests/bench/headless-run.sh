@@ -112,23 +112,41 @@ for _ in $(seq 10); do
   [ -n "$pushed" ] && break
 done
 [ -n "$pushed" ] || echo "headless-run: \"PÅ\" did not go down" >&2
-# The slider's thumb, at 0: focus without moving it, then to 441.
+# The slider's thumb, at 0: focus without moving it, then to 441. The keys
+# go as one burst, as from a held key: the window takes every queued key
+# before it paints, so the slider is painted a few times, not 441 times.
 xdotool mousemove "$((client_x + 33))" "$((client_y + 320))" click 1
 xdotool key Home
-xdotool key --delay 5 --repeat 441 Right
-# The keys are queued; the window is done with them once it has moved and
-# then stands still (the readout redraws each buffer, with the same figure
-# once it stays).
-last=$(area 800 600 0 0) moved= still=0
+xdotool key --delay 0 --repeat 441 Right
+# The window is done with the keys once the slider has stood still for four
+# looks. Only the slider is looked at: the readout blanks and redraws at
+# every buffer. The recording's size one look after the slider's last change
+# marks where the sound is past the user's changes.
+slider="700 40 20 300"
+last=$(area $slider) still=0 settled=$(stat -c %s "$recording")
 for _ in $(seq 480); do
   sleep 0.5
-  now=$(area 800 600 0 0)
-  if [ "$now" = "$last" ]; then still=$((still + 1)); else still=0 moved=yes; fi
+  now=$(area $slider)
+  if [ "$now" = "$last" ]; then
+    still=$((still + 1))
+    [ "$still" -gt 1 ] || settled=$(stat -c %s "$recording")
+  else
+    still=0
+  fi
   last=$now
-  [ -n "$moved" ] && [ "$still" -ge 4 ] && break
+  [ "$still" -ge 4 ] && break
 done
-
-import -display "$DISPLAY" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
+# The screenshot shows the readout's figure, not its blank: of shots taken
+# in turn, the first whose readout is as in the shot before it.
+readout="180 80 235 170"
+shown=
+for _ in $(seq 20); do
+  import -display "$DISPLAY" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
+  read -r w h x y <<<"$readout"
+  now=$(convert "$shot" -crop "${w}x${h}+$((client_x - X + x))+$((client_y - Y + y))" +repage rgb:- | md5sum)
+  [ "$now" = "$shown" ] && break
+  shown=$now
+done
 sleep 2
 xdotool key alt+F4
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
@@ -144,4 +162,4 @@ for _ in $(seq 40); do
 done
 tail -c +$((recorded_before + 1)) "$recording" >"$raw"
 echo "Screenshot: $shot"
-"$root/build/native/tone_recording_report" "$raw" "$wav"
+"$root/build/native/tone_recording_report" "$raw" "$wav" $((settled - recorded_before))
