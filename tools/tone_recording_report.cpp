@@ -51,11 +51,18 @@ int main(int argc, char** argv) {
   std::ifstream in(argv[1], std::ios::binary);
   const tonerec::Bytes r((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   const tonerec::Scan scan = tonerec::ScanRecording(r);
-  WriteWav(argv[2], r, scan.from, scan.to);
+  // Where the scan lost the stream, the WAV still holds all that was played,
+  // up to the sink's silence at the end.
+  size_t to = scan.to;
+  if (scan.lost_at != std::string::npos) {
+    to = r.size();
+    while (to > scan.from && r[to - 1] == 0x80) --to;
+  }
+  WriteWav(argv[2], r, scan.from, to);
   const auto seconds = [&](size_t at) { return (at - scan.from) / kBytesPerSecond; };
   std::printf(
       "Sound:      %s, %.2f s (8-bit unsigned, 2 channels, 44100 Hz) as the sink played it\n",
-      argv[2], seconds(scan.to));
+      argv[2], seconds(to));
   if (scan.tone_from == std::string::npos) {
     std::printf("Tone:       none, only the silent level\n");
     return 0;

@@ -57,19 +57,29 @@ inline Followed Follow(const Bytes& r, size_t i, const Bytes& e, bool level,
     while (Silent(r, i)) i += 2;
     if (i + 1 >= r.size()) return {from, true, false};
     // The stream goes on where it stopped, a few bytes either way where
-    // inserted zeros met a trough's own.
+    // inserted zeros met a trough's own. Where the stream was at the zero
+    // level itself (a trough at a low step, hundreds of bytes long), the
+    // inserted silence hides the rest of that level, and it goes on past it.
+    size_t level_end = j;
+    while (level_end < e.size() && e[level_end] == 0) ++level_end;
     size_t resumed = std::string::npos;
-    for (size_t d = 0; d <= 16 && resumed == std::string::npos && i > from; d += 2) {
-      for (const size_t k : {j - d, j + d}) {
-        const size_t n = std::min({size_t{16}, e.size() - std::min(k, e.size()), r.size() - i});
-        if (k < e.size() && std::equal(e.begin() + k, e.begin() + k + n, r.begin() + i)) {
-          resumed = k;
-          break;
+    for (const size_t base : {j, level_end}) {
+      for (size_t d = 0; d <= 16 && resumed == std::string::npos && i > from; d += 2) {
+        for (const size_t k : {base - d, base + d}) {
+          const size_t n = std::min({size_t{16}, e.size() - std::min(k, e.size()), r.size() - i});
+          if (k < e.size() && std::equal(e.begin() + k, e.begin() + k + n, r.begin() + i)) {
+            resumed = k;
+            break;
+          }
         }
       }
+      if (resumed != std::string::npos) break;
     }
     if (resumed == std::string::npos) return {};
-    gaps.push_back({from, i - from});
+    // The gap is what the recording holds beyond the stream: its silent run
+    // less the stream's own bytes inside it.
+    const size_t own = resumed > j ? std::min(resumed - j, i - from) : 0;
+    gaps.push_back({from, i - from - own + (j > resumed ? j - resumed : 0)});
     j = resumed;
   }
   return {i, false, false};

@@ -21,10 +21,15 @@ struct Case {
 
 TEST(ToneRecording, FindsTheStreamItsGapsAndWhereItIsLost) {
   const size_t lead = 1000, cut = 5000, tone = lead + cut + kBuffer;
+  Bytes trough_gap(1324, 0x80);
+  trough_gap.resize(trough_gap.size() + 2000, 0);
   const Case cases[] = {
       {"clean", 0, {}, 0, 0, false},
       {"sink silence inside a buffer", tone + 3 * kBuffer + 1000, Bytes(882, 0x80), 0, 882, false},
       {"driver zeros between buffers", tone + 2 * kBuffer, Bytes(1000, 0), 0, 1000, false},
+      // At step 10 the first trough is a run of zeros from about byte 3220
+      // to 3395: the sink's silence and then the driver's zeros inside it.
+      {"silence in a trough", tone + 3240, trough_gap, 0, trough_gap.size(), false},
       {"a buffer lost", tone + 2 * kBuffer, {}, kBuffer, 0, true},
   };
   for (const Case& c : cases) {
