@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "tools/logic/tone_recording.hpp"
 
@@ -22,8 +23,11 @@ void Put(std::ofstream& out, uint32_t value, int bytes) {
   for (int b = 0; b < bytes; ++b) out.put(static_cast<char>(value >> (8 * b)));
 }
 
-void WriteWav(const char* path, const tonerec::Bytes& r, size_t from, size_t to) {
-  std::ofstream out(path, std::ios::binary);
+// Writes beside the WAV and puts it in place only when every byte was
+// written: a full disk leaves the last run's WAV as it was, and says so.
+bool WriteWav(const std::string& path, const tonerec::Bytes& r, size_t from, size_t to) {
+  const std::string part = path + ".part";
+  std::ofstream out(part, std::ios::binary);
   const auto size = static_cast<uint32_t>(to - from);
   out << "RIFF";
   Put(out, 36 + size, 4);
@@ -39,6 +43,12 @@ void WriteWav(const char* path, const tonerec::Bytes& r, size_t from, size_t to)
   out << "data";
   Put(out, size, 4);
   out.write(reinterpret_cast<const char*>(r.data() + from), size);
+  out.close();
+  if (out.fail() || std::rename(part.c_str(), path.c_str()) != 0) {
+    std::remove(part.c_str());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -58,7 +68,11 @@ int main(int argc, char** argv) {
     to = r.size();
     while (to > scan.from && r[to - 1] == 0x80) --to;
   }
-  WriteWav(argv[2], r, scan.from, to);
+  if (!WriteWav(argv[2], r, scan.from, to)) {
+    std::fprintf(stderr, "tone_recording_report: could not write %s; it is left as it was\n",
+                 argv[2]);
+    return 1;
+  }
   const auto seconds = [&](size_t at) { return (at - scan.from) / kBytesPerSecond; };
   std::printf(
       "Sound:      %s, %.2f s (8-bit unsigned, 2 channels, 44100 Hz) as the sink played it\n",
