@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tone_app.hpp"
+#include "toolkit/core/gdi.hpp"
 #include "wk_draw.h"
 
 using tonetest::ToneApp;
@@ -111,7 +112,17 @@ TEST(MainWindow, PaintsLabelsFramesAndLevelReadouts) {
   // Erased, the window is black until the program's paint reaches the
   // screen, which on a busy machine may be later than any fixed wait: the
   // picture is taken once the first frame stands again, and a moment more.
-  wktest::WaitFor([&] { return tonetest::Snapshot(app.window()).At(50, 8) == kWhite; });
+  // Should it never come, one line says what the screen shows there: a
+  // window that Windows counts as shown but that is not on the display
+  // reads as all black.
+  if (!wktest::WaitFor([&] { return tonetest::Snapshot(app.window()).At(50, 8) == kWhite; })) {
+    POINT corner{50, 8};
+    ClientToScreen(app.window(), &corner);
+    const wk::WindowDC screen(nullptr);
+    FAIL() << "no frame after " << wktest::kPatienceMs
+           << " ms; shown: " << IsWindowVisible(app.window()) << ", the screen at " << corner.x
+           << "," << corner.y << ": " << std::hex << GetPixel(screen.get(), corner.x, corner.y);
+  }
   wktest::Pump(300);
   const tonetest::Snapshot shot(app.window());
 

@@ -507,9 +507,10 @@ TEST_F(Gallery, IconCanvasIsPaintedUnderTheMouseAndSaved) {
   ClientToScreen(window_, &cell);
   SetCursorPos(cell.x, cell.y);
   PostMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kPageLeft + 6, kPageTop + 30));
-  wktest::Sync(window_);
-  wktest::Pump(200);
-  EXPECT_EQ(wktest::PixelAt(window_, kPageLeft + 6, kPageTop + 30), RGB(0, 0, 255));
+  // Posted clicks are handled at the program's pace, after any sent
+  // message: the cell is looked at until it turns blue.
+  EXPECT_TRUE(wktest::WaitFor(
+      [&] { return wktest::PixelAt(window_, kPageLeft + 6, kPageTop + 30) == RGB(0, 0, 255); }));
   Shoot("page7-icon-painted");
 
   HWND save = FindWindowExA(window_, nullptr, "Button", "Save icon file");
