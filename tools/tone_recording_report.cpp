@@ -14,42 +14,11 @@
 #include <string>
 
 #include "tools/logic/tone_recording.hpp"
+#include "tools/logic/wav_file.hpp"
 
 namespace {
 
 constexpr double kBytesPerSecond = 88200.0;
-
-void Put(std::ofstream& out, uint32_t value, int bytes) {
-  for (int b = 0; b < bytes; ++b) out.put(static_cast<char>(value >> (8 * b)));
-}
-
-// Writes beside the WAV and puts it in place only when every byte was
-// written: a full disk leaves the last run's WAV as it was, and says so.
-bool WriteWav(const std::string& path, const tonerec::Bytes& r, size_t from, size_t to) {
-  const std::string part = path + ".part";
-  std::ofstream out(part, std::ios::binary);
-  const auto size = static_cast<uint32_t>(to - from);
-  out << "RIFF";
-  Put(out, 36 + size, 4);
-  out << "WAVEfmt ";
-  Put(out, 16,
-      4);  // the format: PCM, 2 channels, 44100 Hz, 88200 bytes a second, 2-byte frames, 8 bits
-  Put(out, 1, 2);
-  Put(out, 2, 2);
-  Put(out, 44100, 4);
-  Put(out, 88200, 4);
-  Put(out, 2, 2);
-  Put(out, 8, 2);
-  out << "data";
-  Put(out, size, 4);
-  out.write(reinterpret_cast<const char*>(r.data() + from), size);
-  out.close();
-  if (out.fail() || std::rename(part.c_str(), path.c_str()) != 0) {
-    std::remove(part.c_str());
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -68,7 +37,7 @@ int main(int argc, char** argv) {
     to = r.size();
     while (to > scan.from && r[to - 1] == 0x80) --to;
   }
-  if (!WriteWav(argv[2], r, scan.from, to)) {
+  if (!tonerec::WriteWav(argv[2], r.data() + scan.from, static_cast<uint32_t>(to - scan.from))) {
     std::fprintf(stderr, "tone_recording_report: could not write %s; it is left as it was\n",
                  argv[2]);
     return 1;
