@@ -114,14 +114,21 @@ TEST(MainWindow, PaintsLabelsFramesAndLevelReadouts) {
   // picture is taken once the first frame stands again, and a moment more.
   // Should it never come, one line says what the screen shows there: a
   // window that Windows counts as shown but that is not on the display
-  // reads as all black.
+  // reads as all black. Where the window stands, and the screen as this
+  // process sees it, tell a window placed off the screen from one the
+  // display left out.
   if (!wktest::WaitFor([&] { return tonetest::Snapshot(app.window()).At(50, 8) == kWhite; })) {
     POINT corner{50, 8};
     ClientToScreen(app.window(), &corner);
+    RECT placed{};
+    GetWindowRect(app.window(), &placed);
     const wk::WindowDC screen(nullptr);
     FAIL() << "no frame after " << wktest::kPatienceMs
-           << " ms; shown: " << IsWindowVisible(app.window()) << ", the screen at " << corner.x
-           << "," << corner.y << ": " << std::hex << GetPixel(screen.get(), corner.x, corner.y);
+           << " ms; shown: " << IsWindowVisible(app.window()) << ", at " << placed.left << ","
+           << placed.top << " to " << placed.right << "," << placed.bottom << " on a screen of "
+           << GetSystemMetrics(SM_CXVIRTUALSCREEN) << "x" << GetSystemMetrics(SM_CYVIRTUALSCREEN)
+           << ", the screen at " << corner.x << "," << corner.y << ": " << std::hex
+           << GetPixel(screen.get(), corner.x, corner.y);
   }
   wktest::Pump(300);
   const tonetest::Snapshot shot(app.window());
