@@ -18,61 +18,52 @@ const wk::find::WindowEquals kAnyCase = [](const char* a, const char* b) {
   return strcasecmp(a, b) == 0;
 };
 
-TEST(TextFind, DownFromTheCaretSkipsTheWindowAtTheCaret) {
-  // "ab ab" with the caret at 0: the "ab" that begins at the caret is not
-  // compared, so the second one is found; searching again from it passes
-  // the end.
-  auto r = FindInText("ab ab", "ab", 0, 0, SearchDirection::kDown, kExact);
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.start, 3);
-  EXPECT_EQ(r.end, 5);
-  r = FindInText("ab ab", "ab", r.start, r.end, SearchDirection::kDown, kExact);
-  EXPECT_EQ(r.code, 1);
-}
+constexpr SearchDirection kDown = SearchDirection::kDown, kUp = SearchDirection::kUp,
+                          kStay = SearchDirection::kStay;
 
-TEST(TextFind, UpFindsEarlierMatchesAndReportsPassingTheStart) {
-  auto r = FindInText("ab ab", "ab", 5, 5, SearchDirection::kUp, kExact);
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.start, 0);
-  EXPECT_EQ(r.end, 2);
-  // The caret at 1 with a two-character search text: -1 at once.
-  EXPECT_EQ(FindInText("ab ab", "ab", 1, 1, SearchDirection::kUp, kExact).code, -1);
-  // From the first match upward there is nothing left.
-  EXPECT_EQ(FindInText("ab ab", "ab", 0, 2, SearchDirection::kUp, kExact).code, -1);
-}
+struct Case {
+  const char* what;
+  const char* text;
+  const char* needle;
+  int sel_start, sel_end;
+  SearchDirection direction;
+  bool any_case;
+  int code;
+  int start = -1, end = -1;  // the match, where checked
+};
 
-TEST(TextFind, CaseFollowsTheComparison) {
-  EXPECT_EQ(FindInText("xx AB", "ab", 0, 0, SearchDirection::kDown, kExact).code, 1);
-  const auto r = FindInText("xx AB", "ab", 0, 0, SearchDirection::kDown, kAnyCase);
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.start, 3);
-}
-
-TEST(TextFind, SearchTextSetsTheWindowLengthFromTheSelectionsStart) {
-  // "alpha" selected, "beta" typed into the find dialog: found all the same.
-  auto r = FindInText("alpha beta", "beta", 0, 5, SearchDirection::kDown, kExact);
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.start, 6);
-  EXPECT_EQ(r.end, 10);
-  r = FindInText("alpha beta", "alpha", 6, 10, SearchDirection::kUp, kExact);
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.start, 0);
-  // Upward from a window that reaches past the end.
-  r = FindInText("abc xyz", "abc xy", 4, 7, SearchDirection::kUp, kExact);
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.end, 6);
-  // Any other direction compares the window at the selection's start.
-  EXPECT_EQ(FindInText("abcabc", "ab", 0, 3, SearchDirection::kStay, kExact).code, 0);
-  EXPECT_EQ(FindInText("abcabc", "abc", 1, 1, SearchDirection::kStay, kExact).code, 1);
-}
-
-TEST(TextFind, EmptyInputsAndOutOfRangeSelections) {
-  EXPECT_EQ(FindInText("", "ab", 0, 0, SearchDirection::kDown, kExact).code, 3);
-  EXPECT_EQ(FindInText("abc", "", 1, 1, SearchDirection::kDown, kExact).code, 2);
-  // A search text longer than the text reaches past the end at once.
-  EXPECT_EQ(FindInText("abc", "abcdef", 0, 0, SearchDirection::kDown, kExact).code, 1);
-  // A selection beyond the text is clamped to it.
-  EXPECT_EQ(FindInText("abc", "b", 900, 7000, SearchDirection::kUp, kExact).code, 0);
+TEST(TextFind, SlidesFromTheSelectionAndReportsEachOutcome) {
+  const Case cases[] = {
+      // The "ab" that begins at the caret is not compared, so the second
+      // one is found; searching again from it passes the end.
+      {"down skips the window at the caret", "ab ab", "ab", 0, 0, kDown, false, 0, 3, 5},
+      {"down again from the match", "ab ab", "ab", 3, 5, kDown, false, 1},
+      {"up finds an earlier match", "ab ab", "ab", 5, 5, kUp, false, 0, 0, 2},
+      {"up from 1 with two characters", "ab ab", "ab", 1, 1, kUp, false, -1},
+      {"up from the first match", "ab ab", "ab", 0, 2, kUp, false, -1},
+      {"exact comparison", "xx AB", "ab", 0, 0, kDown, false, 1},
+      {"any-case comparison", "xx AB", "ab", 0, 0, kDown, true, 0, 3},
+      // "alpha" selected, "beta" typed into the find dialog: the search
+      // text, not the selection, sets the window's length.
+      {"down from a longer selection", "alpha beta", "beta", 0, 5, kDown, false, 0, 6, 10},
+      {"up from a selection", "alpha beta", "alpha", 6, 10, kUp, false, 0, 0},
+      {"up from a window that reaches past the end", "abc xyz", "abc xy", 4, 7, kUp, false, 0, -1,
+       6},
+      // Any other direction compares the window at the selection's start.
+      {"staying on a match", "abcabc", "ab", 0, 3, kStay, false, 0},
+      {"staying off a match", "abcabc", "abc", 1, 1, kStay, false, 1},
+      {"empty text", "", "ab", 0, 0, kDown, false, 3},
+      {"empty search text", "abc", "", 1, 1, kDown, false, 2},
+      {"search text longer than the text", "abc", "abcdef", 0, 0, kDown, false, 1},
+      {"selection beyond the text, clamped", "abc", "b", 900, 7000, kUp, false, 0},
+  };
+  for (const Case& c : cases) {
+    const auto r = FindInText(c.text, c.needle, c.sel_start, c.sel_end, c.direction,
+                              c.any_case ? kAnyCase : kExact);
+    EXPECT_EQ(r.code, c.code) << c.what;
+    if (c.start >= 0) EXPECT_EQ(r.start, c.start) << c.what;
+    if (c.end >= 0) EXPECT_EQ(r.end, c.end) << c.what;
+  }
 }
 
 }  // namespace
