@@ -5,22 +5,18 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/support/whole_file.hpp"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-Bytes ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+using wktest::FileExists;
+using wktest::ReadFileBytes;
 
 // A write that stops part-way (the process's file-size limit, as a disk that
 // fills) and a folder that is not there: each is refused, the previous WAV
@@ -32,7 +28,7 @@ TEST(WavFile, AFailedWriteLeavesThePreviousFileAsItWas) {
   const std::string path = std::string(folder) + "/tone.wav";
   const Bytes previous(3000, 0x11), sound(200000, 0x7F);
   ASSERT_TRUE(tonerec::WriteWav(path, previous.data(), previous.size()));
-  const Bytes before = ReadAll(path);
+  const Bytes before = ReadFileBytes(path);
   ASSERT_EQ(before.size(), 44 + previous.size());
 
   std::signal(SIGXFSZ, SIG_IGN);
@@ -44,13 +40,13 @@ TEST(WavFile, AFailedWriteLeavesThePreviousFileAsItWas) {
   const bool written = tonerec::WriteWav(path, sound.data(), sound.size());
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_FALSE(written);
-  EXPECT_EQ(ReadAll(path), before);
-  EXPECT_FALSE(Exists(path + ".part"));
+  EXPECT_EQ(ReadFileBytes(path), before);
+  EXPECT_FALSE(FileExists(path + ".part"));
 
   EXPECT_FALSE(tonerec::WriteWav(std::string(folder) + "/missing/tone.wav", sound.data(), 10));
 
   ASSERT_TRUE(tonerec::WriteWav(path, sound.data(), sound.size()));
-  const Bytes after = ReadAll(path);
+  const Bytes after = ReadFileBytes(path);
   ASSERT_EQ(after.size(), 44 + sound.size());
   EXPECT_EQ(std::string(after.begin(), after.begin() + 4), "RIFF");
   EXPECT_EQ(after[40] | after[41] << 8 | after[42] << 16 | after[43] << 24, 200000);
