@@ -103,7 +103,6 @@ std::vector<int> UnixProcesses(const std::string& command, const std::string& ca
 
 UnixProcessFigures ReadUnixProcess(int pid) {
   UnixProcessFigures figures;
-  figures.resident_kib = Entry(ProcPath(pid, "status"), "VmRSS:");
   figures.cpu_ticks = CpuTicks(ProcPath(pid, "stat"));
   const std::string main_thread = "task\\" + std::to_string(pid) + "\\";
   figures.main_cpu_ticks = CpuTicks(ProcPath(pid, main_thread + "stat"));

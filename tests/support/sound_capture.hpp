@@ -49,7 +49,6 @@ std::vector<int> UnixProcesses(const std::string& command, const std::string& ca
 // thread, which runs its windows); each time a thread waits for something,
 // it is switched out voluntarily, so those switches count its wake-ups.
 struct UnixProcessFigures {
-  long resident_kib = -1;    // VmRSS
   long private_kib = 0;      // Private_* of smaps_rollup: memory no other process shares
   long cpu_ticks = -1;       // user + system time of all its threads, in clock ticks
   long main_cpu_ticks = -1;  // the same of its first thread

@@ -216,6 +216,22 @@ int AppProcess::WaitExit(int ms) {
   return static_cast<int>(code);
 }
 
+long long AppProcess::PrivateBytes() const {
+  if (!info_.hProcess) return -1;
+  long long total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  const char* at = nullptr;
+  bool read_any = false;
+  while (VirtualQueryEx(info_.hProcess, at, &region, sizeof region) == sizeof region) {
+    read_any = true;
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= at) break;  // the top of the address space
+    at = next;
+  }
+  return read_any ? total : -1;
+}
+
 COLORREF PixelAt(HWND window, int x, int y) {
   HDC dc = GetDC(window);
   COLORREF c = GetPixel(dc, x, y);

@@ -121,6 +121,12 @@ class AppProcess {
                          const char* class_name = nullptr) const;
   // Waits for the program to end; returns its exit code, or -1 on timeout.
   int WaitExit(int ms = kPatienceMs);
+  // The memory the program has committed for itself alone (its private
+  // bytes), summed over its address space as the platform keeps it; -1 if
+  // it cannot be read. Unlike the host's resident figure, it holds nothing
+  // of an emulator's translated code, so a bound on it means the same on a
+  // native and an emulated machine.
+  long long PrivateBytes() const;
 
  private:
   PROCESS_INFORMATION info_{};
